@@ -1,0 +1,28 @@
+# Every target of ours links tarvo_warnings, so the warning policy lives in one place.
+add_library(tarvo_warnings INTERFACE)
+target_compile_options(tarvo_warnings INTERFACE
+    -Wall -Wextra -Wpedantic -Werror
+    -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
+    -Wconversion -Wno-sign-conversion)
+target_compile_definitions(tarvo_warnings INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH)
+
+# tarvo_library(<name> <sources...> LINKS <libs...>): a static library of ours.
+function(tarvo_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS} PRIVATE tarvo_warnings)
+endfunction()
+
+# tarvo_test(<name> <sources...> LINKS <libs...>): one QtTest executable, run headless by ctest.
+function(tarvo_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LINKS} tarvo_test_support Qt6::Test tarvo_warnings)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu"
+        TIMEOUT 300)
+endfunction()

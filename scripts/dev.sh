@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# One entry point for newcomers and CI:
+#   scripts/dev.sh run    install what is missing, build, start the program
+#   scripts/dev.sh test   install what is missing, build, run every test headless
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+          fonts-dejavu-core poppler-utils desktop-file-utils appstream)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local preset=$1
+    [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build default
+        exec build/default/src/app/tarvo-yoga
+        ;;
+    test)
+        install_missing
+        build default
+        ctest --preset default
+        ;;
+    test-asan)
+        install_missing
+        build asan
+        ctest --preset asan
+        ;;
+    *)
+        echo "usage: $0 run | test | test-asan" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QPushButton;
+
+namespace tarvo {
+
+struct SectionLayout;
+
+// The Learn Yoga navigation (picLeft): seven section headers and the article sub-panels,
+// placed exactly where the section layout says.
+class LearnNavigation final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LearnNavigation)
+
+public:
+    explicit LearnNavigation(QWidget* parent = nullptr);
+
+    void applyLayout(const SectionLayout& layout);
+
+signals:
+    void headerClicked(int section);
+    void articleClicked(const QString& buttonName);
+
+private:
+    QWidget* buildSubPanel(int section);
+
+    std::array<QPushButton*, 7> m_headers{};
+    std::array<QWidget*, 7> m_subPanels{}; // only article sections have one here
+};
+
+} // namespace tarvo

@@ -1,0 +1,10 @@
+#include "app/ProgramWindows.h"
+
+namespace tarvo {
+
+ProgramWindows programWindows()
+{
+    return {};
+}
+
+} // namespace tarvo

@@ -1,0 +1,85 @@
+#include "app/frmAbout.h"
+
+#include "app/MakerPages.h"
+#include "app/ProgramPictures.h"
+#include "learn/ArticleCatalogue.h"
+#include "platform/AppInfo.h"
+#include "platform/LinkLabel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvo {
+
+frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kAppCaption);
+    setModal(true);
+
+    auto* picture = new QLabel;
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFixedSize(128, 128);
+    picture->setPixmap(emblemPicture(picture->size(), devicePixelRatioF()));
+    picture->setAccessibleName(QStringLiteral("Tarvo Yoga emblem"));
+    picture->setAccessibleDescription(QStringLiteral("The Tarvo Yoga emblem"));
+
+    auto* title = new QLabel(kAppCaption);
+    title->setObjectName(QStringLiteral("Label2"));
+    QFont big = title->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    title->setFont(big);
+
+    auto plain = [](const QString& name, const QString& text) {
+        auto* label = new QLabel(text);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        return label;
+    };
+    QLabel* description = plain(QStringLiteral("Label1"), applicationText(QStringLiteral("about")));
+    QLabel* promo = plain(QStringLiteral("Label3"), applicationText(QStringLiteral("aboutPromo")));
+
+    auto* coBrand = new LinkLabel(QStringLiteral("Click here for more details."));
+    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    connect(coBrand, &LinkLabel::clicked, this,
+            [&desktop] { openMakerPage(desktop, MakerPage::FullyBranded); });
+    auto* homePage = new LinkLabel(applicationText(QStringLiteral("aboutHomePage")));
+    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    connect(homePage, &LinkLabel::clicked, this,
+            [&desktop] { openMakerPage(desktop, MakerPage::HomePage); });
+    for (LinkLabel* link : {coBrand, homePage}) {
+        QPalette blue = link->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        link->setPalette(blue);
+        link->setUnderlined(true);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(10);
+    text->addWidget(title);
+    text->addWidget(description);
+    text->addWidget(promo);
+    text->addWidget(coBrand);
+    text->addWidget(homePage);
+    text->addStretch(1);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(20, 20, 20, 16);
+    grid->setHorizontalSpacing(20);
+    grid->addWidget(picture, 0, 0, Qt::AlignTop);
+    grid->addLayout(text, 0, 1);
+    grid->addWidget(ok, 1, 1, Qt::AlignRight);
+    setFixedWidth(560);
+}
+
+} // namespace tarvo

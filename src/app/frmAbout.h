@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+namespace tarvo {
+
+class Desktop;
+
+// The About box: what the program is, and where its makers are found.
+class frmAbout final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmAbout)
+
+public:
+    frmAbout(Desktop& desktop, QWidget* parent = nullptr);
+};
+
+} // namespace tarvo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/ProgramWindows.h"
+#include "app/SectionNavigation.h"
+#include "platform/AppContext.h"
+#include "platform/Workspace.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QStackedWidget;
+
+namespace tarvo {
+
+class frmLearnYogaDisp;
+class LearnNavigation;
+class LookupStrip;
+class WelcomePanel;
+
+// The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
+// and the work area in which every other window of the program opens.
+class frmMDI final : public QMainWindow, public Workspace {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmMDI)
+
+public:
+    frmMDI(const AppContext& context, ProgramWindows programs, QWidget* parent = nullptr);
+    ~frmMDI() override;
+
+    void SelectProgramOption(int option);
+    void UnloadChildWindows();
+    void ToggleSection(int section);
+    void showArticle(const QString& buttonName);
+
+    // The article viewer, opened by the first write to it.
+    frmLearnYogaDisp& articleViewer();
+    bool welcomePanelVisible() const;
+    const SectionNavigation& navigation() const { return m_navigation; }
+
+    void showChild(QWidget* form) override;
+    void placeTopCentre(QWidget* form) override;
+    QWidget* child(const QString& objectName) const override;
+    void setWelcomePanelVisible(bool visible) override;
+    void showAbout() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildBanner();
+    QWidget* buildProgramButtons();
+    QWidget* buildExitStrip();
+    void showIntroduction();
+    void hideLearnYogaPanels();
+    void SizeArticleViewer();
+    QMdiSubWindow* subWindowOf(const QWidget* form) const;
+
+    AppContext m_context;
+    ProgramWindows m_programs;
+    SectionNavigation m_navigation;
+
+    QStackedWidget* m_body = nullptr;
+    WelcomePanel* m_welcome = nullptr;
+    QWidget* m_work = nullptr;
+    LookupStrip* m_lookupStrip = nullptr;
+    LearnNavigation* m_learnNavigation = nullptr;
+    QMdiArea* m_mdi = nullptr;
+    QPointer<frmLearnYogaDisp> m_viewer;
+};
+
+} // namespace tarvo

@@ -1,0 +1,137 @@
+#include "asanas/LookupStrip.h"
+
+#include "asanas/AsanaLists.h"
+#include "platform/Twips.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace tarvo {
+
+namespace {
+constexpr int kPictureTwips = 3750;
+constexpr int kContainerLeftTwips = 260;
+
+QComboBox* pickList(const QString& name, const QStringList& items, const QString& accessible)
+{
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setEditable(false);
+    box->addItems(items);
+    box->setMaxVisibleItems(16);
+    box->setMinimumWidth(320);
+    box->setAccessibleName(accessible);
+    return box;
+}
+
+QListWidget* resultList(const QString& name, const QString& accessible)
+{
+    auto* list = new QListWidget;
+    list->setObjectName(name);
+    list->setAccessibleName(accessible);
+    list->setMinimumWidth(320);
+    return list;
+}
+} // namespace
+
+LookupStrip::LookupStrip(QWidget* parent)
+    : QWidget(parent)
+    , m_picYoga(new QLabel)
+{
+    setObjectName(QStringLiteral("picTop1"));
+    m_captions.resize(5);
+
+    auto* container = new QWidget;
+    container->setObjectName(QStringLiteral("picContainer"));
+    auto* row = new QHBoxLayout(container);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(24);
+
+    const int picture = twipsToPixels(kPictureTwips);
+    m_picYoga->setObjectName(QStringLiteral("picYoga"));
+    m_picYoga->setFixedSize(picture, picture);
+    m_picYoga->setAlignment(Qt::AlignCenter);
+    m_picYoga->setAccessibleName(QStringLiteral("Asana picture"));
+    row->addWidget(m_picYoga);
+
+    m_panels = {namePanel(), bodyPartPanel(), applicationPanel()};
+    for (QWidget* panel : std::as_const(m_panels)) {
+        row->addWidget(panel, 0, Qt::AlignTop);
+        panel->hide();
+    }
+    row->addStretch(1);
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(twipsToPixels(kContainerLeftTwips), 6, 12, 6);
+    outer->addWidget(container);
+}
+
+QLabel* LookupStrip::caption(int index, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
+    label->setWordWrap(true);
+    m_captions[index] = label;
+    return label;
+}
+
+QWidget* LookupStrip::namePanel()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Picture2"));
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(caption(0, QStringLiteral("Select the asana from the following list to get "
+                                                "its corresponding details")));
+    m_byName = pickList(QStringLiteral("cboAsanasByName"), asanaNames(),
+                        QStringLiteral("Asanas by name"));
+    layout->addWidget(m_byName);
+    return panel;
+}
+
+QWidget* LookupStrip::bodyPartPanel()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Picture3"));
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(
+        caption(3, QStringLiteral("Select the Body Part to get the corresponding asanas list")));
+    m_byBodyPart = pickList(QStringLiteral("cboAsanasByBodyPart"), bodyParts(),
+                            QStringLiteral("Body parts"));
+    layout->addWidget(m_byBodyPart);
+    layout->addWidget(caption(4, QStringLiteral("Select the asana from the following list to get "
+                                                "its corresponding details")));
+    m_bodyPartResults = resultList(QStringLiteral("lstAsanasByBodyPart"),
+                                   QStringLiteral("Asanas for the body part"));
+    layout->addWidget(m_bodyPartResults);
+    return panel;
+}
+
+QWidget* LookupStrip::applicationPanel()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Picture4"));
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(caption(
+        1, QStringLiteral("Select the Therapeutic Application to get the corresponding asanas")));
+    m_byApplication = pickList(QStringLiteral("cboAsanasByTherapeuticApplications"),
+                               therapeuticApplications(),
+                               QStringLiteral("Therapeutic applications"));
+    layout->addWidget(m_byApplication);
+    layout->addWidget(caption(2, QStringLiteral("Select the asana from the following list to get "
+                                                "its corresponding details")));
+    m_applicationResults = resultList(QStringLiteral("lstAsanasByTherapeuticApplications"),
+                                      QStringLiteral("Asanas for the application"));
+    layout->addWidget(m_applicationResults);
+    return panel;
+}
+
+void LookupStrip::showPanel(int section)
+{
+    for (int k = 2; k <= 4; ++k)
+        m_panels[k - 2]->setVisible(k == section);
+}
+
+} // namespace tarvo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QStringList>
+
+namespace tarvo::pictures {
+
+// Null for a name that is neither a library asana nor one of the Zodiac spellings.
+QImage asanaPicture(const QString& name, QSize logicalSize, qreal devicePixelRatio = 1.0);
+// "01Mandukasana.jpg" shows Mandukasana.
+QImage chakraAsanaPicture(const QString& imageKey, QSize logicalSize, qreal dpr = 1.0);
+// 0 Aries .. 11 Pisces; null outside that range.
+QImage signPicture(int signIndex, QSize logicalSize, qreal dpr = 1.0);
+
+enum class ProgramPicture { LearnYoga, ZodiacYoga, ChakraYoga, Emblem };
+QImage programPicture(ProgramPicture which, QSize logicalSize, qreal dpr = 1.0);
+
+QStringList poseNames();
+
+// The library name a catalogue spelling stands for; empty if none.
+QString libraryPoseName(const QString& nameOrKey);
+// The library name a chakra picture key stands for; empty if none.
+QString chakraPoseName(const QString& imageKey);
+
+} // namespace tarvo::pictures

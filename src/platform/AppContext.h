@@ -1,0 +1,22 @@
+#pragma once
+
+namespace tarvo {
+
+class Clock;
+class Desktop;
+class RandomSource;
+class Screen;
+class SettingsStore;
+class Workspace;
+
+// The seams a window may reach; the program passes real ones, tests scripted ones.
+struct AppContext {
+    Desktop& desktop;
+    Clock& clock;
+    SettingsStore& settings;
+    RandomSource& random;
+    Screen& screen;
+    Workspace* workspace = nullptr;
+};
+
+} // namespace tarvo

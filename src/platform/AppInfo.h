@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvo {
+
+// Window caption of the main window and the About box.
+inline const QString kAppCaption = QStringLiteral("Tarvo Yoga v1.15");
+// Title of every message box of the program.
+inline const QString kAppTitle = QStringLiteral("Tarvo Yoga");
+
+// The makers' site; an example domain until the real site exists.
+inline const QString kSiteAddress = QStringLiteral("https://www.tarvo-yoga.example");
+
+} // namespace tarvo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+namespace tarvo {
+
+// The JSON object of a compiled-in content file; empty when it is missing or malformed,
+// which the content tests rule out for every shipped file.
+QJsonObject readContentObject(const QString& resourcePath);
+
+// A prose field that is either one paragraph or a list of items; items are joined by CR LF.
+QString joinedText(const QJsonValue& value);
+
+QStringList stringList(const QJsonValue& value);
+
+} // namespace tarvo

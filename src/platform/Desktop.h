@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QPrinter;
+class QWidget;
+
+namespace tarvo {
+
+enum class MessageIcon { Information, Critical, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+};
+
+// Every effect the program has on the desktop outside its own windows: prompts, file and
+// printer dialogs, the browser. Windows use it instead of the Qt dialogs so tests can script it.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Text is always shown as plain text: it may hold a file name or anything else the user typed.
+    virtual MessageAnswer message(QWidget* parent, MessageIcon icon, MessageButtons buttons,
+                                  const QString& title, const QString& text) = 0;
+
+    // Both return an empty string when the user cancels.
+    virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    // Lets the user choose and set up a printer; offers "selection" only when hasSelection.
+    // Returns false when the user cancels.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer, bool hasSelection) = 0;
+
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+} // namespace tarvo

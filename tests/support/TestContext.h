@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/AppContext.h"
+#include "platform/Clock.h"
+#include "platform/RandomSource.h"
+#include "platform/Screen.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedDesktop.h"
+
+#include <QHash>
+
+namespace tarvo::test {
+
+class FixedClock final : public Clock {
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time = QDateTime(QDate(2026, 3, 1), QTime(10, 0));
+};
+
+class MemorySettings final : public SettingsStore {
+public:
+    QString value(const QString& key) const override { return values.value(key); }
+    void setValue(const QString& key, const QString& value) override { values.insert(key, value); }
+    QHash<QString, QString> values;
+};
+
+class CountingRandom final : public RandomSource {
+public:
+    std::uint64_t freshSeed() override { return nextSeed++; }
+    std::uint64_t nextSeed = 1;
+};
+
+class FixedScreen final : public Screen {
+public:
+    QSize sizeInTwips() const override { return size; }
+    QSize size = QSize(1280 * 15, 800 * 15);
+};
+
+// Scripted seams for one test; context() hands them to the windows under test.
+struct TestContext {
+    ScriptedDesktop desktop;
+    FixedClock clock;
+    MemorySettings settings;
+    CountingRandom random;
+    FixedScreen screen;
+
+    AppContext context(Workspace* workspace = nullptr)
+    {
+        return {desktop, clock, settings, random, screen, workspace};
+    }
+};
+
+} // namespace tarvo::test
