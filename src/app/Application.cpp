@@ -13,6 +13,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -60,6 +61,9 @@ int runApplication(int argc, char** argv)
     }
 
     frmMDI window(context, programWindows());
+    // Without a window manager "maximised" means nothing; start at the full work area anyway.
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        window.setGeometry(primary->availableGeometry());
     window.showMaximized();
     return QApplication::exec();
 }

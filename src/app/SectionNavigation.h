@@ -6,9 +6,10 @@ namespace tarvo {
 
 inline constexpr int kSectionCount = 7;
 
-// Geometry of the left-hand navigation, in twips.
-inline constexpr int kLeftPanelWidth = 4080;
-inline constexpr int kHeaderWidth = 4000;
+// Geometry of the left-hand navigation, in twips; headers are wide enough for their
+// longest caption in the program font.
+inline constexpr int kLeftPanelWidth = 4440;
+inline constexpr int kHeaderWidth = 4400;
 inline constexpr int kHeaderHeight = 375;
 inline constexpr int kArticleButtonLeft = 240;
 inline constexpr int kArticleButtonWidth = 3500;

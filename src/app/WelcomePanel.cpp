@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace tarvo {
@@ -17,6 +18,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picMain"));
+    setAttribute(Qt::WA_StyledBackground);
     setMouseTracking(true);
 
     auto plain = [this](int index, const QString& text) {
@@ -49,14 +51,17 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     layout->setSpacing(14);
     layout->addStretch(1);
     layout->addWidget(caption(6));
-    layout->addWidget(caption(7));
+    auto* paragraph = new QHBoxLayout;
+    paragraph->addStretch(1);
+    paragraph->addWidget(caption(7), 4);
+    paragraph->addStretch(1);
+    layout->addLayout(paragraph);
     layout->addSpacing(18);
     layout->addWidget(caption(5));
     for (LinkLabel* link : std::as_const(m_programLinks))
         layout->addWidget(link);
     layout->addStretch(2);
-    caption(7)->setMaximumWidth(720);
-    layout->setAlignment(caption(7), Qt::AlignHCenter);
+    caption(7)->setMinimumWidth(420);
 }
 
 QLabel* WelcomePanel::caption(int index) const

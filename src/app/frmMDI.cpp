@@ -1,6 +1,7 @@
 #include "app/frmMDI.h"
 
 #include "app/LearnNavigation.h"
+#include "app/MainWindowStyle.h"
 #include "app/MakerPages.h"
 #include "app/ProgramPictures.h"
 #include "app/WelcomePanel.h"
@@ -107,6 +108,7 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     column->addWidget(m_body, 1);
     column->addWidget(buildExitStrip());
     setCentralWidget(central);
+    setStyleSheet(mainWindowStyleSheet());
     resize(1024, 720);
 }
 

@@ -1,0 +1,108 @@
+#include "chakra/frmChakraYogaMain.h"
+
+#include "chakra/ChakraForms.h"
+#include "chakra/ChakraTestSession.h"
+#include "chakra/frmChakraYogaQuestions.h"
+#include "platform/AppInfo.h"
+#include "platform/Desktop.h"
+#include "platform/RandomSource.h"
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace tarvo {
+
+frmChakraYogaMain::frmChakraYogaMain(const AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("frmChakraYogaMain"));
+    setWindowTitle(kChakraCaption);
+
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(QStringLiteral("&Exit"), this, [this] { unloadChakraForm(this); })
+        ->setObjectName(QStringLiteral("mnuExit"));
+    addChakraHelpMenu(bar, m_context, this);
+
+    auto* intro = new QLabel(
+        QStringLiteral("Tarvo Chakra Yoga is a simple software that attempts to correlate your under-active or "
+                       "overactive chakras with the corresponding yogasana and its significance. Take the chakra "
+                       "test now and get a reading instantly!"),
+        this);
+    intro->setObjectName(QStringLiteral("Label3"));
+    intro->setWordWrap(true);
+    intro->setTextFormat(Qt::PlainText);
+
+    auto* chakras = new QVBoxLayout;
+    chakras->setSpacing(4);
+    for (int i = 0; i < kChakraCount; ++i) {
+        auto* box = new QCheckBox(chakraInfo(ChakraId(i)).fullName, this);
+        box->setObjectName(QStringLiteral("chkChakras_%1").arg(i));
+        chakras->addWidget(box);
+        m_chakras[std::size_t(i)] = box;
+    }
+
+    auto* test = new QPushButton(QStringLiteral("START TEST"), this);
+    test->setObjectName(QStringLiteral("cmdTest"));
+    test->setDefault(true);
+    connect(test, &QPushButton::clicked, this, &frmChakraYogaMain::cmdTest_Click);
+    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    exit->setObjectName(QStringLiteral("cmdNav"));
+    connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(test);
+    buttons->addWidget(exit);
+
+    auto* choice = new QHBoxLayout;
+    choice->addLayout(chakras, 1);
+    choice->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(12);
+    layout->addWidget(intro);
+    layout->addLayout(choice, 1);
+    layout->addWidget(chakraPromotionFrame(m_context, this));
+}
+
+QSize frmChakraYogaMain::sizeHint() const
+{
+    return QSize(twipsToPixels(7995), twipsToPixels(4725)).expandedTo(minimumSizeHint());
+}
+
+void frmChakraYogaMain::cmdTest_Click()
+{
+    PerChakra<bool> selected{};
+    for (std::size_t i = 0; i < selected.size(); ++i)
+        selected[i] = m_chakras[i]->isChecked();
+    std::optional<ChakraTestSession> session = startChakraTest(selected, m_context.random.freshSeed());
+    if (!session) {
+        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
+                                  QStringLiteral("Please select at least one chakra"));
+        return;
+    }
+    auto* questions =
+        new frmChakraYogaQuestions(m_context, std::make_shared<ChakraTestSession>(std::move(*session)));
+    openChakraForm(m_context, questions);
+    hideChakraForm(this);
+}
+
+void frmChakraYogaMain::closeEvent(QCloseEvent* event)
+{
+    setWelcomePanelVisible(m_context, true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace tarvo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "chakra/ChakraModel.h"
+#include "platform/AppContext.h"
+
+#include <QWidget>
+
+class QCheckBox;
+
+namespace tarvo {
+
+// The chakra selection window: tick chakras, start the test.
+class frmChakraYogaMain final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmChakraYogaMain)
+
+public:
+    explicit frmChakraYogaMain(const AppContext& context, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+    void cmdTest_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext m_context;
+    PerChakra<QCheckBox*> m_chakras{};
+};
+
+} // namespace tarvo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "chakra/ChakraQuestionnaire.h"
+#include "platform/AppContext.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace tarvo {
+
+// Asks the chosen chakras' questions one at a time and, after the last, shows the result.
+class frmChakraYogaQuestions final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmChakraYogaQuestions)
+
+public:
+    frmChakraYogaQuestions(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
+                           QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+    void cmdNext_Click();
+    void cmdBack_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ChakraAnswer selectedAnswer() const;
+    void showStep(const ChakraQuestionnaire::Step& step);
+    void finish();
+
+    AppContext m_context;
+    std::shared_ptr<ChakraTestSession> m_session;
+    ChakraQuestionnaire m_questionnaire;
+    QLabel* m_number;
+    QPlainTextEdit* m_question;
+    std::array<QRadioButton*, 3> m_options{};
+};
+
+} // namespace tarvo

@@ -1,0 +1,138 @@
+#include "chakra/frmChakraYogaResult.h"
+
+#include "chakra/ChakraAsanas.h"
+#include "chakra/ChakraChart.h"
+#include "chakra/ChakraForms.h"
+#include "chakra/frmChakraYogaMain.h"
+#include "chakra/frmYogaChakra.h"
+#include "platform/AppInfo.h"
+#include "platform/Desktop.h"
+#include "platform/Twips.h"
+#include "platform/Workspace.h"
+#include "report/RichTextBox.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvo {
+
+void showChakraSelection(const AppContext& context)
+{
+    if (context.workspace) {
+        if (QWidget* selection = context.workspace->child(QStringLiteral("frmChakraYogaMain"))) {
+            showChakraForm(selection);
+            return;
+        }
+    }
+    openChakraForm(context, new frmChakraYogaMain(context));
+}
+
+frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
+                                         QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_session(std::move(session))
+    , m_chart(new ChakraChart(this))
+    , m_rtb(new RichTextBox(context.desktop, this))
+{
+    setObjectName(QStringLiteral("frmChakraYogaResult"));
+    setWindowTitle(kChakraCaption);
+
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(QStringLiteral("&Back"), this, &frmChakraYogaResult::cmdBack_Click)
+        ->setObjectName(QStringLiteral("mnuBack"));
+    file->addAction(QStringLiteral("E&xit"), this, [this] { unloadChakraForm(this); })
+        ->setObjectName(QStringLiteral("mnuExit"));
+    addChakraHelpMenu(bar, m_context, this);
+
+    auto* intro = new QLabel(chakraIntroduction(), this);
+    intro->setObjectName(QStringLiteral("lblChakra"));
+    intro->setTextFormat(Qt::PlainText);
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Chakra test result"));
+    m_rtb->setMinimumHeight(120);
+
+    auto button = [this](const QString& name, const QString& caption) {
+        auto* push = new QPushButton(caption, this);
+        push->setObjectName(name);
+        return push;
+    };
+    QPushButton* find = button(QStringLiteral("cmdYogaChakra"), QStringLiteral("&Find Chakra Yoga"));
+    find->setDefault(true);
+    connect(find, &QPushButton::clicked, this, &frmChakraYogaResult::cmdYogaChakra_Click);
+    QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
+    connect(back, &QPushButton::clicked, this, &frmChakraYogaResult::cmdBack_Click);
+    QPushButton* exit = button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
+    connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(find);
+    buttons->addWidget(back);
+    buttons->addWidget(exit);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_chart, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->setContentsMargins(16, 8, 16, 10);
+    layout->setSpacing(8);
+    layout->addLayout(top);
+    layout->addWidget(intro);
+    layout->addWidget(m_rtb, 1);
+    layout->addWidget(chakraPromotionFrame(m_context, this));
+
+    // Form_Load: links in the text open in the browser.
+    m_rtb->enableLinkDetection();
+    m_chart->setScores(m_session->scores);
+    m_rtb->setReport(chakraResultReport(*m_session));
+}
+
+QSize frmChakraYogaResult::sizeHint() const
+{
+    // Wider and taller than the designed 9705 x 7185 twips, so the wrapped introduction and
+    // the chart both get their full height beside a useful amount of result text.
+    return QSize(twipsToPixels(10800), twipsToPixels(9000)).expandedTo(minimumSizeHint());
+}
+
+void frmChakraYogaResult::cmdYogaChakra_Click()
+{
+    // The list is read before closing, which clears the flags it comes from.
+    const RecommendedAsanas list = recommendedAsanas(m_session->needsYoga);
+    if (!anyRecommended(list)) {
+        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
+                                  QStringLiteral("Chakra Yoga not applicable for Open Chakras"));
+        return;
+    }
+    openChakraForm(m_context, new frmYogaChakra(m_context, list));
+    unloadChakraForm(this);
+    setWelcomePanelVisible(m_context, false);
+}
+
+void frmChakraYogaResult::cmdBack_Click()
+{
+    showChakraSelection(m_context);
+    unloadChakraForm(this);
+    setWelcomePanelVisible(m_context, false);
+}
+
+void frmChakraYogaResult::closeEvent(QCloseEvent* event)
+{
+    m_rtb->disableLinkDetection();
+    m_session->needsYoga.fill(false);
+    setWelcomePanelVisible(m_context, true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace tarvo

@@ -1,0 +1,150 @@
+#include "chakra/frmYogaChakra.h"
+
+#include "chakra/ChakraForms.h"
+#include "chakra/frmChakraYogaResult.h"
+#include "pictures/Pictures.h"
+#include "platform/AppInfo.h"
+#include "platform/Desktop.h"
+#include "platform/Twips.h"
+#include "report/RichTextBox.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvo {
+
+namespace {
+
+constexpr QSize kPictureSize(250, 250);
+
+} // namespace
+
+frmYogaChakra::frmYogaChakra(const AppContext& context, const RecommendedAsanas& list, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_navigator(list)
+    , m_chakraName(new QLabel(QStringLiteral("Chakra Name"), this))
+    , m_picture(new QLabel(this))
+    , m_rtb(new RichTextBox(context.desktop, this))
+{
+    setObjectName(QStringLiteral("frmYogaChakra"));
+    setWindowTitle(kChakraCaption);
+
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(QStringLiteral("&Back"), this, &frmYogaChakra::cmdBack_Click)
+        ->setObjectName(QStringLiteral("mnuBack"));
+    file->addAction(QStringLiteral("E&xit"), this, [this] { unloadChakraForm(this); })
+        ->setObjectName(QStringLiteral("mnuExit"));
+    addChakraHelpMenu(bar, m_context, this);
+
+    auto* frame = new QGroupBox(QStringLiteral("Tarvo Chakra Yoga Interpretation"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    m_chakraName->setObjectName(QStringLiteral("lblChakraName"));
+    QFont bold = m_chakraName->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() + 2);
+    m_chakraName->setFont(bold);
+    m_picture->setObjectName(QStringLiteral("picYoga"));
+    m_picture->setFixedSize(kPictureSize);
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Asana texts"));
+
+    auto* record = new QHBoxLayout;
+    record->addWidget(m_picture, 0, Qt::AlignTop);
+    record->addWidget(m_rtb, 1);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(m_chakraName);
+    frameLayout->addLayout(record, 1);
+
+    auto button = [this](const QString& name, const QString& caption) {
+        auto* push = new QPushButton(caption, this);
+        push->setObjectName(name);
+        return push;
+    };
+    QPushButton* previous = button(QStringLiteral("cmdBk"), QStringLiteral("<< &Back"));
+    connect(previous, &QPushButton::clicked, this, &frmYogaChakra::cmdBk_Click);
+    QPushButton* next = button(QStringLiteral("cmdNext"), QStringLiteral("&Next >>"));
+    connect(next, &QPushButton::clicked, this, &frmYogaChakra::cmdNext_Click);
+    QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
+    connect(back, &QPushButton::clicked, this, &frmYogaChakra::cmdBack_Click);
+    QPushButton* exit = button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
+    connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previous);
+    buttons->addWidget(next);
+    buttons->addStretch(1);
+    buttons->addWidget(back);
+    buttons->addWidget(exit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->setContentsMargins(12, 8, 12, 10);
+    layout->setSpacing(8);
+    layout->addWidget(frame, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(chakraPromotionFrame(m_context, this));
+
+    Display_Yoga_Chakra();
+}
+
+QSize frmYogaChakra::sizeHint() const
+{
+    return QSize(twipsToPixels(9345), twipsToPixels(7500)).expandedTo(minimumSizeHint());
+}
+
+void frmYogaChakra::Display_Yoga_Chakra()
+{
+    const RecommendedAsana* entry = m_navigator.current();
+    if (!entry)
+        return;
+    const ChakraYogaAsana& asana = chakraYogaAsanas()[entry->asana];
+    m_rtb->setReport(asanaRecordReport(asana));
+    m_picture->setPixmap(QPixmap::fromImage(
+        pictures::chakraAsanaPicture(asana.imageKey, kPictureSize, m_picture->devicePixelRatioF())));
+    m_picture->setAccessibleName(asana.name);
+    m_chakraName->setText(entry->chakraName);
+}
+
+void frmYogaChakra::cmdNext_Click()
+{
+    if (m_navigator.next() == AsanaRecordNavigator::Move::Shown)
+        Display_Yoga_Chakra();
+}
+
+void frmYogaChakra::cmdBk_Click()
+{
+    switch (m_navigator.previous()) {
+    case AsanaRecordNavigator::Move::Shown:
+        Display_Yoga_Chakra();
+        break;
+    case AsanaRecordNavigator::Move::AtFirst:
+        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
+                                  QStringLiteral("You are at the first record"));
+        break;
+    case AsanaRecordNavigator::Move::Unchanged:
+        break;
+    }
+}
+
+void frmYogaChakra::cmdBack_Click()
+{
+    showChakraSelection(m_context);
+    unloadChakraForm(this);
+    setWelcomePanelVisible(m_context, false);
+}
+
+void frmYogaChakra::closeEvent(QCloseEvent* event)
+{
+    setWelcomePanelVisible(m_context, true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace tarvo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "chakra/ChakraAsanas.h"
+#include "platform/AppContext.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace tarvo {
+
+class RichTextBox;
+
+// The recommended asanas of a test, one record at a time.
+class frmYogaChakra final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmYogaChakra)
+
+public:
+    frmYogaChakra(const AppContext& context, const RecommendedAsanas& list, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+    std::optional<int> asanaPosition() const { return m_navigator.position(); }
+    void Display_Yoga_Chakra();
+    void cmdNext_Click();
+    void cmdBk_Click();
+    void cmdBack_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext m_context;
+    AsanaRecordNavigator m_navigator;
+    QLabel* m_chakraName;
+    QLabel* m_picture;
+    RichTextBox* m_rtb;
+};
+
+} // namespace tarvo

@@ -1,0 +1,228 @@
+#include "zodiac/ZodiacAsanaTab.h"
+
+#include "pictures/Pictures.h"
+#include "platform/LinkLabel.h"
+#include "zodiac/ZodiacAsanas.h"
+#include "zodiac/ZodiacFieldWidgets.h"
+#include "zodiac/ZodiacTexts.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace tarvo {
+
+namespace {
+
+constexpr QSize kPictureSize(250, 250);
+
+QLabel* paragraph(const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fraSelectYoga"));
+    m_selectYoga = this;
+    setMouseTracking(true);
+    installEventFilter(this);
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addWidget(buildIntroduction(), 2);
+
+    auto* place = new QGridLayout;
+    for (int i = 0; i < kSunSignCount; ++i) {
+        m_signPanels[std::size_t(i)] = buildSignPanel(static_cast<SunSign>(i));
+        place->addWidget(m_signPanels[std::size_t(i)], 0, 0);
+        m_signPanels[std::size_t(i)]->hide();
+    }
+    m_detail = buildDetailPanel();
+    place->addWidget(m_detail, 0, 0);
+    m_detail->hide();
+    columns->addLayout(place, 3);
+}
+
+QWidget* ZodiacAsanaTab::buildIntroduction()
+{
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    const QStringList paragraphs = yogaAsanasTabParagraphs();
+    const QString names[] = {QStringLiteral("Label33"), QStringLiteral("Label34"),
+                             QStringLiteral("Label35"), QStringLiteral("Label36")};
+    for (int i = 0; i < 4; ++i)
+        layout->addWidget(paragraph(names[i], paragraphs.value(i)));
+    auto* hint = paragraph(QStringLiteral("Label37"),
+                           QStringLiteral("Click on Asana to know its Procedure and Benefits"));
+    QFont bold = hint->font();
+    bold.setBold(true);
+    hint->setFont(bold);
+    QPalette red = hint->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    hint->setPalette(red);
+    layout->addWidget(hint);
+    layout->addStretch();
+    auto* area = new QScrollArea;
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setMinimumWidth(300);
+    return area;
+}
+
+QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign)
+{
+    auto* panel = new QGroupBox(QStringLiteral("Recommended Yoga Asanas For ") + signName(sign));
+    panel->setObjectName(QStringLiteral("fra") + signName(sign));
+    panel->setMouseTracking(true);
+    panel->installEventFilter(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setSpacing(14);
+    QList<LinkLabel*>& labels = m_labels[std::size_t(signIndex(sign))];
+    for (const AsanaRecommendation& asana : recommendedAsanas(sign)) {
+        auto* label = new LinkLabel(zodiacAsanaName(asana.index));
+        label->setObjectName(asana.labelName);
+        QFont f = label->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() + 1);
+        label->setFont(f);
+        QPalette blue = label->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        label->setPalette(blue);
+        const int index = asana.index;
+        connect(label, &LinkLabel::clicked, this, [this, sign, index] { openAsana(sign, index); });
+        connect(label, &LinkLabel::hovered, label, [label] { label->setUnderlined(true); });
+        column->addWidget(label);
+        labels.append(label);
+        m_allLabels.append(label);
+    }
+    column->addStretch();
+    return panel;
+}
+
+QWidget* ZodiacAsanaTab::buildDetailPanel()
+{
+    auto* panel = new QGroupBox;
+    panel->setObjectName(QStringLiteral("fraYogaProcedure"));
+    auto* grid = new QGridLayout(panel);
+
+    m_asanaName = headingLabel(QStringLiteral("lblAsanaName"), {});
+    QPalette red = m_asanaName->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    m_asanaName->setPalette(red);
+    auto* back = new QPushButton(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("cmdYogaBack"));
+    connect(back, &QPushButton::clicked, this, [this] { closeAsana(); });
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_asanaName);
+    top->addStretch();
+    top->addWidget(back);
+    grid->addLayout(top, 0, 0, 1, 2);
+
+    auto* english = new QHBoxLayout;
+    english->addWidget(captionLabel(QStringLiteral("Label26"), QStringLiteral("English Name")));
+    m_englishName = valueLabel(QStringLiteral("lblEnglishName"));
+    english->addWidget(m_englishName, 1);
+    grid->addLayout(english, 1, 0, 1, 2);
+
+    m_picture = new QLabel;
+    m_picture->setObjectName(QStringLiteral("picYoga"));
+    m_picture->setFixedSize(kPictureSize);
+    m_picture->setAlignment(Qt::AlignCenter);
+    grid->addWidget(m_picture, 2, 0, 2, 1, Qt::AlignTop);
+
+    m_definition = textBox(QStringLiteral("txtYogaDefination"), 90);
+    grid->addWidget(m_definition, 2, 1);
+    auto* contraBox = new QVBoxLayout;
+    contraBox->addWidget(captionLabel(QStringLiteral("Label32"), QStringLiteral("Contradictions")));
+    m_contradiction = textBox(QStringLiteral("txtContradiction"), 90);
+    contraBox->addWidget(m_contradiction);
+    grid->addLayout(contraBox, 3, 1);
+
+    auto* procedure = new QVBoxLayout;
+    procedure->addWidget(captionLabel(QStringLiteral("Label28"), QStringLiteral("Procedure")));
+    m_procedure = textBox(QStringLiteral("txtProcedure"), 130);
+    procedure->addWidget(m_procedure);
+    grid->addLayout(procedure, 4, 0);
+    auto* benefits = new QVBoxLayout;
+    benefits->addWidget(captionLabel(QStringLiteral("Label30"), QStringLiteral("Benefits")));
+    m_benefits = textBox(QStringLiteral("txtBenefits"), 130);
+    benefits->addWidget(m_benefits);
+    grid->addLayout(benefits, 4, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(4, 1);
+    return panel;
+}
+
+void ZodiacAsanaTab::showSignPanel(SunSign sign)
+{
+    m_sign = sign;
+    for (QGroupBox* panel : m_signPanels)
+        panel->setVisible(panel == m_signPanels[std::size_t(signIndex(sign))]);
+    m_detail->hide();
+}
+
+void ZodiacAsanaTab::openAsana(SunSign sign, int index)
+{
+    m_detail->show();
+    m_signPanels[std::size_t(signIndex(sign))]->hide();
+    const QString name = zodiacAsanaName(index);
+    m_picture->setPixmap(QPixmap::fromImage(
+        pictures::asanaPicture(name, kPictureSize, m_picture->devicePixelRatioF())));
+    const ZodiacAsanaRecord& record = zodiacAsana(index);
+    m_englishName->setText(record.englishName);
+    m_definition->setPlainText(record.definition);
+    m_procedure->setPlainText(record.procedure);
+    m_benefits->setPlainText(record.benefits);
+    m_contradiction->setPlainText(record.contradictions);
+    m_asanaName->setText(name);
+}
+
+void ZodiacAsanaTab::closeAsana()
+{
+    m_signPanels[std::size_t(signIndex(m_sign))]->show();
+    m_detail->hide();
+}
+
+void ZodiacAsanaTab::clearUnderline(const QList<LinkLabel*>& labels)
+{
+    for (LinkLabel* label : labels)
+        label->setUnderlined(false);
+}
+
+bool ZodiacAsanaTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        auto* area = static_cast<QWidget*>(watched);
+        const auto* move = static_cast<QMouseEvent*>(event);
+        // A move over a label reaches its panel too; only the bare panel clears the marks.
+        const bool overLabel =
+            qobject_cast<LinkLabel*>(area->childAt(move->position().toPoint())) != nullptr;
+        if (!overLabel) {
+            if (watched == m_selectYoga) {
+                clearUnderline(m_allLabels);
+            } else {
+                for (int i = 0; i < kSunSignCount; ++i) {
+                    if (watched == m_signPanels[std::size_t(i)])
+                        clearUnderline(m_labels[std::size_t(i)]);
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarvo

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "zodiac/SunSign.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace tarvo {
+
+class LinkLabel;
+
+// The "Yoga Asanas" tab: the introduction, the twelve sign panels of asana labels and the
+// detail panel of one asana, the panels sharing one place.
+class ZodiacAsanaTab final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ZodiacAsanaTab)
+
+public:
+    explicit ZodiacAsanaTab(QWidget* parent = nullptr);
+
+    // The list state for the sign: its panel shown, every other panel and the detail hidden.
+    void showSignPanel(SunSign sign);
+    void openAsana(SunSign sign, int index);
+    void closeAsana();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildIntroduction();
+    QWidget* buildDetailPanel();
+    QGroupBox* buildSignPanel(SunSign sign);
+    void clearUnderline(const QList<LinkLabel*>& labels);
+
+    SunSign m_sign = SunSign::Aries;
+    QWidget* m_selectYoga = nullptr;
+    std::array<QGroupBox*, kSunSignCount> m_signPanels{};
+    std::array<QList<LinkLabel*>, kSunSignCount> m_labels{};
+    QList<LinkLabel*> m_allLabels;
+    QWidget* m_detail = nullptr;
+    QLabel* m_asanaName = nullptr;
+    QLabel* m_englishName = nullptr;
+    QLabel* m_picture = nullptr;
+    QPlainTextEdit* m_definition = nullptr;
+    QPlainTextEdit* m_procedure = nullptr;
+    QPlainTextEdit* m_benefits = nullptr;
+    QPlainTextEdit* m_contradiction = nullptr;
+};
+
+} // namespace tarvo

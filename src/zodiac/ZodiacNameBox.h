@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace tarvo {
+
+class Desktop;
+
+// The name box: typed, pasted and dropped text all pass the letters-only rule, and anything
+// it drops is reported once.
+class ZodiacNameBox final : public QLineEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ZodiacNameBox)
+
+public:
+    explicit ZodiacNameBox(Desktop& desktop, QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void refilter();
+    void reportDropped();
+
+    Desktop& m_desktop;
+};
+
+} // namespace tarvo

@@ -1,0 +1,108 @@
+#include "zodiac/ZodiacRecordFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace tarvo {
+
+namespace {
+
+QString shifted(const QString& text, int by)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) {
+            out.append(u'?');
+            continue;
+        }
+        const int code = (int(c.unicode()) + by + 256) % 256;
+        out.append(QChar(char16_t(code)));
+    }
+    return out;
+}
+
+bool isLettersAndBlanks(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' '))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString ScrambleText(const QString& text)
+{
+    return shifted(text, kScrambleOffset);
+}
+
+QString UnscrambleText(const QString& text)
+{
+    return shifted(text, -kScrambleOffset);
+}
+
+QByteArray encodeZodiacRecord(const ZodiacReading& reading)
+{
+    const QString values[] = {reading.name, QString::number(reading.birthDay),
+                              reading.birthMonth, QString::number(reading.birthYear)};
+    QByteArray bytes;
+    for (const QString& value : values) {
+        bytes += ScrambleText(value).toLatin1();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = encodeZodiacRecord(reading);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+                    && file.commit();
+    if (!ok && errorText)
+        *errorText = file.errorString();
+    return ok;
+}
+
+bool hasRecordExtension(const QString& path)
+{
+    return path.size() >= 3 && path.right(3) == u"zoy";
+}
+
+std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content)
+{
+    if (content.size() > kMaxRecordFileSize)
+        return std::nullopt;
+    // Lines may end in CR LF, LF or CR, as any text reader accepts them.
+    QString text = QString::fromLatin1(content);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (text.endsWith(u'\n'))
+        lines.removeLast();
+    const auto line = [&lines](int i) {
+        return i < lines.size() ? UnscrambleText(lines.at(i)) : QString();
+    };
+    ZodiacRecordValues values{line(0), line(1), line(2), line(3)};
+    if (!isLettersAndBlanks(values.name))
+        return std::nullopt;
+    return values;
+}
+
+std::optional<ZodiacRecordValues> readZodiacRecord(const QString& path)
+{
+    if (!hasRecordExtension(path))
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ZodiacRecordValues{};
+    if (file.size() > kMaxRecordFileSize)
+        return std::nullopt;
+    // One byte more than allowed is enough to tell an oversized stream.
+    return decodeZodiacRecord(file.read(kMaxRecordFileSize + 1));
+}
+
+} // namespace tarvo

@@ -1,0 +1,165 @@
+#include "zodiac/frmZodiacYogaDisplay.h"
+
+#include "app/MakerPages.h"
+#include "pictures/Pictures.h"
+#include "platform/LinkLabel.h"
+#include "platform/Workspace.h"
+#include "zodiac/ZodiacAsanaTab.h"
+#include "zodiac/ZodiacForms.h"
+#include "zodiac/ZodiacSignTabs.h"
+#include "zodiac/frmZodiacYogaSave.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tarvo {
+
+frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* inputWindow,
+                                           QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_inputWindow(inputWindow)
+{
+    setObjectName(QStringLiteral("frmZodiacYogaDisplay"));
+    setWindowTitle(kZodiacCaption);
+    auto* layout = new QVBoxLayout(this);
+    buildMenus();
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    LinkLabel* colourCaption = nullptr;
+    m_tabs->addTab(buildCharacteristicsTab(m_bindings, &m_signPicture, &colourCaption),
+                   QStringLiteral("Sun Sign Characteristics"));
+    m_healthTabs = buildHealthTabs(m_bindings);
+    m_tabs->addTab(m_healthTabs, QStringLiteral("Health Ailments"));
+    m_asanaTab = new ZodiacAsanaTab;
+    m_tabs->addTab(m_asanaTab, QStringLiteral("Yoga Asanas"));
+    m_tabs->setCurrentIndex(0);
+    m_healthTabs->setCurrentIndex(0);
+    layout->addWidget(m_tabs, 1);
+    layout->addWidget(buildFoot());
+
+    // The "Lucky Color" caption doubles as a way to the co-branding page.
+    Desktop& desktop = m_context.desktop;
+    connect(colourCaption, &LinkLabel::clicked, this,
+            [&desktop] { openMakerPage(desktop, MakerPage::CoBrand); });
+
+    setMinimumSize(1060, 540);
+    resize(1060, 560);
+}
+
+void frmZodiacYogaDisplay::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    const auto item = [this](QMenu* menu, const QString& name, const QString& text, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    item(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"), [this] { PrintReport(); });
+    item(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back To Main Page"),
+         [this] { BackToMainPage(); });
+    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unloadForm(this); });
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    Desktop& desktop = m_context.desktop;
+    item(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
+         [&desktop] { openMakerPage(desktop, MakerPage::HelpWebPage); });
+    item(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"),
+         [&desktop] { openMakerPage(desktop, MakerPage::HomePage); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    item(help, QStringLiteral("mnuUpdate"), QStringLiteral("&Check for Software Update"),
+         [&desktop] { openMakerPage(desktop, MakerPage::DownloadWebPage); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
+    item(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [this] {
+        if (m_context.workspace)
+            m_context.workspace->showAbout();
+    });
+    layout()->setMenuBar(bar);
+}
+
+QWidget* frmZodiacYogaDisplay::buildFoot()
+{
+    auto* foot = new QGroupBox;
+    foot->setObjectName(QStringLiteral("Frame2"));
+    auto* row = new QHBoxLayout(foot);
+    Desktop& desktop = m_context.desktop;
+    const auto promo = [&](const QString& name, const QString& text, MakerPage page) {
+        auto* label = new LinkLabel(text);
+        label->setObjectName(name);
+        label->setWordWrap(true);
+        QPalette blue = label->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        label->setPalette(blue);
+        connect(label, &LinkLabel::clicked, this, [&desktop, page] { openMakerPage(desktop, page); });
+        row->addWidget(label, 1);
+    };
+    promo(QStringLiteral("Label61"), QStringLiteral("More free yoga programs at the Tarvo Yoga web site"),
+          MakerPage::HomePage);
+    promo(QStringLiteral("lblCobrand"), QStringLiteral("Co-branded edition"), MakerPage::CoBrand);
+    promo(QStringLiteral("lblFullBrand"), QStringLiteral("Fully branded edition"),
+          MakerPage::FullyBranded);
+    const auto button = [&](const QString& name, const QString& text, auto slot) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(name);
+        connect(b, &QPushButton::clicked, this, slot);
+        row->addWidget(b);
+    };
+    button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), [this] { PrintReport(); });
+    button(QStringLiteral("cmdBack"), QStringLiteral("&Back To Main Page"),
+           [this] { BackToMainPage(); });
+    button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), [this] { unloadForm(this); });
+    return foot;
+}
+
+void frmZodiacYogaDisplay::showReading(const ZodiacReading& reading,
+                                       const ZodiacDisplayFields& fields)
+{
+    m_reading = reading;
+    for (const FieldBinding& binding : m_bindings)
+        setFieldText(binding.widget, fields.*(binding.member));
+    m_signPicture->setPixmap(QPixmap::fromImage(pictures::signPicture(
+        signIndex(reading.sunSign), m_signPicture->size(), m_signPicture->devicePixelRatioF())));
+    m_asanaTab->showSignPanel(reading.sunSign);
+}
+
+ZodiacDisplayFields frmZodiacYogaDisplay::fields() const
+{
+    ZodiacDisplayFields shown;
+    for (const FieldBinding& binding : m_bindings)
+        shown.*(binding.member) = fieldText(binding.widget);
+    return shown;
+}
+
+void frmZodiacYogaDisplay::PrintReport()
+{
+    frmZodiacYogaSave report(m_context, m_reading, fields(), this);
+    report.exec();
+}
+
+void frmZodiacYogaDisplay::BackToMainPage()
+{
+    QPointer<QWidget> input = m_inputWindow;
+    Workspace* workspace = m_context.workspace;
+    unloadForm(this);
+    if (input)
+        setFormVisible(input, true);
+    if (workspace)
+        workspace->setWelcomePanelVisible(false);
+}
+
+void frmZodiacYogaDisplay::closeEvent(QCloseEvent* event)
+{
+    if (m_context.workspace)
+        m_context.workspace->setWelcomePanelVisible(true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace tarvo

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/AppContext.h"
+#include "zodiac/ZodiacFieldWidgets.h"
+#include "zodiac/ZodiacReading.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QTabWidget;
+
+namespace tarvo {
+
+class ZodiacAsanaTab;
+
+// The result window of a reading: characteristics, health and fitness, and the sign's asanas.
+class frmZodiacYogaDisplay final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmZodiacYogaDisplay)
+
+public:
+    // inputWindow is shown again by the back command.
+    frmZodiacYogaDisplay(const AppContext& context, QWidget* inputWindow,
+                         QWidget* parent = nullptr);
+
+    // Fills every sign field and shows the sign's asana panel.
+    void showReading(const ZodiacReading& reading, const ZodiacDisplayFields& fields);
+    // The texts as the window shows them now.
+    ZodiacDisplayFields fields() const;
+    const ZodiacReading& reading() const { return m_reading; }
+    ZodiacAsanaTab& asanaTab() const { return *m_asanaTab; }
+
+    // Opens the report window and waits until it closes.
+    void PrintReport();
+    void BackToMainPage();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildFoot();
+
+    AppContext m_context;
+    QPointer<QWidget> m_inputWindow;
+    ZodiacReading m_reading;
+    FieldBindings m_bindings;
+    QTabWidget* m_tabs = nullptr;
+    QTabWidget* m_healthTabs = nullptr;
+    QLabel* m_signPicture = nullptr;
+    ZodiacAsanaTab* m_asanaTab = nullptr;
+};
+
+} // namespace tarvo

@@ -1,0 +1,326 @@
+#include "zodiac/frmZodiacYogaMain.h"
+
+#include "app/MakerPages.h"
+#include "app/UpdateReminder.h"
+#include "platform/AppInfo.h"
+#include "platform/Desktop.h"
+#include "platform/LinkLabel.h"
+#include "platform/Workspace.h"
+#include "zodiac/ZodiacAsanas.h"
+#include "zodiac/ZodiacForms.h"
+#include "zodiac/ZodiacNameBox.h"
+#include "zodiac/ZodiacRecordFile.h"
+#include "zodiac/ZodiacReport.h"
+#include "zodiac/ZodiacTexts.h"
+#include "zodiac/frmZodiacYogaDisplay.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvo {
+
+namespace {
+
+QLabel* wrappedLabel(const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* captionLabel(const QString& name, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QComboBox* pickList(const QString& name, const QStringList& entries)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->setEditable(false);
+    list->addItems(entries);
+    list->setCurrentIndex(0);
+    return list;
+}
+
+} // namespace
+
+frmZodiacYogaMain::frmZodiacYogaMain(const AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("frmZodiacYogaMain"));
+    setWindowTitle(kZodiacCaption);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8);
+    buildMenus();
+    auto* intro = new QGroupBox;
+    intro->setObjectName(QStringLiteral("Frame1"));
+    auto* introLayout = new QVBoxLayout(intro);
+    introLayout->addWidget(wrappedLabel(QStringLiteral("Label3"), zodiacIntroduction()));
+    auto* call = wrappedLabel(QStringLiteral("Label4"),
+                              QStringLiteral("Just input your name and date of birth and get a "
+                                             "Reading Now!"));
+    QFont bold = call->font();
+    bold.setBold(true);
+    call->setFont(bold);
+    introLayout->addWidget(call);
+    layout->addWidget(intro);
+    layout->addWidget(buildNameAndDate());
+    layout->addWidget(buildCommands());
+    auto* note = wrappedLabel(QStringLiteral("Label8"),
+                              QStringLiteral("Please Note: If you are suffering from health "
+                                             "ailments, kindly consult your doctor before doing "
+                                             "the yoga exercises."));
+    layout->addWidget(note);
+    layout->addWidget(buildPromotions());
+    setFixedWidth(640);
+}
+
+void frmZodiacYogaMain::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    const auto item = [this](QMenu* menu, const QString& name, const QString& text, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    item(file, QStringLiteral("mnuOpenPreviouslySavedSunSignYoga"),
+         QStringLiteral("Open Previously Saved Zodiac Yoga Reading"),
+         [this] { OpenPreviouslySavedReading(); });
+    item(file, QStringLiteral("mnuGetSuitableYogas"),
+         QStringLiteral("Get Suitable &Yogas For My Zodiac"), [this] { ShowZodiacReading(); });
+    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unload(); });
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    Desktop& desktop = m_context.desktop;
+    item(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
+         [&desktop] { openMakerPage(desktop, MakerPage::HelpWebPage); });
+    item(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"),
+         [&desktop] { openMakerPage(desktop, MakerPage::HomePage); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    item(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
+         [&desktop] { openMakerPage(desktop, MakerPage::DownloadWebPage); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    item(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [this] {
+        if (m_context.workspace)
+            m_context.workspace->showAbout();
+    });
+    layout()->setMenuBar(bar);
+}
+
+QWidget* frmZodiacYogaMain::buildNameAndDate()
+{
+    auto* frame = new QGroupBox;
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* grid = new QGridLayout(frame);
+    auto* nameBox = new ZodiacNameBox(m_context.desktop);
+    nameBox->setObjectName(QStringLiteral("txtName"));
+    nameBox->setAccessibleName(QStringLiteral("Name"));
+    m_name = nameBox;
+    grid->addWidget(captionLabel(QStringLiteral("Label1"), QStringLiteral("Name"), m_name), 0, 0);
+    grid->addWidget(m_name, 0, 1, 1, 6);
+
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days.append(QString::number(day));
+    QStringList years;
+    for (int year = 1900; year <= 2050; ++year)
+        years.append(QString::number(year));
+    m_day = pickList(QStringLiteral("cboDate"), days);
+    m_month = pickList(QStringLiteral("cboMonth"), monthNames());
+    m_year = pickList(QStringLiteral("cboYear"), years);
+    m_day->setAccessibleName(QStringLiteral("Date"));
+    m_month->setAccessibleName(QStringLiteral("Month"));
+    m_year->setAccessibleName(QStringLiteral("Year"));
+
+    grid->addWidget(captionLabel(QStringLiteral("Label2"), QStringLiteral("Date Of Birth"), m_day),
+                    1, 0);
+    grid->addWidget(captionLabel(QStringLiteral("Label5"), QStringLiteral("Date"), m_day), 1, 1,
+                    Qt::AlignRight);
+    grid->addWidget(m_day, 1, 2);
+    grid->addWidget(captionLabel(QStringLiteral("Label7"), QStringLiteral("Month"), m_month), 1,
+                    3, Qt::AlignRight);
+    grid->addWidget(m_month, 1, 4);
+    grid->addWidget(captionLabel(QStringLiteral("Label6"), QStringLiteral("Year"), m_year), 1, 5,
+                    Qt::AlignRight);
+    grid->addWidget(m_year, 1, 6);
+    grid->setColumnStretch(4, 1);
+    return frame;
+}
+
+QWidget* frmZodiacYogaMain::buildCommands()
+{
+    auto* frame = new QGroupBox;
+    frame->setObjectName(QStringLiteral("Frame3"));
+    auto* column = new QVBoxLayout(frame);
+    auto* next = new QPushButton(QStringLiteral("Get Suitable &Yogas For My Zodiac"));
+    next->setObjectName(QStringLiteral("cmdNext"));
+    next->setDefault(true);
+    QFont bold = next->font();
+    bold.setBold(true);
+    next->setFont(bold);
+    connect(next, &QPushButton::clicked, this, [this] { ShowZodiacReading(); });
+    auto* open =
+        new QPushButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"));
+    open->setObjectName(QStringLiteral("cmdOpen"));
+    connect(open, &QPushButton::clicked, this, [this] { OpenPreviouslySavedReading(); });
+    column->addWidget(next);
+    column->addWidget(open);
+    return frame;
+}
+
+QWidget* frmZodiacYogaMain::buildPromotions()
+{
+    auto* frame = new QWidget;
+    frame->setObjectName(QStringLiteral("Frame5"));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(0, 0, 0, 0);
+    Desktop& desktop = m_context.desktop;
+    const auto promo = [&](const QString& name, const QString& text, MakerPage page) {
+        auto* label = new LinkLabel(text);
+        label->setObjectName(name);
+        label->setWordWrap(true);
+        QPalette blue = label->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        label->setPalette(blue);
+        connect(label, &LinkLabel::clicked, this, [&desktop, page] { openMakerPage(desktop, page); });
+        return label;
+    };
+    grid->addWidget(promo(QStringLiteral("Label61"),
+                          QStringLiteral("More free yoga programs at the Tarvo Yoga web site"),
+                          MakerPage::HomePage),
+                    0, 0, 1, 2);
+    grid->addWidget(promo(QStringLiteral("lblCobrand"),
+                          QStringLiteral("Put your name beside ours: co-branded edition"),
+                          MakerPage::CoBrand),
+                    1, 0);
+    grid->addWidget(promo(QStringLiteral("lblFullBrand"),
+                          QStringLiteral("Your own name and logo: fully branded edition"),
+                          MakerPage::FullyBranded),
+                    1, 1);
+    auto* exit = new QPushButton(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("cmdExit"));
+    connect(exit, &QPushButton::clicked, this, [this] { unload(); });
+    grid->addWidget(exit, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
+
+void frmZodiacYogaMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    runUpdateReminder(m_context, this);
+}
+
+void frmZodiacYogaMain::closeEvent(QCloseEvent* event)
+{
+    if (m_context.workspace)
+        m_context.workspace->setWelcomePanelVisible(true);
+    QWidget::closeEvent(event);
+}
+
+void frmZodiacYogaMain::unload()
+{
+    unloadForm(this);
+}
+
+void frmZodiacYogaMain::message(const QString& text)
+{
+    m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
+                              text);
+}
+
+bool frmZodiacYogaMain::ValidateZodiacInput()
+{
+    // A name of blanks alone would give a reading, and a record, for nobody.
+    if (m_name->text().trimmed().isEmpty()) {
+        message(QStringLiteral("Please Enter Your Name"));
+        m_name->setFocus();
+        return false;
+    }
+    const QString rejection = CheckBirthDate(m_month->currentIndex(), m_day->currentIndex());
+    if (!rejection.isEmpty()) {
+        message(rejection);
+        return false;
+    }
+    return true;
+}
+
+void frmZodiacYogaMain::ShowZodiacReading()
+{
+    if (!ValidateZodiacInput())
+        return;
+    m_reading.name = m_name->text().trimmed();
+    m_reading.birthYear = qint16(m_year->currentText().toInt());
+    m_reading.birthMonth = m_month->currentText();
+    m_reading.birthDay = qint16(m_day->currentText().toInt());
+    m_reading.sunSign = DetermineSunSign(m_month->currentIndex(), m_day->currentIndex());
+
+    const bool fresh = !m_display;
+    if (fresh)
+        m_display = new frmZodiacYogaDisplay(m_context, this);
+    m_display->showReading(m_reading, zodiacDisplayFields(m_reading.sunSign));
+    LoadZodiacAsanas();
+    setFormVisible(this, false);
+    if (fresh)
+        showForm(m_context.workspace, m_display);
+    else
+        setFormVisible(m_display, true);
+    if (m_context.workspace)
+        m_context.workspace->setWelcomePanelVisible(false);
+}
+
+void frmZodiacYogaMain::OpenPreviouslySavedReading()
+{
+    const QString path = m_context.desktop.openFileName(
+        this, {QStringLiteral("Select the source file"),
+               QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"), QStringLiteral("zoy")});
+    if (path.isEmpty())
+        return;
+    const std::optional<ZodiacRecordValues> values = readZodiacRecord(path);
+    if (!values) {
+        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
+                                  kCheckTheFileMessage);
+        return;
+    }
+    m_name->setText(values->name);
+    const auto select = [](QComboBox* list, const QString& value) {
+        const int index = list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            list->setCurrentIndex(index);
+    };
+    select(m_day, values->day);
+    select(m_month, values->month);
+    select(m_year, values->year);
+    ShowZodiacReading();
+}
+
+} // namespace tarvo
+
+namespace tarvo {
+
+frmZodiacYogaDisplay* frmZodiacYogaMain::resultWindow() const
+{
+    return m_display;
+}
+
+} // namespace tarvo

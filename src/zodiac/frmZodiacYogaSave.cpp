@@ -1,0 +1,116 @@
+#include "zodiac/frmZodiacYogaSave.h"
+
+#include "app/MakerPages.h"
+#include "platform/AppInfo.h"
+#include "platform/Desktop.h"
+#include "platform/LinkLabel.h"
+#include "report/RichTextBox.h"
+#include "zodiac/ZodiacForms.h"
+#include "zodiac/ZodiacRecordFile.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QPushButton>
+
+namespace tarvo {
+
+frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacReading& reading,
+                                     const ZodiacDisplayFields& fields, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_reading(reading)
+    , m_rtb(new RichTextBox(context.desktop, this))
+{
+    setObjectName(QStringLiteral("frmZodiacYogaSave"));
+    setWindowTitle(kZodiacCaption);
+    setModal(true);
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Zodiac Yoga report"));
+    QPalette white = m_rtb->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Text, Qt::black);
+    m_rtb->setPalette(white);
+    m_rtb->enableLinkDetection();
+    m_rtb->setReport(buildZodiacReport(reading, fields));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_rtb, 0, 0, 1, 4);
+    Desktop& desktop = m_context.desktop;
+    const auto promo = [&](const QString& name, const QString& text, MakerPage page, int row,
+                           int column) {
+        auto* label = new LinkLabel(text);
+        label->setObjectName(name);
+        QPalette blue = label->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        label->setPalette(blue);
+        connect(label, &LinkLabel::clicked, this, [&desktop, page] { openMakerPage(desktop, page); });
+        grid->addWidget(label, row, column);
+    };
+    promo(QStringLiteral("Label1"), QStringLiteral("Tarvo Yoga"), MakerPage::HomePage, 1, 0);
+    promo(QStringLiteral("Label14"), QStringLiteral("More free yoga programs online"),
+          MakerPage::HomePage, 2, 0);
+    promo(QStringLiteral("lblCobrand"), QStringLiteral("Co-branded edition"), MakerPage::CoBrand, 1, 1);
+    promo(QStringLiteral("lblFullBrand"), QStringLiteral("Fully branded edition"),
+          MakerPage::FullyBranded, 2, 1);
+    auto* save = new QPushButton(QStringLiteral("&Save"));
+    save->setObjectName(QStringLiteral("cmdSave"));
+    connect(save, &QPushButton::clicked, this, [this] { SaveReading(); });
+    auto* print = new QPushButton(QStringLiteral("&Print"));
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    connect(print, &QPushButton::clicked, this, [this] { PrintReport(); });
+    grid->addWidget(save, 1, 2, 2, 1);
+    grid->addWidget(print, 1, 3, 2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
+
+    // Form_Unload: however the window closes, link detection goes off.
+    connect(this, &QDialog::finished, this, [this] { unload(); });
+    resize(820, 560);
+}
+
+frmZodiacYogaSave::~frmZodiacYogaSave()
+{
+    unload();
+}
+
+void frmZodiacYogaSave::unload()
+{
+    m_rtb->disableLinkDetection();
+}
+
+void frmZodiacYogaSave::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // Centred over the program's window, top edge at its top.
+    if (QWidget* top = parentWidget() ? parentWidget()->window() : nullptr) {
+        const QRect area = top->geometry();
+        move(area.x() + std::max(0, (area.width() - width()) / 2), area.y());
+    }
+}
+
+void frmZodiacYogaSave::SaveReading()
+{
+    const QString path = m_context.desktop.saveFileName(
+        this, {QStringLiteral("Tarvo Free Zodiac Yoga"),
+               QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"), QStringLiteral("zoy")});
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!writeZodiacRecord(path, m_reading, &reason)) {
+        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
+                                  QStringLiteral("The reading could not be saved to\n")
+                                      + QDir::toNativeSeparators(path) + QStringLiteral("\n\n")
+                                      + reason);
+    }
+}
+
+void frmZodiacYogaSave::PrintReport()
+{
+    m_rtb->printReport();
+}
+
+} // namespace tarvo

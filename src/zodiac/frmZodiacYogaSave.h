@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/AppContext.h"
+#include "zodiac/ZodiacReading.h"
+#include "zodiac/ZodiacReport.h"
+
+#include <QDialog>
+
+namespace tarvo {
+
+class RichTextBox;
+
+// The report of the current reading: shown, printed, or its request saved as a record file.
+class frmZodiacYogaSave final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmZodiacYogaSave)
+
+public:
+    // The report is written once, here, from the reading and the result window's texts.
+    frmZodiacYogaSave(const AppContext& context, const ZodiacReading& reading,
+                      const ZodiacDisplayFields& fields, QWidget* parent = nullptr);
+    ~frmZodiacYogaSave() override;
+
+    void SaveReading();
+    void PrintReport();
+    RichTextBox& richTextBox() const { return *m_rtb; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void unload();
+
+    AppContext m_context;
+    ZodiacReading m_reading;
+    RichTextBox* m_rtb = nullptr;
+    bool m_placed = false;
+};
+
+} // namespace tarvo

@@ -1,0 +1,294 @@
+#include "app/ProgramWindows.h"
+#include "app/frmMDI.h"
+#include "chakra/ChakraChart.h"
+#include "chakra/frmChakraYogaResult.h"
+#include "chakra/frmYogaChakra.h"
+#include "report/RichTextBox.h"
+#include "support/TestContext.h"
+#include "support/TestMain.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <memory>
+
+using namespace tarvo;
+
+namespace {
+
+int questionNumber(const QString& text)
+{
+    for (int q = 0; q < kQuestionCount; ++q) {
+        if (chakraQuestion(q).text == text)
+            return q;
+    }
+    return -1;
+}
+
+bool formShown(QWidget* form)
+{
+    return form && form->parentWidget() && form->parentWidget()->isVisible();
+}
+
+} // namespace
+
+class tst_ChakraWindows final : public QObject {
+    Q_OBJECT
+
+    template <typename T = QWidget>
+    T* in(QWidget* form, const QString& name) const
+    {
+        T* widget = form ? form->findChild<T*>(name) : nullptr;
+        if (!widget)
+            qWarning("no widget %s", qPrintable(name));
+        return widget;
+    }
+    QWidget* form(const QString& name) const { return m_window->child(name); }
+    void click(QWidget* form, const QString& name) { QTest::mouseClick(in(form, name), Qt::LeftButton); }
+    QStringList messages() const { return m_seams->desktop.messageTexts(); }
+
+    // Saved when TARVO_SHOTS_DIR is set, so the windows can be looked at as a user sees them.
+    void shot(const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("TARVO_SHOTS_DIR");
+        if (dir.isEmpty())
+            return;
+        QCoreApplication::processEvents();
+        m_window->grab().save(QDir(dir).filePath(QStringLiteral("chakra-%1.png").arg(name)));
+    }
+
+    std::unique_ptr<test::TestContext> m_seams;
+    std::unique_ptr<frmMDI> m_window;
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_seams = std::make_unique<test::TestContext>();
+        m_window = std::make_unique<frmMDI>(m_seams->context(), programWindows());
+        m_window->resize(1280, 800);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->SelectProgramOption(2);
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_seams.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void wholeTestThroughTheButtons()
+    {
+        QWidget* selection = form(QStringLiteral("frmChakraYogaMain"));
+        QVERIFY(formShown(selection));
+        QVERIFY(!m_window->welcomePanelVisible());
+        QCOMPARE(selection->windowTitle(), QStringLiteral("Tarvo Chakra Yoga"));
+        QCOMPARE(in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->text(),
+                 QStringLiteral("Sacral Chakra (Swadhisthanna)"));
+        shot(QStringLiteral("selection"));
+
+        click(selection, QStringLiteral("cmdTest"));
+        QCOMPARE(messages(), QStringList{QStringLiteral("Please select at least one chakra")});
+        QCOMPARE(m_seams->desktop.messages.first().icon, MessageIcon::Critical);
+        QVERIFY(formShown(selection));
+        QVERIFY(!form(QStringLiteral("frmChakraYogaQuestions")));
+
+        in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
+        in<QCheckBox>(selection, QStringLiteral("chkChakras_4"))->setChecked(true);
+        const std::uint64_t seed = m_seams->random.nextSeed;
+        click(selection, QStringLiteral("cmdTest"));
+        QCOMPARE(m_seams->random.nextSeed, seed + 1);
+        QWidget* questions = form(QStringLiteral("frmChakraYogaQuestions"));
+        QVERIFY(formShown(questions));
+        QVERIFY(!formShown(selection));
+
+        // Sacral answered with every counting answer (8, over-active), Throat with one (under-active).
+        auto label = in<QLabel>(questions, QStringLiteral("lblQNo"));
+        auto text = in<QPlainTextEdit>(questions, QStringLiteral("txtQuestions"));
+        int throatCounted = 0;
+        bool wentBack = false;
+        for (int k = 1; k <= 16; ++k) {
+            QCOMPARE(label->text(), QStringLiteral("Question No. %1 of 16").arg(k));
+            const int q = questionNumber(text->toPlainText());
+            QVERIFY(q >= 0);
+            const ChakraQuestion question = chakraQuestion(q);
+            ChakraAnswer answer = ChakraAnswer::NotSure;
+            if (question.chakra == ChakraId::Sacral)
+                answer = question.countingAnswer;
+            else if (throatCounted++ == 0)
+                answer = question.countingAnswer;
+            click(questions, QStringLiteral("optAnswer_%1").arg(int(answer)));
+            if (k == 5 && !wentBack) {
+                if (k == 5)
+                    shot(QStringLiteral("question"));
+                click(questions, QStringLiteral("cmdNext"));
+                // A different option on question 6, then Back: question 5 comes with its own answer.
+                click(questions, QStringLiteral("optAnswer_%1").arg(int(answer) == 2 ? 0 : 2));
+                click(questions, QStringLiteral("cmdBack"));
+                wentBack = true;
+                QCOMPARE(label->text(), QStringLiteral("Question No. 5 of 16"));
+                QCOMPARE(text->toPlainText(), question.text);
+                QVERIFY(in<QRadioButton>(questions, QStringLiteral("optAnswer_%1").arg(int(answer)))->isChecked());
+            }
+            click(questions, QStringLiteral("cmdNext"));
+        }
+
+        QWidget* result = form(QStringLiteral("frmChakraYogaResult"));
+        QVERIFY(formShown(result));
+        QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaQuestions")));
+        QVERIFY(!m_window->welcomePanelVisible());
+        auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
+        QCOMPARE(chart->bars()[chakraIndex(ChakraId::Sacral)].percent, 100);
+        QCOMPARE(chart->bars()[chakraIndex(ChakraId::Throat)].percent, 12);
+        QVERIFY(!chart->bars()[chakraIndex(ChakraId::Root)].visible);
+        QVERIFY(chart->barRect(ChakraId::Sacral).height() > 8 * chart->barRect(ChakraId::Throat).height() - 1);
+        QCOMPARE(chart->barRect(ChakraId::Sacral).bottom(), chart->barRect(ChakraId::Throat).bottom());
+        const QString resultText = in<RichTextBox>(result, QStringLiteral("RTB"))->toPlainText();
+        QVERIFY(resultText.contains(QStringLiteral("Your Sacral Chakra (Swadhisthanna) is OverActive")));
+        QVERIFY(resultText.contains(QStringLiteral("Your Throat Chakra (Vishuddha) is UnderActive")));
+        QVERIFY(in<RichTextBox>(result, QStringLiteral("RTB"))->linkDetection());
+        shot(QStringLiteral("result"));
+
+        click(result, QStringLiteral("cmdYogaChakra"));
+        auto* asanas = qobject_cast<frmYogaChakra*>(form(QStringLiteral("frmYogaChakra")));
+        QVERIFY(formShown(asanas));
+        QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaResult")));
+        QVERIFY(!m_window->welcomePanelVisible());
+        auto chakraName = [&] { return in<QLabel>(asanas, QStringLiteral("lblChakraName"))->text(); };
+        auto asanaText = [&] { return in<RichTextBox>(asanas, QStringLiteral("RTB"))->toPlainText(); };
+        QCOMPARE(chakraName(), QStringLiteral("Sacral Chakra (Swadhisthanna)"));
+        QVERIFY(asanaText().startsWith(QStringLiteral("Asanas Name\nMandukasana\n")));
+        QVERIFY(!in<QLabel>(asanas, QStringLiteral("picYoga"))->pixmap().isNull());
+        shot(QStringLiteral("asana"));
+
+        // Across the empty slots between Sacral and Throat, both ways.
+        click(asanas, QStringLiteral("cmdNext"));
+        click(asanas, QStringLiteral("cmdNext"));
+        QCOMPARE(chakraName(), QStringLiteral("Throat Chakra (Vishuddha)"));
+        QVERIFY(asanaText().contains(QStringLiteral("\nMatsyasana\n")));
+        click(asanas, QStringLiteral("cmdBk"));
+        QCOMPARE(chakraName(), QStringLiteral("Sacral Chakra (Swadhisthanna)"));
+        QVERIFY(asanaText().contains(QStringLiteral("\nBhujangasana\n")));
+        click(asanas, QStringLiteral("cmdBk"));
+        QCOMPARE(asanas->asanaPosition(), std::optional(1));
+        QVERIFY(messages().size() == 1);
+        click(asanas, QStringLiteral("cmdBk"));
+        QCOMPARE(messages().last(), QStringLiteral("You are at the first record"));
+        QCOMPARE(asanas->asanaPosition(), std::optional(1));
+
+        click(asanas, QStringLiteral("cmdBack"));
+        QVERIFY(formShown(selection));
+        QVERIFY(in<QCheckBox>(selection, QStringLiteral("chkChakras_4"))->isChecked());
+        QTRY_VERIFY(!form(QStringLiteral("frmYogaChakra")));
+        QVERIFY(!m_window->welcomePanelVisible());
+        click(selection, QStringLiteral("cmdNav"));
+        QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaMain")));
+        QVERIFY(m_window->welcomePanelVisible());
+    }
+
+    void nextPastTheEndThenPrevious()
+    {
+        RecommendedAsanas list = recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
+        auto* asanas = new frmYogaChakra(m_seams->context(m_window.get()), list);
+        m_window->showChild(asanas);
+        m_window->placeTopCentre(asanas);
+        for (int i = 0; i < 6; ++i)
+            click(asanas, QStringLiteral("cmdNext"));
+        QCOMPARE(asanas->asanaPosition(), std::optional(12));
+        click(asanas, QStringLiteral("cmdBk"));
+        QCOMPARE(asanas->asanaPosition(), std::optional(11));
+        QVERIFY(in<RichTextBox>(asanas, QStringLiteral("RTB"))->toPlainText().contains(QStringLiteral("Bhujangasana")));
+        QVERIFY(messages().isEmpty());
+        click(asanas, QStringLiteral("cmdExit"));
+        QTRY_VERIFY(!form(QStringLiteral("frmYogaChakra")));
+        QVERIFY(m_window->welcomePanelVisible());
+    }
+
+    void openChakrasNeedNoYoga()
+    {
+        auto session = std::make_shared<ChakraTestSession>();
+        session->selected[chakraIndex(ChakraId::Navel)] = true;
+        session->scores[chakraIndex(ChakraId::Navel)] = 5;
+        auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
+        m_window->showChild(result);
+        m_window->placeTopCentre(result);
+        auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
+        QCOMPARE(chart->bars()[chakraIndex(ChakraId::Navel)].percent, 62);
+        click(result, QStringLiteral("cmdYogaChakra"));
+        QCOMPARE(messages(), QStringList{QStringLiteral("Chakra Yoga not applicable for Open Chakras")});
+        QCOMPARE(m_seams->desktop.messages.first().icon, MessageIcon::Critical);
+        QVERIFY(formShown(result));
+        QVERIFY(!form(QStringLiteral("frmYogaChakra")));
+    }
+
+    void barsStandOnTheBaseLineInScoreOrder()
+    {
+        auto session = std::make_shared<ChakraTestSession>();
+        session->selected.fill(true);
+        session->scores = {0, 2, 3, 5, 6, 8, 1};
+        auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
+        m_window->showChild(result);
+        m_window->placeTopCentre(result);
+        auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
+        QVERIFY(chart->barRect(ChakraId::Root).isEmpty());
+        const QList<ChakraId> rising = {ChakraId::Crown, ChakraId::Sacral, ChakraId::Navel, ChakraId::Heart,
+                                        ChakraId::Throat, ChakraId::ThirdEye};
+        for (qsizetype i = 1; i < rising.size(); ++i) {
+            QVERIFY(chart->barRect(rising[i]).height() > chart->barRect(rising[i - 1]).height());
+            QCOMPARE(chart->barRect(rising[i]).bottom(), chart->barRect(rising[0]).bottom());
+        }
+        // The whole chart, labels included, is on screen inside the window.
+        QCOMPARE(chart->height(), chart->sizeHint().height());
+        QVERIFY(chart->visibleRegion().boundingRect().height() >= chart->sizeHint().height());
+        const QString text = in<RichTextBox>(result, QStringLiteral("RTB"))->toPlainText();
+        QVERIFY(text.indexOf(QStringLiteral("Root Chakra")) < text.indexOf(QStringLiteral("Crown Chakra (S")));
+        shot(QStringLiteral("result-bars"));
+    }
+
+    void closingTheResultClearsTheFlags()
+    {
+        auto session = std::make_shared<ChakraTestSession>();
+        session->selected[chakraIndex(ChakraId::Root)] = true;
+        session->needsYoga[chakraIndex(ChakraId::Root)] = true;
+        auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
+        m_window->showChild(result);
+        m_window->setWelcomePanelVisible(false);
+        auto* rtb = in<RichTextBox>(result, QStringLiteral("RTB"));
+        click(result, QStringLiteral("cmdExit"));
+        QVERIFY(!rtb->linkDetection());
+        QCOMPARE(session->needsYoga, PerChakra<bool>{});
+        QVERIFY(m_window->welcomePanelVisible());
+    }
+
+    void resultBackReturnsToTheSelectionAsLeft()
+    {
+        QWidget* selection = form(QStringLiteral("frmChakraYogaMain"));
+        in<QCheckBox>(selection, QStringLiteral("chkChakras_6"))->setChecked(true);
+        click(selection, QStringLiteral("cmdTest"));
+        QWidget* questions = form(QStringLiteral("frmChakraYogaQuestions"));
+        for (int k = 0; k < 8; ++k)
+            click(questions, QStringLiteral("cmdNext"));
+        QWidget* result = form(QStringLiteral("frmChakraYogaResult"));
+        QVERIFY(formShown(result));
+        // Untouched buttons answer Yes: Crown scores 4.
+        QCOMPARE(in<ChakraChart>(result, QStringLiteral("chakraChart"))->bars()[6].percent, 50);
+        click(result, QStringLiteral("cmdBack"));
+        QVERIFY(formShown(selection));
+        QVERIFY(in<QCheckBox>(selection, QStringLiteral("chkChakras_6"))->isChecked());
+        QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaResult")));
+        QVERIFY(!m_window->welcomePanelVisible());
+        // A second test with the same choice asks in a new order from a fresh seed.
+        click(selection, QStringLiteral("cmdTest"));
+        QCOMPARE(m_seams->random.nextSeed, std::uint64_t(3));
+    }
+};
+
+TARVO_TEST_MAIN(tst_ChakraWindows)
+#include "tst_chakrawindows.moc"
