@@ -80,7 +80,7 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     auto* workColumn = new QVBoxLayout(m_work);
     workColumn->setContentsMargins(0, 0, 0, 0);
     workColumn->setSpacing(0);
-    m_lookupStrip = new LookupStrip;
+    m_lookupStrip = new LookupStrip([this]() -> frmLearnYogaDisp& { return articleViewer(); });
     m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
     m_lookupStrip->hide();
     for (QLabel* caption : m_lookupStrip->captions())
@@ -267,6 +267,8 @@ void frmMDI::ToggleSection(int section)
         QStringLiteral("Command61"), QStringLiteral("Command71")};
     if (sectionKind(section) == SectionKind::Article)
         showArticle(firstArticle[std::size_t(section - 1)]);
+    else
+        m_lookupStrip->selectFirst(section);
 }
 
 void frmMDI::showArticle(const QString& buttonName)

@@ -1,12 +1,20 @@
 #include "asanas/LookupStrip.h"
 
+#include "asanas/AsanaCatalogue.h"
 #include "asanas/AsanaLists.h"
+#include "asanas/AsanaPage.h"
+#include "asanas/AsanaTables.h"
+#include "learn/ArticleWriter.h"
+#include "learn/frmLearnYogaDisp.h"
+#include "pictures/Pictures.h"
+#include "report/RichReport.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tarvo {
@@ -37,8 +45,9 @@ QListWidget* resultList(const QString& name, const QString& accessible)
 }
 } // namespace
 
-LookupStrip::LookupStrip(QWidget* parent)
+LookupStrip::LookupStrip(std::function<frmLearnYogaDisp&()> viewer, QWidget* parent)
     : QWidget(parent)
+    , m_viewer(std::move(viewer))
     , m_picYoga(new QLabel)
 {
     setObjectName(QStringLiteral("picTop1"));
@@ -63,6 +72,19 @@ LookupStrip::LookupStrip(QWidget* parent)
         panel->hide();
     }
     row->addStretch(1);
+
+    connect(m_byName, &QComboBox::activated, this,
+            [this] { ShowAsanaPage(m_byName->currentText().trimmed()); });
+    connect(m_byBodyPart, &QComboBox::activated, this, [this] {
+        fillResults(m_bodyPartResults, AsanasForBodyPart(m_byBodyPart->currentText()));
+    });
+    connect(m_byApplication, &QComboBox::activated, this, [this] {
+        fillResults(m_applicationResults, AsanasForApplication(m_byApplication->currentText()));
+    });
+    for (QListWidget* list : {m_bodyPartResults, m_applicationResults}) {
+        connect(list, &QListWidget::currentRowChanged, this,
+                [this, list](int current) { showSelectedResult(list, current); });
+    }
 
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(twipsToPixels(kContainerLeftTwips), 6, 12, 6);
@@ -126,6 +148,46 @@ QWidget* LookupStrip::applicationPanel()
                                       QStringLiteral("Asanas for the application"));
     layout->addWidget(m_applicationResults);
     return panel;
+}
+
+void LookupStrip::selectFirst(int section)
+{
+    QComboBox* box = section == 2 ? m_byName : section == 3 ? m_byBodyPart : m_byApplication;
+    box->setCurrentIndex(0);
+    emit box->activated(0);
+}
+
+void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
+{
+    const QList<AsanaRecord>& catalogue = LoadAsanaCatalogue();
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (int number : numbers)
+            list->addItem(catalogue.value(number - 1).name);
+    }
+    if (list->count() > 0)
+        list->setCurrentRow(0);
+}
+
+void LookupStrip::showSelectedResult(QListWidget* list, int row)
+{
+    if (const QListWidgetItem* item = list->item(row))
+        ShowAsanaPage(item->text().trimmed());
+}
+
+void LookupStrip::ShowAsanaPage(const QString& name)
+{
+    const auto number = FindAsana(name);
+    if (!number)
+        return;
+    const AsanaRecord& record = LoadAsanaCatalogue().at(*number - 1);
+    m_picYoga->setPixmap(QPixmap::fromImage(
+        pictures::asanaPicture(record.name, m_picYoga->size(), devicePixelRatioF())));
+    m_picYoga->setAccessibleDescription(record.name + QStringLiteral(", ") + record.englishName);
+    RichReport page = articleViewerReport();
+    writeAsanaPage(page, record);
+    m_viewer().showReport(page);
 }
 
 void LookupStrip::showPanel(int section)

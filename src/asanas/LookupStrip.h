@@ -2,11 +2,15 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QListWidget;
 
 namespace tarvo {
+
+class frmLearnYogaDisp;
 
 // The asana lookup strip of the main window (picTop1): the asana picture and the three
 // lookup panels by name (Picture2), body part (Picture3) and therapeutic application (Picture4).
@@ -15,17 +19,28 @@ class LookupStrip final : public QWidget {
     Q_DISABLE_COPY_MOVE(LookupStrip)
 
 public:
-    explicit LookupStrip(QWidget* parent = nullptr);
+    // viewer opens the article viewer if it is not open yet.
+    explicit LookupStrip(std::function<frmLearnYogaDisp&()> viewer, QWidget* parent = nullptr);
 
     // Shows the lookup panel of section 2, 3 or 4 and hides the other two.
     void showPanel(int section);
     QList<QLabel*> captions() const { return m_captions; }
+
+    // A section header's first action: the first entry of its list, shown.
+    void selectFirst(int section);
+    // Writes the asana's page into the viewer and its picture beside the lists; an unknown
+    // name changes nothing.
+    void ShowAsanaPage(const QString& name);
 
 private:
     QWidget* namePanel();
     QWidget* bodyPartPanel();
     QWidget* applicationPanel();
     QLabel* caption(int index, const QString& text);
+    void fillResults(QListWidget* list, const QList<int>& numbers);
+    void showSelectedResult(QListWidget* list, int row);
+
+    std::function<frmLearnYogaDisp&()> m_viewer;
 
     QLabel* m_picYoga;
     QList<QLabel*> m_captions;

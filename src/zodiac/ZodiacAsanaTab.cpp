@@ -117,7 +117,17 @@ QWidget* ZodiacAsanaTab::buildDetailPanel()
 {
     auto* panel = new QGroupBox;
     panel->setObjectName(QStringLiteral("fraYogaProcedure"));
-    auto* grid = new QGridLayout(panel);
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
+    // The picture and five texts need more height than a small screen gives: scroll.
+    auto* area = new QScrollArea;
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
+    panelLayout->addWidget(area);
 
     m_asanaName = headingLabel(QStringLiteral("lblAsanaName"), {});
     QPalette red = m_asanaName->palette();
@@ -144,22 +154,22 @@ QWidget* ZodiacAsanaTab::buildDetailPanel()
     m_picture->setAlignment(Qt::AlignCenter);
     grid->addWidget(m_picture, 2, 0, 2, 1, Qt::AlignTop);
 
-    m_definition = textBox(QStringLiteral("txtYogaDefination"), 90);
+    m_definition = textBox(QStringLiteral("txtYogaDefination"), 105);
     grid->addWidget(m_definition, 2, 1);
     auto* contraBox = new QVBoxLayout;
     contraBox->addWidget(captionLabel(QStringLiteral("Label32"), QStringLiteral("Contradictions")));
-    m_contradiction = textBox(QStringLiteral("txtContradiction"), 90);
+    m_contradiction = textBox(QStringLiteral("txtContradiction"), 105);
     contraBox->addWidget(m_contradiction);
     grid->addLayout(contraBox, 3, 1);
 
     auto* procedure = new QVBoxLayout;
     procedure->addWidget(captionLabel(QStringLiteral("Label28"), QStringLiteral("Procedure")));
-    m_procedure = textBox(QStringLiteral("txtProcedure"), 130);
+    m_procedure = textBox(QStringLiteral("txtProcedure"), 170);
     procedure->addWidget(m_procedure);
     grid->addLayout(procedure, 4, 0);
     auto* benefits = new QVBoxLayout;
     benefits->addWidget(captionLabel(QStringLiteral("Label30"), QStringLiteral("Benefits")));
-    m_benefits = textBox(QStringLiteral("txtBenefits"), 130);
+    m_benefits = textBox(QStringLiteral("txtBenefits"), 170);
     benefits->addWidget(m_benefits);
     grid->addLayout(benefits, 4, 1);
     grid->setColumnStretch(1, 1);

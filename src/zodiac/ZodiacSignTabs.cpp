@@ -203,9 +203,9 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
                                   QStringLiteral("Famous Personalities born under this sign")));
     right->addWidget(bind(bindings, &F::famousPeople, valueLabel(QStringLiteral("lblSunSignFamousPersonBorn"))));
     right->addWidget(captionLabel(QStringLiteral("Label22"), QStringLiteral("Positive Traits")));
-    right->addWidget(bind(bindings, &F::positiveTraits, textBox(QStringLiteral("txtSunSignPositiveTraits"), 110)), 1);
+    right->addWidget(bind(bindings, &F::positiveTraits, textBox(QStringLiteral("txtSunSignPositiveTraits"), 90)), 1);
     right->addWidget(captionLabel(QStringLiteral("Label25"), QStringLiteral("Negative Traits")));
-    right->addWidget(bind(bindings, &F::negativeTraits, textBox(QStringLiteral("txtSunSignNegativeTraits"), 110)), 1);
+    right->addWidget(bind(bindings, &F::negativeTraits, textBox(QStringLiteral("txtSunSignNegativeTraits"), 90)), 1);
     columns->addLayout(right, 3);
     return scrolling(frame);
 }

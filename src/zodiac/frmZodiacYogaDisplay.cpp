@@ -49,8 +49,8 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* i
     connect(colourCaption, &LinkLabel::clicked, this,
             [&desktop] { openMakerPage(desktop, MakerPage::CoBrand); });
 
-    setMinimumSize(1060, 540);
-    resize(1060, 560);
+    setMinimumSize(1040, 590);
+    resize(1060, 600);
 }
 
 void frmZodiacYogaDisplay::buildMenus()

@@ -5,6 +5,7 @@
 #include "support/TestMain.h"
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 using namespace tarvo;

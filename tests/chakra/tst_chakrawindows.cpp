@@ -126,8 +126,7 @@ private slots:
                 answer = question.countingAnswer;
             click(questions, QStringLiteral("optAnswer_%1").arg(int(answer)));
             if (k == 5 && !wentBack) {
-                if (k == 5)
-                    shot(QStringLiteral("question"));
+                shot(QStringLiteral("question"));
                 click(questions, QStringLiteral("cmdNext"));
                 // A different option on question 6, then Back: question 5 comes with its own answer.
                 click(questions, QStringLiteral("optAnswer_%1").arg(int(answer) == 2 ? 0 : 2));
@@ -178,7 +177,7 @@ private slots:
         QVERIFY(asanaText().contains(QStringLiteral("\nBhujangasana\n")));
         click(asanas, QStringLiteral("cmdBk"));
         QCOMPARE(asanas->asanaPosition(), std::optional(1));
-        QVERIFY(messages().size() == 1);
+        QCOMPARE(messages().size(), 1);
         click(asanas, QStringLiteral("cmdBk"));
         QCOMPARE(messages().last(), QStringLiteral("You are at the first record"));
         QCOMPARE(asanas->asanaPosition(), std::optional(1));

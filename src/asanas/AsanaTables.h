@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace tarvo {
+
+// Catalogue numbers of the asanas that serve a body part or a therapeutic application, in
+// catalogue order. Texts match exactly (case and blanks included); others match nothing.
+QList<int> AsanasForBodyPart(const QString& bodyPart);
+QList<int> AsanasForApplication(const QString& application);
+
+} // namespace tarvo

@@ -1,0 +1,103 @@
+#include "app/frmMDI.h"
+#include "learn/frmLearnYogaDisp.h"
+#include "pictures/Pictures.h"
+#include "report/RichTextBox.h"
+#include "support/TestContext.h"
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace tarvo;
+
+class tst_Lookups : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename T = QWidget>
+    T* find(const char* name) const
+    {
+        return m_window->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString page() const { return m_window->articleViewer().richTextBox().toPlainText(); }
+    void choose(const char* list, const QString& entry)
+    {
+        auto* box = find<QComboBox>(list);
+        const int index = box->findText(entry);
+        QVERIFY(index >= 0);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    std::unique_ptr<test::TestContext> m_seams;
+    std::unique_ptr<frmMDI> m_window;
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_seams = std::make_unique<test::TestContext>();
+        m_window = std::make_unique<frmMDI>(m_seams->context(), ProgramWindows{});
+        m_window->resize(1280, 800);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->SelectProgramOption(0);
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_seams.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void kneesThirdResultShowsSimhasana()
+    {
+        QTest::mouseClick(find("Command3"), Qt::LeftButton);
+        QVERIFY(find("Picture3")->isVisible());
+        QVERIFY(page().startsWith(QStringLiteral("Ardhachandrasana\n")));
+        choose("cboAsanasByBodyPart", QStringLiteral("Knees"));
+        auto* results = find<QListWidget>("lstAsanasByBodyPart");
+        QCOMPARE(results->count(), 6);
+        QVERIFY(page().startsWith(QStringLiteral("Ardhamatsyendrasana\n")));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->visualItemRect(results->item(2)).center());
+        QCOMPARE(results->currentItem()->text(), QStringLiteral("Simhasana"));
+        QVERIFY(page().startsWith(QStringLiteral("Simhasana\n\nDescription: \n")));
+        QVERIFY(page().contains(QStringLiteral("English Name: Lion Pose\n")));
+        auto* picture = find<QLabel>("picYoga");
+        const QImage expected = pictures::asanaPicture(QStringLiteral("Simhasana"), picture->size(),
+                                                       picture->devicePixelRatioF());
+        QCOMPARE(picture->pixmap().toImage(), expected.convertToFormat(picture->pixmap().toImage().format()));
+    }
+
+    void armsAndAsthma()
+    {
+        m_window->ToggleSection(3);
+        choose("cboAsanasByBodyPart", QStringLiteral("Arms"));
+        QCOMPARE(find<QListWidget>("lstAsanasByBodyPart")->count(), 1);
+        QVERIFY(page().startsWith(QStringLiteral("Anjali Mudra\n")));
+        m_window->ToggleSection(4);
+        QVERIFY(find("Picture4")->isVisible());
+        QVERIFY(!find("Picture3")->isVisible());
+        choose("cboAsanasByTherapeuticApplications", QStringLiteral("Asthma"));
+        auto* results = find<QListWidget>("lstAsanasByTherapeuticApplications");
+        QCOMPARE(results->count(), 13);
+        QCOMPARE(results->item(0)->text(), QStringLiteral("Ardhamatsyendrasana"));
+        QVERIFY(page().startsWith(QStringLiteral("Ardhamatsyendrasana\n")));
+    }
+
+    void byNameShowsTheFirstAsanaAndAnyChosenOne()
+    {
+        QTest::mouseClick(find("Command2"), Qt::LeftButton);
+        QVERIFY(page().startsWith(QStringLiteral("Anjali Mudra\n")));
+        choose("cboAsanasByName", QStringLiteral("Parvatasana"));
+        QVERIFY(page().startsWith(QStringLiteral("Parvatasana\n")));
+        QCOMPARE(page().count(QStringLiteral("Description: ")), 1);
+    }
+};
+
+TARVO_TEST_MAIN(tst_Lookups)
+#include "tst_lookups.moc"

@@ -1,0 +1,380 @@
+#include "support/TestContext.h"
+#include "support/TestMain.h"
+
+#include "app/ProgramWindows.h"
+#include "app/frmMDI.h"
+#include "platform/LinkLabel.h"
+#include "report/RichTextBox.h"
+#include "zodiac/ZodiacAsanas.h"
+#include "zodiac/ZodiacRecordFile.h"
+#include "zodiac/frmZodiacYogaDisplay.h"
+#include "zodiac/frmZodiacYogaMain.h"
+#include "zodiac/frmZodiacYogaSave.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+using namespace tarvo;
+
+class tst_ZodiacWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void typedReadingEndToEnd();
+    void keyFilter();
+    void pastedTextIsFiltered();
+    void blankNameRefused();
+    void impossibleDates_data();
+    void impossibleDates();
+    void savedReadingRoundTrip();
+    void refusedFiles_data();
+    void refusedFiles();
+    void saveFailureAndCancel();
+    void printReport();
+    void hoverUnderline();
+
+private:
+    frmZodiacYogaMain* openInput();
+    QString writeFile(const QString& name, const QByteArray& bytes);
+
+    std::unique_ptr<test::TestContext> m_t;
+    std::unique_ptr<frmMDI> m_mdi;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_ZodiacWindows::init()
+{
+    test::failOnUnexpectedWarnings();
+    m_t = std::make_unique<test::TestContext>();
+    // Reminded just now, so the input window asks nothing.
+    m_t->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
+                                m_t->clock.time.toString(Qt::ISODate));
+    m_mdi = std::make_unique<frmMDI>(m_t->context(), programWindows());
+    m_mdi->resize(1280, 800);
+    m_mdi->show();
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+void tst_ZodiacWindows::cleanup()
+{
+    m_mdi.reset();
+    m_t.reset();
+    m_dir.reset();
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()
+                || std::none_of(QApplication::topLevelWidgets().cbegin(),
+                                QApplication::topLevelWidgets().cend(),
+                                [](QWidget* w) { return w->isVisible(); }));
+}
+
+frmZodiacYogaMain* tst_ZodiacWindows::openInput()
+{
+    m_mdi->SelectProgramOption(1);
+    return qobject_cast<frmZodiacYogaMain*>(m_mdi->child(QStringLiteral("frmZodiacYogaMain")));
+}
+
+QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_dir->filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+void tst_ZodiacWindows::typedReadingEndToEnd()
+{
+    frmZodiacYogaMain* input = openInput();
+    QVERIFY(input);
+    QVERIFY(!m_mdi->welcomePanelVisible());
+    auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    auto* day = input->findChild<QComboBox*>(QStringLiteral("cboDate"));
+    auto* month = input->findChild<QComboBox*>(QStringLiteral("cboMonth"));
+    auto* year = input->findChild<QComboBox*>(QStringLiteral("cboYear"));
+    QCOMPARE(day->count(), 31);
+    QCOMPARE(year->count(), 151);
+    QCOMPARE(month->currentText(), u"January");
+    QTest::keyClicks(name, QStringLiteral("anu rao"));
+    QCOMPARE(name->text(), u"ANU RAO");
+    day->setCurrentIndex(6);
+    month->setCurrentIndex(6);
+    year->setCurrentIndex(year->findText(QStringLiteral("1985")));
+    QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    QVERIFY(m_t->desktop.messages.isEmpty());
+
+    auto* display = qobject_cast<frmZodiacYogaDisplay*>(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(display);
+    QVERIFY(!input->isVisibleTo(m_mdi.get()));
+    QVERIFY(!m_mdi->welcomePanelVisible());
+    QCOMPARE(input->reading().name, u"ANU RAO");
+    QCOMPARE(input->reading().sunSign, SunSign::Cancer);
+    QCOMPARE(display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);
+    QCOMPARE(display->findChild<QTabWidget*>(QStringLiteral("ssTab"))->currentIndex(), 0);
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblSunSign"))->text(), u"Cancer");
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblConstitutionTypeLow"))->text(), u"Water");
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblLowRemedy"))->text(),
+             u"Sweetened honey and fruit juices.");
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblvariety"))->text(), u"Moderate Variety");
+
+    display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+    auto* panel = display->findChild<QGroupBox*>(QStringLiteral("fraCancer"));
+    auto* detail = display->findChild<QWidget*>(QStringLiteral("fraYogaProcedure"));
+    QVERIFY(panel->isVisible());
+    QVERIFY(!detail->isVisible());
+    QCOMPARE(panel->title(), u"Recommended Yoga Asanas For Cancer");
+    int visiblePanels = 0;
+    for (QGroupBox* box : display->findChildren<QGroupBox*>())
+        visiblePanels += box->objectName().startsWith(u"fra") && box->isVisible() ? 1 : 0;
+    QCOMPARE(visiblePanels, 1);
+    QCOMPARE(panel->findChildren<LinkLabel*>().size(), 5);
+
+    auto* dhanurasana = display->findChild<LinkLabel*>(QStringLiteral("lblDhanuraasanaaCancer"));
+    QTest::mouseClick(dhanurasana, Qt::LeftButton);
+    QVERIFY(detail->isVisible());
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblAsanaName"))->text(), u"Dhanurasana");
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblEnglishName"))->text(), u"Bow Pose");
+    QCOMPARE(display->findChild<QPlainTextEdit*>(QStringLiteral("txtProcedure"))->document()->blockCount(), 8);
+    QVERIFY(!display->findChild<QLabel*>(QStringLiteral("picYoga"))->pixmap().isNull());
+
+    QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdYogaBack")), Qt::LeftButton);
+    QVERIFY(panel->isVisible());
+    QVERIFY(!detail->isVisible());
+    QTest::mouseClick(display->findChild<LinkLabel*>(QStringLiteral("lblSavaasanaaCancer")), Qt::LeftButton);
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblEnglishName"))->text(), u"Corpse Pose");
+    QCOMPARE(display->findChild<QPlainTextEdit*>(QStringLiteral("txtBenefits"))->toPlainText(),
+             QString(zodiacAsana(3).benefits).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(input->isVisibleTo(m_mdi.get()));
+    QVERIFY(!m_mdi->welcomePanelVisible());
+    QCOMPARE(name->text(), u"ANU RAO");
+    QCOMPARE(day->currentText(), u"7");
+    QCOMPARE(month->currentText(), u"July");
+    QCOMPARE(year->currentText(), u"1985");
+
+    QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaMain")));
+    QVERIFY(m_mdi->welcomePanelVisible());
+}
+
+void tst_ZodiacWindows::keyFilter()
+{
+    frmZodiacYogaMain* input = openInput();
+    auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    QTest::keyClicks(name, QStringLiteral("ab"));
+    for (const char key : {'1', '-', '.'})
+        QTest::keyClick(name, key);
+    QCOMPARE(name->text(), u"AB");
+    QCOMPARE(m_t->desktop.messageTexts(),
+             QStringList(3, QStringLiteral("Please Enter only Letters")));
+    QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Information);
+    QCOMPARE(m_t->desktop.messages.first().title, u"Tarvo Yoga");
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QCOMPARE(name->text(), u"A");
+    QCOMPARE(m_t->desktop.messages.size(), 3);
+}
+
+void tst_ZodiacWindows::pastedTextIsFiltered()
+{
+    frmZodiacYogaMain* input = openInput();
+    auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    QApplication::clipboard()->setText(QStringLiteral("ravi 2 kumar!"));
+    name->setFocus();
+    QTest::keySequence(name, QKeySequence::Paste);
+    QCOMPARE(name->text(), u"RAVI  KUMAR");
+    QCOMPARE(m_t->desktop.messageTexts(), QStringList(QStringLiteral("Please Enter only Letters")));
+    QApplication::clipboard()->clear();
+}
+
+void tst_ZodiacWindows::blankNameRefused()
+{
+    frmZodiacYogaMain* input = openInput();
+    auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    QTest::keyClicks(name, QStringLiteral("   "));
+    QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    QCOMPARE(m_t->desktop.messageTexts(),
+             QStringList(2, QStringLiteral("Please Enter Your Name")));
+    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    // "A" on the opening date, 1 January 1900, is a Capricorn.
+    name->setText(QStringLiteral("A"));
+    input->ShowZodiacReading();
+    QCOMPARE(input->reading().sunSign, SunSign::Capricorn);
+}
+
+void tst_ZodiacWindows::impossibleDates_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("31 June") << 5 << 30 << "Please Enter Correct Date of Birth !";
+    QTest::addRow("30 February") << 1 << 29 << "Please Enter Correct Date of Birth!";
+}
+
+void tst_ZodiacWindows::impossibleDates()
+{
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(QString, message);
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
+    input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(month);
+    input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(day);
+    input->ShowZodiacReading();
+    QCOMPARE(m_t->desktop.messageTexts(), QStringList(message));
+    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentIndex(), day);
+}
+
+void tst_ZodiacWindows::savedReadingRoundTrip()
+{
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("A B"));
+    input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(6);
+    input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(6);
+    auto* year = input->findChild<QComboBox*>(QStringLiteral("cboYear"));
+    year->setCurrentIndex(year->findText(QStringLiteral("1985")));
+    input->ShowZodiacReading();
+    frmZodiacYogaDisplay* display = input->resultWindow();
+
+    const QString path = m_dir->filePath(QStringLiteral("reading.zoy"));
+    m_t->desktop.saveNames.push_back(path);
+    {
+        frmZodiacYogaSave report(m_t->context(m_mdi.get()), display->reading(), display->fields(), display);
+        QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        QVERIFY(report.richTextBox().linkDetection());
+    }
+    QVERIFY(m_t->desktop.messages.isEmpty());
+    QCOMPARE(m_t->desktop.fileRequests.last().title, u"Tarvo Free Zodiac Yoga");
+    QCOMPARE(m_t->desktop.fileRequests.last().defaultSuffix, u"zoy");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes, encodeZodiacRecord({QStringLiteral("A B"), 7, QStringLiteral("July"), 1985, SunSign::Cancer}));
+    QCOMPARE(bytes.split('\n').size(), 5);
+
+    // A fresh program switch forgets everything; the file brings it back.
+    frmZodiacYogaMain* again = openInput();
+    QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QString());
+    m_t->desktop.openNames.push_back(path);
+    QTest::mouseClick(again->findChild<QPushButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
+    QCOMPARE(m_t->desktop.fileRequests.last().title, u"Select the source file");
+    QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), u"A B");
+    QCOMPARE(again->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentText(), u"7");
+    QCOMPARE(again->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentText(), u"July");
+    QCOMPARE(again->findChild<QComboBox*>(QStringLiteral("cboYear"))->currentText(), u"1985");
+    QVERIFY(again->resultWindow());
+    QCOMPARE(again->reading().sunSign, SunSign::Cancer);
+}
+
+void tst_ZodiacWindows::refusedFiles_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("outcome"); // the message shown
+    const QByteArray good = encodeZodiacRecord({QStringLiteral("ANU"), 7, QStringLiteral("July"), 1985, SunSign::Cancer});
+    QTest::addRow("upper-case extension") << "a.ZOY" << good << "Please Check The File.";
+    QTest::addRow("binary garbage") << "g.zoy" << QByteArray("\x01\xff\x10\x00\x7f", 5) << "Please Check The File.";
+    QTest::addRow("1 MiB") << "big.zoy" << QByteArray(1 << 20, 'H') << "Please Check The File.";
+    QTest::addRow("name with digits")
+        << "d.zoy" << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n" << "Please Check The File.";
+    QTest::addRow("empty") << "e.zoy" << QByteArray() << "Please Enter Your Name";
+}
+
+void tst_ZodiacWindows::refusedFiles()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, outcome);
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(3);
+    m_t->desktop.openNames.push_back(writeFile(fileName, content));
+    input->OpenPreviouslySavedReading();
+    QCOMPARE(m_t->desktop.messageTexts(), QStringList(outcome));
+    const bool refused = outcome == u"Please Check The File.";
+    QCOMPARE(m_t->desktop.messages.first().icon,
+             refused ? MessageIcon::Critical : MessageIcon::Information);
+    QCOMPARE(input->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QString());
+    QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentIndex(), 3);
+    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+}
+
+void tst_ZodiacWindows::saveFailureAndCancel()
+{
+    const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990, SunSign::Taurus};
+    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading, zodiacDisplayFields(SunSign::Taurus));
+    report.SaveReading(); // cancelled
+    QVERIFY(m_t->desktop.messages.isEmpty());
+    m_t->desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("missing/folder/r.zoy")));
+    report.SaveReading();
+    QCOMPARE(m_t->desktop.messages.size(), 1);
+    QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Critical);
+    QVERIFY(m_t->desktop.messages.first().text.startsWith(u"The reading could not be saved"));
+}
+
+void tst_ZodiacWindows::printReport()
+{
+    const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990, SunSign::Taurus};
+    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading, zodiacDisplayFields(SunSign::Taurus));
+    const auto printTo = [this, &report](const QString& pdf) {
+        m_t->desktop.printerSetup = [pdf](QPrinter& printer, bool hasSelection) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            if (hasSelection)
+                printer.setPrintRange(QPrinter::Selection);
+            return true;
+        };
+        QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        text.waitForFinished();
+        return QString::fromUtf8(text.readAllStandardOutput());
+    };
+    const QString whole = printTo(m_dir->filePath(QStringLiteral("whole.pdf")));
+    QVERIFY(whole.contains(u"Report Generated By"));
+    QVERIFY(whole.contains(u"Haalaasanaa :-"));
+    QCOMPARE(m_t->desktop.printerDialogs.last(), false);
+
+    QTextCursor cursor = report.richTextBox().document()->find(QStringLiteral("Name :- "));
+    QVERIFY(!cursor.isNull());
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    report.richTextBox().setTextCursor(cursor);
+    const QString part = printTo(m_dir->filePath(QStringLiteral("part.pdf")));
+    QCOMPARE(m_t->desktop.printerDialogs.last(), true);
+    QVERIFY(part.contains(u"ANU"));
+    QVERIFY(!part.contains(u"Haalaasanaa"));
+}
+
+void tst_ZodiacWindows::hoverUnderline()
+{
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
+    input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
+    input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(9);
+    input->ShowZodiacReading();
+    frmZodiacYogaDisplay* display = input->resultWindow();
+    display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+    auto* panel = display->findChild<QGroupBox*>(QStringLiteral("fraPisces"));
+    QCOMPARE(panel->findChildren<LinkLabel*>().size(), 7);
+    auto* label = display->findChild<LinkLabel*>(QStringLiteral("lblGarudaasanaaPisces"));
+    QTest::mouseMove(label);
+    QTRY_VERIFY(label->font().underline());
+    QTest::mouseMove(panel, QPoint(panel->width() - 3, panel->height() - 3));
+    QTRY_VERIFY(!label->font().underline());
+}
+
+TARVO_TEST_MAIN(tst_ZodiacWindows)
+#include "tst_zodiacwindows.moc"
