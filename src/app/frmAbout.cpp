@@ -39,6 +39,9 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
         label->setObjectName(name);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
+        // A fixed text width lets the box take exactly the height the paragraphs need.
+        label->setFixedWidth(380);
+        label->setMinimumHeight(label->heightForWidth(380));
         return label;
     };
     QLabel* description = plain(QStringLiteral("Label1"), applicationText(QStringLiteral("about")));
@@ -79,7 +82,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     grid->addWidget(picture, 0, 0, Qt::AlignTop);
     grid->addLayout(text, 0, 1);
     grid->addWidget(ok, 1, 1, Qt::AlignRight);
-    setFixedWidth(560);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace tarvo

@@ -164,12 +164,12 @@ QWidget* ZodiacAsanaTab::buildDetailPanel()
 
     auto* procedure = new QVBoxLayout;
     procedure->addWidget(captionLabel(QStringLiteral("Label28"), QStringLiteral("Procedure")));
-    m_procedure = textBox(QStringLiteral("txtProcedure"), 170);
+    m_procedure = textBox(QStringLiteral("txtProcedure"), 170, true);
     procedure->addWidget(m_procedure);
     grid->addLayout(procedure, 4, 0);
     auto* benefits = new QVBoxLayout;
     benefits->addWidget(captionLabel(QStringLiteral("Label30"), QStringLiteral("Benefits")));
-    m_benefits = textBox(QStringLiteral("txtBenefits"), 170);
+    m_benefits = textBox(QStringLiteral("txtBenefits"), 170, true);
     benefits->addWidget(m_benefits);
     grid->addLayout(benefits, 4, 1);
     grid->setColumnStretch(1, 1);

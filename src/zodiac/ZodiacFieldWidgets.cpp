@@ -42,12 +42,15 @@ QLabel* headingLabel(const QString& name, const QString& text)
     return label;
 }
 
-QPlainTextEdit* textBox(const QString& name, int minimumHeight)
+QPlainTextEdit* textBox(const QString& name, int height, bool grows)
 {
     auto* box = new QPlainTextEdit;
     box->setObjectName(name);
     box->setReadOnly(true);
-    box->setMinimumHeight(minimumHeight);
+    if (grows)
+        box->setMinimumHeight(height);
+    else
+        box->setFixedHeight(height);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     return box;

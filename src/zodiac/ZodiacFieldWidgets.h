@@ -21,8 +21,8 @@ using FieldBindings = QList<FieldBinding>;
 QLabel* valueLabel(const QString& name);
 QLabel* captionLabel(const QString& name, const QString& text);
 QLabel* headingLabel(const QString& name, const QString& text);
-// A read-only, scrolling box for a paragraph.
-QPlainTextEdit* textBox(const QString& name, int minimumHeight);
+// A read-only, scrolling box for a paragraph: of fixed height unless it may grow.
+QPlainTextEdit* textBox(const QString& name, int height, bool grows = false);
 
 void setFieldText(QWidget* widget, const QString& text);
 QString fieldText(const QWidget* widget);

@@ -53,18 +53,17 @@ QGroupBox* stateFrame(FieldBindings& bindings, const QString& frameName, const Q
     heading->addWidget(bind(bindings, state, valueLabel(QStringLiteral("lblConstitutionType") + prefix)), 1);
     grid->addLayout(heading, 0, 0, 1, 2);
     grid->addWidget(bind(bindings, description,
-                         textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"), 64)),
+                         textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"), 72)),
                     1, 0, 1, 2);
-    const QString lower = prefix == u"Excess" ? QStringLiteral("Excess") : QStringLiteral("Low");
-    addRow(grid, 2, captionLabel(QStringLiteral("lbl") + lower + QStringLiteral("ItemToBeTakenCaption"),
+    addRow(grid, 2, captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToBeTakenCaption"),
                                  QStringLiteral("Items to be taken")),
-           bind(bindings, taken, valueLabel(QStringLiteral("lbl") + lower + QStringLiteral("ItemToBeTaken"))));
-    addRow(grid, 3, captionLabel(QStringLiteral("lbl") + lower + QStringLiteral("ItemToAvoidCaption"),
+           bind(bindings, taken, valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToBeTaken"))));
+    addRow(grid, 3, captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToAvoidCaption"),
                                  QStringLiteral("Items to Avoid")),
-           bind(bindings, avoid, valueLabel(QStringLiteral("lbl") + lower + QStringLiteral("ItemToAvoid"))));
-    addRow(grid, 4, captionLabel(QStringLiteral("lbl") + lower + QStringLiteral("RemedyCaption"),
+           bind(bindings, avoid, valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToAvoid"))));
+    addRow(grid, 4, captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("RemedyCaption"),
                                  QStringLiteral("Remedy")),
-           bind(bindings, remedy, valueLabel(QStringLiteral("lbl") + lower + QStringLiteral("Remedy"))));
+           bind(bindings, remedy, valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("Remedy"))));
     grid->setColumnStretch(1, 1);
     return frame;
 }
@@ -140,7 +139,7 @@ QWidget* buildFitnessTab(FieldBindings& bindings)
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addWidget(headingLabel(QStringLiteral("Label16"), QStringLiteral("Fitness Advice")));
-    layout->addWidget(bind(bindings, &F::fitnessAdvice, textBox(QStringLiteral("txtSunSignDesc"), 120)));
+    layout->addWidget(bind(bindings, &F::fitnessAdvice, textBox(QStringLiteral("txtSunSignDesc"), 120, true)));
     layout->addStretch();
     return scrolling(frame);
 }
@@ -203,9 +202,9 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
                                   QStringLiteral("Famous Personalities born under this sign")));
     right->addWidget(bind(bindings, &F::famousPeople, valueLabel(QStringLiteral("lblSunSignFamousPersonBorn"))));
     right->addWidget(captionLabel(QStringLiteral("Label22"), QStringLiteral("Positive Traits")));
-    right->addWidget(bind(bindings, &F::positiveTraits, textBox(QStringLiteral("txtSunSignPositiveTraits"), 90)), 1);
+    right->addWidget(bind(bindings, &F::positiveTraits, textBox(QStringLiteral("txtSunSignPositiveTraits"), 90, true)), 1);
     right->addWidget(captionLabel(QStringLiteral("Label25"), QStringLiteral("Negative Traits")));
-    right->addWidget(bind(bindings, &F::negativeTraits, textBox(QStringLiteral("txtSunSignNegativeTraits"), 90)), 1);
+    right->addWidget(bind(bindings, &F::negativeTraits, textBox(QStringLiteral("txtSunSignNegativeTraits"), 90, true)), 1);
     columns->addLayout(right, 3);
     return scrolling(frame);
 }

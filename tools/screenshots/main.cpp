@@ -1,0 +1,107 @@
+// Writes screenshots of the main window's Learn Yoga states into a folder, for review:
+//   tarvo-screenshots <folder> [width height]
+#include "app/ProgramPictures.h"
+#include "app/ProgramWindows.h"
+#include "app/frmAbout.h"
+#include "app/frmMDI.h"
+#include "platform/Clock.h"
+#include "platform/Fonts.h"
+#include "platform/PrimaryScreen.h"
+#include "platform/QtDesktop.h"
+#include "platform/RandomSource.h"
+#include "platform/SettingsStore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void save(QWidget& widget, const QDir& folder, const QString& name)
+{
+    settle();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    widget.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+void choose(QWidget& window, const char* list, const QString& entry)
+{
+    auto* box = window.findChild<QComboBox*>(QString::fromLatin1(list));
+    box->setCurrentIndex(box->findText(entry));
+    emit box->activated(box->currentIndex());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tarvo::installProgramFont(app);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        std::fputs("usage: tarvo-screenshots <folder> [width height]\n", stderr);
+        return 2;
+    }
+    const QDir folder(args.at(1));
+    QDir().mkpath(folder.path());
+    const QSize size = args.size() >= 4 ? QSize(args.at(2).toInt(), args.at(3).toInt()) : QSize(1280, 800);
+    const QString suffix = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
+
+    tarvo::QtDesktop desktop;
+    tarvo::SystemClock clock;
+    tarvo::UserSettingsStore settings;
+    tarvo::SystemRandomSource random;
+    tarvo::PrimaryScreen screen;
+    const tarvo::AppContext context{desktop, clock, settings, random, screen};
+
+    tarvo::frmMDI window(context, tarvo::programWindows());
+    window.resize(size);
+    window.show();
+    save(window, folder, QStringLiteral("welcome") + suffix);
+
+    window.SelectProgramOption(0);
+    save(window, folder, QStringLiteral("introduction") + suffix);
+    window.ToggleSection(1);
+    save(window, folder, QStringLiteral("information-on-yoga") + suffix);
+    window.showArticle(QStringLiteral("Command14"));
+    save(window, folder, QStringLiteral("benefits-of-yoga") + suffix);
+    window.ToggleSection(5);
+    window.showArticle(QStringLiteral("Command55"));
+    save(window, folder, QStringLiteral("techniques-to-meditation") + suffix);
+    window.ToggleSection(6);
+    window.showArticle(QStringLiteral("Command63"));
+    save(window, folder, QStringLiteral("nadi-shodan") + suffix);
+    window.ToggleSection(7);
+    window.showArticle(QStringLiteral("Command72"));
+    save(window, folder, QStringLiteral("surya-namaskar") + suffix);
+
+    window.ToggleSection(2);
+    save(window, folder, QStringLiteral("asanas-by-name") + suffix);
+    choose(window, "cboAsanasByName", QStringLiteral("Trikonasana"));
+    save(window, folder, QStringLiteral("asana-trikonasana") + suffix);
+    window.ToggleSection(3);
+    choose(window, "cboAsanasByBodyPart", QStringLiteral("Knees"));
+    window.findChild<QListWidget*>(QStringLiteral("lstAsanasByBodyPart"))->setCurrentRow(2);
+    save(window, folder, QStringLiteral("asana-by-body-part") + suffix);
+    window.ToggleSection(4);
+    choose(window, "cboAsanasByTherapeuticApplications", QStringLiteral("Asthma"));
+    save(window, folder, QStringLiteral("asana-by-application") + suffix);
+
+    tarvo::frmAbout about(desktop, &window);
+    about.show();
+    save(about, folder, QStringLiteral("about") + suffix);
+    return 0;
+}
