@@ -2,8 +2,7 @@
 
 namespace tarvo {
 
-FilteredName filterNameText(const QString& text)
-{
+FilteredName filterNameText(const QString& text) {
     FilteredName result;
     result.text.reserve(text.size());
     for (const QChar c : text) {

@@ -2,20 +2,30 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <optional>
 
 namespace tarvo {
 
 // The order of every per-sign table and of the sign pictures.
-enum class SunSign { Aries, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius,
-                     Capricorn, Aquarius, Pisces };
+enum class SunSign {
+    Aries,
+    Taurus,
+    Gemini,
+    Cancer,
+    Leo,
+    Virgo,
+    Libra,
+    Scorpio,
+    Sagittarius,
+    Capricorn,
+    Aquarius,
+    Pisces
+};
 
 inline constexpr int kSunSignCount = 12;
 
-constexpr int signIndex(SunSign sign)
-{
+constexpr int signIndex(SunSign sign) {
     return static_cast<int>(sign);
 }
 

@@ -21,8 +21,7 @@ namespace {
 
 constexpr QSize kPictureSize(250, 250);
 
-QLabel* paragraph(const QString& name, const QString& text)
-{
+QLabel* paragraph(const QString& name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -34,8 +33,7 @@ QLabel* paragraph(const QString& name, const QString& text)
 } // namespace
 
 ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(QStringLiteral("fraSelectYoga"));
     m_selectYoga = this;
     setMouseTracking(true);
@@ -56,8 +54,7 @@ ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
     columns->addLayout(place, 3);
 }
 
-QWidget* ZodiacAsanaTab::buildIntroduction()
-{
+QWidget* ZodiacAsanaTab::buildIntroduction() {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     const QStringList paragraphs = yogaAsanasTabParagraphs();
@@ -83,8 +80,7 @@ QWidget* ZodiacAsanaTab::buildIntroduction()
     return area;
 }
 
-QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign)
-{
+QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign) {
     auto* panel = new QGroupBox(QStringLiteral("Recommended Yoga Asanas For ") + signName(sign));
     panel->setObjectName(QStringLiteral("fra") + signName(sign));
     panel->setMouseTracking(true);
@@ -113,8 +109,7 @@ QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign)
     return panel;
 }
 
-QWidget* ZodiacAsanaTab::buildDetailPanel()
-{
+QWidget* ZodiacAsanaTab::buildDetailPanel() {
     auto* panel = new QGroupBox;
     panel->setObjectName(QStringLiteral("fraYogaProcedure"));
     auto* content = new QWidget;
@@ -164,12 +159,12 @@ QWidget* ZodiacAsanaTab::buildDetailPanel()
 
     auto* procedure = new QVBoxLayout;
     procedure->addWidget(captionLabel(QStringLiteral("Label28"), QStringLiteral("Procedure")));
-    m_procedure = textBox(QStringLiteral("txtProcedure"), 170, true);
+    m_procedure = textBox(QStringLiteral("txtProcedure"), 170);
     procedure->addWidget(m_procedure);
     grid->addLayout(procedure, 4, 0);
     auto* benefits = new QVBoxLayout;
     benefits->addWidget(captionLabel(QStringLiteral("Label30"), QStringLiteral("Benefits")));
-    m_benefits = textBox(QStringLiteral("txtBenefits"), 170, true);
+    m_benefits = textBox(QStringLiteral("txtBenefits"), 170);
     benefits->addWidget(m_benefits);
     grid->addLayout(benefits, 4, 1);
     grid->setColumnStretch(1, 1);
@@ -177,16 +172,14 @@ QWidget* ZodiacAsanaTab::buildDetailPanel()
     return panel;
 }
 
-void ZodiacAsanaTab::showSignPanel(SunSign sign)
-{
+void ZodiacAsanaTab::showSignPanel(SunSign sign) {
     m_sign = sign;
     for (QGroupBox* panel : m_signPanels)
         panel->setVisible(panel == m_signPanels[std::size_t(signIndex(sign))]);
     m_detail->hide();
 }
 
-void ZodiacAsanaTab::openAsana(SunSign sign, int index)
-{
+void ZodiacAsanaTab::openAsana(SunSign sign, int index) {
     m_detail->show();
     m_signPanels[std::size_t(signIndex(sign))]->hide();
     const QString name = zodiacAsanaName(index);
@@ -201,20 +194,17 @@ void ZodiacAsanaTab::openAsana(SunSign sign, int index)
     m_asanaName->setText(name);
 }
 
-void ZodiacAsanaTab::closeAsana()
-{
+void ZodiacAsanaTab::closeAsana() {
     m_signPanels[std::size_t(signIndex(m_sign))]->show();
     m_detail->hide();
 }
 
-void ZodiacAsanaTab::clearUnderline(const QList<LinkLabel*>& labels)
-{
+void ZodiacAsanaTab::clearUnderline(const QList<LinkLabel*>& labels) {
     for (LinkLabel* label : labels)
         label->setUnderlined(false);
 }
 
-bool ZodiacAsanaTab::eventFilter(QObject* watched, QEvent* event)
-{
+bool ZodiacAsanaTab::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         auto* area = static_cast<QWidget*>(watched);
         const auto* move = static_cast<QMouseEvent*>(event);

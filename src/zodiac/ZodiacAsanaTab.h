@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QWidget>
-
 #include <array>
 
 class QGroupBox;

@@ -4,7 +4,6 @@
 #include "platform/ContentFile.h"
 
 #include <QJsonArray>
-
 #include <algorithm>
 
 namespace tarvo {
@@ -41,8 +40,7 @@ struct Entry {
 
 // Label names and report headings keep the program's historical spellings; the saved labels
 // and the printed headings differ from the asana names on purpose.
-const std::array<QList<Entry>, kSunSignCount>& recommendationTable()
-{
+const std::array<QList<Entry>, kSunSignCount>& recommendationTable() {
     static const std::array<QList<Entry>, kSunSignCount> table = {{
         {{1, u"lblSarvaangaasanaaAries", u"Sarvaangaasanaa :-"},
          {2, u"lblMakaraasanaaAries", u"Makaraasanaa :-"},
@@ -109,21 +107,18 @@ const std::array<QList<Entry>, kSunSignCount>& recommendationTable()
 
 } // namespace
 
-QString zodiacAsanaName(int index)
-{
+QString zodiacAsanaName(int index) {
     if (index < 1 || index > kZodiacAsanaCount)
         return {};
     return QString::fromUtf16(kNames[std::size_t(index - 1)].name);
 }
 
-const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& LoadZodiacAsanas()
-{
+const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& LoadZodiacAsanas() {
     static const std::array<ZodiacAsanaRecord, kZodiacAsanaCount> records = [] {
         std::array<ZodiacAsanaRecord, kZodiacAsanaCount> all;
-        const QJsonArray entries =
-            readContentObject(QStringLiteral(":/content/zodiac/asanas.json"))
-                .value(u"asanas")
-                .toArray();
+        const QJsonArray entries = readContentObject(QStringLiteral(":/content/zodiac/asanas.json"))
+                                       .value(u"asanas")
+                                       .toArray();
         for (const QJsonValue& value : entries) {
             const QJsonObject entry = value.toObject();
             const int index = entry.value(u"index").toInt();
@@ -143,16 +138,14 @@ const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& LoadZodiacAsanas()
     return records;
 }
 
-const ZodiacAsanaRecord& zodiacAsana(int index)
-{
+const ZodiacAsanaRecord& zodiacAsana(int index) {
     static const ZodiacAsanaRecord none;
     if (index < 1 || index > kZodiacAsanaCount)
         return none;
     return LoadZodiacAsanas()[std::size_t(index - 1)];
 }
 
-QList<AsanaRecommendation> recommendedAsanas(SunSign sign)
-{
+QList<AsanaRecommendation> recommendedAsanas(SunSign sign) {
     QList<AsanaRecommendation> list;
     for (const Entry& e : recommendationTable()[std::size_t(signIndex(sign))])
         list.append({e.index, QString::fromUtf16(e.label), QString::fromUtf16(e.heading)});

@@ -5,8 +5,7 @@
 
 namespace tarvo {
 
-QLabel* valueLabel(const QString& name)
-{
+QLabel* valueLabel(const QString& name) {
     auto* label = new QLabel;
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -18,8 +17,7 @@ QLabel* valueLabel(const QString& name)
     return label;
 }
 
-QLabel* captionLabel(const QString& name, const QString& text)
-{
+QLabel* captionLabel(const QString& name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -30,8 +28,7 @@ QLabel* captionLabel(const QString& name, const QString& text)
     return label;
 }
 
-QLabel* headingLabel(const QString& name, const QString& text)
-{
+QLabel* headingLabel(const QString& name, const QString& text) {
     QLabel* label = captionLabel(name, text);
     QFont big = label->font();
     big.setPointSizeF(big.pointSizeF() + 2);
@@ -42,13 +39,15 @@ QLabel* headingLabel(const QString& name, const QString& text)
     return label;
 }
 
-QPlainTextEdit* textBox(const QString& name, int height, bool grows)
-{
+QPlainTextEdit* textBox(const QString& name, int height, bool grows) {
     auto* box = new QPlainTextEdit;
     box->setObjectName(name);
     box->setReadOnly(true);
-    if (grows)
+    if (grows) {
+        // Grow into spare room, but never ask for more than the minimum.
         box->setMinimumHeight(height);
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    }
     else
         box->setFixedHeight(height);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -56,16 +55,14 @@ QPlainTextEdit* textBox(const QString& name, int height, bool grows)
     return box;
 }
 
-void setFieldText(QWidget* widget, const QString& text)
-{
+void setFieldText(QWidget* widget, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
         box->setPlainText(text);
 }
 
-QString fieldText(const QWidget* widget)
-{
+QString fieldText(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget))
         return label->text();
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))

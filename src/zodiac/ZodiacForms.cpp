@@ -7,16 +7,14 @@
 
 namespace tarvo {
 
-void unloadForm(QWidget* form)
-{
+void unloadForm(QWidget* form) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
         sub->close();
     else
         form->close();
 }
 
-void setFormVisible(QWidget* form, bool visible)
-{
+void setFormVisible(QWidget* form, bool visible) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
         sub->setVisible(visible);
         if (visible) {
@@ -28,8 +26,7 @@ void setFormVisible(QWidget* form, bool visible)
     }
 }
 
-void showForm(Workspace* workspace, QWidget* form)
-{
+void showForm(Workspace* workspace, QWidget* form) {
     if (workspace) {
         workspace->showChild(form);
         workspace->placeTopCentre(form);

@@ -10,17 +10,15 @@ namespace tarvo {
 
 ZodiacNameBox::ZodiacNameBox(Desktop& desktop, QWidget* parent)
     : QLineEdit(parent)
-    , m_desktop(desktop)
-{
+    , m_desktop(desktop) {
     // Paste, drop and the context menu all arrive here after the text has changed.
     connect(this, &QLineEdit::textEdited, this, [this] { refilter(); });
 }
 
-void ZodiacNameBox::keyPressEvent(QKeyEvent* event)
-{
+void ZodiacNameBox::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 32
-                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 32 &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!printable) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -33,8 +31,7 @@ void ZodiacNameBox::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void ZodiacNameBox::refilter()
-{
+void ZodiacNameBox::refilter() {
     const FilteredName filtered = filterNameText(text());
     if (filtered.text == text())
         return;
@@ -46,8 +43,7 @@ void ZodiacNameBox::refilter()
         reportDropped();
 }
 
-void ZodiacNameBox::reportDropped()
-{
+void ZodiacNameBox::reportDropped() {
     m_desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
                       kOnlyLettersMessage);
 }

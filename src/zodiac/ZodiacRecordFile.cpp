@@ -7,8 +7,7 @@ namespace tarvo {
 
 namespace {
 
-QString shifted(const QString& text, int by)
-{
+QString shifted(const QString& text, int by) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
@@ -22,8 +21,7 @@ QString shifted(const QString& text, int by)
     return out;
 }
 
-bool isLettersAndBlanks(const QString& text)
-{
+bool isLettersAndBlanks(const QString& text) {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (!((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' '))
@@ -34,20 +32,17 @@ bool isLettersAndBlanks(const QString& text)
 
 } // namespace
 
-QString ScrambleText(const QString& text)
-{
+QString ScrambleText(const QString& text) {
     return shifted(text, kScrambleOffset);
 }
 
-QString UnscrambleText(const QString& text)
-{
+QString UnscrambleText(const QString& text) {
     return shifted(text, -kScrambleOffset);
 }
 
-QByteArray encodeZodiacRecord(const ZodiacReading& reading)
-{
-    const QString values[] = {reading.name, QString::number(reading.birthDay),
-                              reading.birthMonth, QString::number(reading.birthYear)};
+QByteArray encodeZodiacRecord(const ZodiacReading& reading) {
+    const QString values[] = {reading.name, QString::number(reading.birthDay), reading.birthMonth,
+                              QString::number(reading.birthYear)};
     QByteArray bytes;
     for (const QString& value : values) {
         bytes += ScrambleText(value).toLatin1();
@@ -56,24 +51,21 @@ QByteArray encodeZodiacRecord(const ZodiacReading& reading)
     return bytes;
 }
 
-bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText)
-{
+bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText) {
     QSaveFile file(path);
     const QByteArray bytes = encodeZodiacRecord(reading);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                    && file.commit();
+    const bool ok =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok && errorText)
         *errorText = file.errorString();
     return ok;
 }
 
-bool hasRecordExtension(const QString& path)
-{
+bool hasRecordExtension(const QString& path) {
     return path.size() >= 3 && path.right(3) == u"zoy";
 }
 
-std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content)
-{
+std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content) {
     if (content.size() > kMaxRecordFileSize)
         return std::nullopt;
     // Lines may end in CR LF, LF or CR, as any text reader accepts them.
@@ -92,8 +84,7 @@ std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content)
     return values;
 }
 
-std::optional<ZodiacRecordValues> readZodiacRecord(const QString& path)
-{
+std::optional<ZodiacRecordValues> readZodiacRecord(const QString& path) {
     if (!hasRecordExtension(path))
         return std::nullopt;
     QFile file(path);

@@ -18,8 +18,7 @@ namespace {
 using F = ZodiacDisplayFields;
 
 // Long tabs scroll rather than clip on small screens.
-QScrollArea* scrolling(QWidget* content)
-{
+QScrollArea* scrolling(QWidget* content) {
     auto* area = new QScrollArea;
     area->setWidget(content);
     area->setWidgetResizable(true);
@@ -28,14 +27,12 @@ QScrollArea* scrolling(QWidget* content)
     return area;
 }
 
-QWidget* bind(FieldBindings& bindings, QString F::*member, QWidget* widget)
-{
+QWidget* bind(FieldBindings& bindings, QString F::*member, QWidget* widget) {
     bindings.append({member, widget});
     return widget;
 }
 
-void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* value)
-{
+void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* value) {
     grid->addWidget(caption, row, 0, Qt::AlignTop);
     grid->addWidget(value, row, 1);
 }
@@ -43,33 +40,39 @@ void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* value)
 QGroupBox* stateFrame(FieldBindings& bindings, const QString& frameName, const QString& title,
                       const QString& titleName, const QString& prefix, QString F::*state,
                       QString F::*description, QString F::*taken, QString F::*avoid,
-                      QString F::*remedy)
-{
+                      QString F::*remedy) {
     auto* frame = new QGroupBox;
     frame->setObjectName(frameName);
     auto* grid = new QGridLayout(frame);
     auto* heading = new QHBoxLayout;
     heading->addWidget(captionLabel(titleName, title));
-    heading->addWidget(bind(bindings, state, valueLabel(QStringLiteral("lblConstitutionType") + prefix)), 1);
+    heading->addWidget(
+        bind(bindings, state, valueLabel(QStringLiteral("lblConstitutionType") + prefix)), 1);
     grid->addLayout(heading, 0, 0, 1, 2);
-    grid->addWidget(bind(bindings, description,
-                         textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"), 72)),
-                    1, 0, 1, 2);
-    addRow(grid, 2, captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToBeTakenCaption"),
-                                 QStringLiteral("Items to be taken")),
-           bind(bindings, taken, valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToBeTaken"))));
-    addRow(grid, 3, captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToAvoidCaption"),
-                                 QStringLiteral("Items to Avoid")),
-           bind(bindings, avoid, valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToAvoid"))));
-    addRow(grid, 4, captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("RemedyCaption"),
-                                 QStringLiteral("Remedy")),
-           bind(bindings, remedy, valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("Remedy"))));
+    grid->addWidget(
+        bind(bindings, description,
+             textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"), 72)),
+        1, 0, 1, 2);
+    addRow(grid, 2,
+           captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToBeTakenCaption"),
+                        QStringLiteral("Items to be taken")),
+           bind(bindings, taken,
+                valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToBeTaken"))));
+    addRow(grid, 3,
+           captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToAvoidCaption"),
+                        QStringLiteral("Items to Avoid")),
+           bind(bindings, avoid,
+                valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToAvoid"))));
+    addRow(grid, 4,
+           captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("RemedyCaption"),
+                        QStringLiteral("Remedy")),
+           bind(bindings, remedy,
+                valueLabel(QStringLiteral("lbl") + prefix + QStringLiteral("Remedy"))));
     grid->setColumnStretch(1, 1);
     return frame;
 }
 
-QWidget* buildDietTab(FieldBindings& bindings)
-{
+QWidget* buildDietTab(FieldBindings& bindings) {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* columns = new QHBoxLayout(frame);
@@ -77,7 +80,8 @@ QWidget* buildDietTab(FieldBindings& bindings)
     auto* left = new QGridLayout;
     addRow(left, 0, captionLabel(QStringLiteral("Label1"), QStringLiteral("Your Sun Sign")),
            bind(bindings, &F::yourSunSign, valueLabel(QStringLiteral("lblSunSignYourSunSign"))));
-    addRow(left, 1, captionLabel(QStringLiteral("label"), QStringLiteral("Body Part Ruled By Sun Sign")),
+    addRow(left, 1,
+           captionLabel(QStringLiteral("label"), QStringLiteral("Body Part Ruled By Sun Sign")),
            bind(bindings, &F::bodyPart, valueLabel(QStringLiteral("lblBodyPartBySunSign"))));
     const auto boxRow = [&](int row, const QString& captionName, const QString& caption,
                             QString F::*member, const QString& boxName, int height) {
@@ -85,20 +89,22 @@ QWidget* buildDietTab(FieldBindings& bindings)
         left->addWidget(bind(bindings, member, textBox(boxName, height)), row + 1, 0, 1, 2);
     };
     boxRow(2, QStringLiteral("Label3"), QStringLiteral("Health Problems"), &F::healthProblems,
-           QStringLiteral("txtHealthProblems"), 80);
+           QStringLiteral("txtHealthProblems"), 100);
     boxRow(4, QStringLiteral("Label4"), QStringLiteral("Required Diet"), &F::requiredDiet,
-           QStringLiteral("txtRequiredDiet"), 80);
+           QStringLiteral("txtRequiredDiet"), 100);
     boxRow(6, QStringLiteral("Label5"), QStringLiteral("Diet to Avoid"), &F::dietToAvoid,
-           QStringLiteral("txtDiettoAvoid"), 48);
+           QStringLiteral("txtDiettoAvoid"), 52);
     boxRow(8, QStringLiteral("Label6"), QStringLiteral("Diet Advice"), &F::dietAdvice,
-           QStringLiteral("txtDietAdvice"), 48);
+           QStringLiteral("txtDietAdvice"), 52);
     left->setColumnStretch(1, 1);
+    left->setRowStretch(10, 1);
     columns->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
     auto* type = new QHBoxLayout;
     type->addWidget(captionLabel(QStringLiteral("Label7"), QStringLiteral("Constitution Type")));
-    type->addWidget(bind(bindings, &F::constitutionType, valueLabel(QStringLiteral("lblConstitutionType"))), 1);
+    type->addWidget(
+        bind(bindings, &F::constitutionType, valueLabel(QStringLiteral("lblConstitutionType"))), 1);
     right->addLayout(type);
     right->addWidget(bind(bindings, &F::constitutionDescription,
                           valueLabel(QStringLiteral("lblConstitutionTypeDesc"))));
@@ -115,18 +121,18 @@ QWidget* buildDietTab(FieldBindings& bindings)
     return scrolling(frame);
 }
 
-QWidget* buildFitnessTab(FieldBindings& bindings)
-{
+QWidget* buildFitnessTab(FieldBindings& bindings) {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(headingLabel(QStringLiteral("Label2"), QStringLiteral("Fitness Characteristics")));
+    layout->addWidget(
+        headingLabel(QStringLiteral("Label2"), QStringLiteral("Fitness Characteristics")));
     auto* grid = new QGridLayout;
     const std::pair<QString F::*, const char16_t*> phrases[] = {
-        {&F::athletic, u"lblAthletic"}, {&F::endurance, u"lblEndurance"},
+        {&F::athletic, u"lblAthletic"},       {&F::endurance, u"lblEndurance"},
         {&F::flexibility, u"lblFlexibility"}, {&F::focus, u"lblFocus"},
-        {&F::motivated, u"lblMotivated"}, {&F::routine, u"lblRoutine"},
-        {&F::teamWork, u"lblTeamWork"}, {&F::variety, u"lblvariety"}};
+        {&F::motivated, u"lblMotivated"},     {&F::routine, u"lblRoutine"},
+        {&F::teamWork, u"lblTeamWork"},       {&F::variety, u"lblvariety"}};
     int i = 0;
     for (const auto& [member, name] : phrases) {
         QLabel* label = valueLabel(QString::fromUtf16(name));
@@ -139,7 +145,8 @@ QWidget* buildFitnessTab(FieldBindings& bindings)
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addWidget(headingLabel(QStringLiteral("Label16"), QStringLiteral("Fitness Advice")));
-    layout->addWidget(bind(bindings, &F::fitnessAdvice, textBox(QStringLiteral("txtSunSignDesc"), 120, true)));
+    layout->addWidget(
+        bind(bindings, &F::fitnessAdvice, textBox(QStringLiteral("txtSunSignDesc"), 120, true)));
     layout->addStretch();
     return scrolling(frame);
 }
@@ -147,8 +154,7 @@ QWidget* buildFitnessTab(FieldBindings& bindings)
 } // namespace
 
 QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
-                                 LinkLabel** colourCaption)
-{
+                                 LinkLabel** colourCaption) {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame7"));
     auto* columns = new QHBoxLayout(frame);
@@ -188,9 +194,11 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
             *colourCaption = link;
             caption = link;
         } else {
-            caption = captionLabel(QString::fromUtf16(r.captionName), QString::fromUtf16(r.caption));
+            caption =
+                captionLabel(QString::fromUtf16(r.captionName), QString::fromUtf16(r.caption));
         }
-        addRow(grid, row++, caption, bind(bindings, r.member, valueLabel(QString::fromUtf16(r.valueName))));
+        addRow(grid, row++, caption,
+               bind(bindings, r.member, valueLabel(QString::fromUtf16(r.valueName))));
     }
     grid->setColumnStretch(1, 1);
     left->addLayout(grid);
@@ -200,17 +208,21 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
     auto* right = new QVBoxLayout;
     right->addWidget(captionLabel(QStringLiteral("Label31"),
                                   QStringLiteral("Famous Personalities born under this sign")));
-    right->addWidget(bind(bindings, &F::famousPeople, valueLabel(QStringLiteral("lblSunSignFamousPersonBorn"))));
+    right->addWidget(
+        bind(bindings, &F::famousPeople, valueLabel(QStringLiteral("lblSunSignFamousPersonBorn"))));
     right->addWidget(captionLabel(QStringLiteral("Label22"), QStringLiteral("Positive Traits")));
-    right->addWidget(bind(bindings, &F::positiveTraits, textBox(QStringLiteral("txtSunSignPositiveTraits"), 90, true)), 1);
+    right->addWidget(bind(bindings, &F::positiveTraits,
+                          textBox(QStringLiteral("txtSunSignPositiveTraits"), 90, true)),
+                     1);
     right->addWidget(captionLabel(QStringLiteral("Label25"), QStringLiteral("Negative Traits")));
-    right->addWidget(bind(bindings, &F::negativeTraits, textBox(QStringLiteral("txtSunSignNegativeTraits"), 90, true)), 1);
+    right->addWidget(bind(bindings, &F::negativeTraits,
+                          textBox(QStringLiteral("txtSunSignNegativeTraits"), 90, true)),
+                     1);
     columns->addLayout(right, 3);
     return scrolling(frame);
 }
 
-QTabWidget* buildHealthTabs(FieldBindings& bindings)
-{
+QTabWidget* buildHealthTabs(FieldBindings& bindings) {
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("ssTab"));
     tabs->addTab(buildDietTab(bindings), QStringLiteral("Sun Sign and Diet"));

@@ -6,8 +6,7 @@ namespace tarvo {
 
 namespace {
 
-QJsonObject texts()
-{
+QJsonObject texts() {
     static const QJsonObject object =
         readContentObject(QStringLiteral(":/content/zodiac/texts.json"));
     return object;
@@ -15,13 +14,11 @@ QJsonObject texts()
 
 } // namespace
 
-QString zodiacIntroduction()
-{
+QString zodiacIntroduction() {
     return texts().value(u"introduction").toString();
 }
 
-QStringList yogaAsanasTabParagraphs()
-{
+QStringList yogaAsanasTabParagraphs() {
     return stringList(texts().value(u"yogaAsanasTab"));
 }
 

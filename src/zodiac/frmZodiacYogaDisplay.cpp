@@ -23,8 +23,7 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* i
                                            QWidget* parent)
     : QWidget(parent)
     , m_context(context)
-    , m_inputWindow(inputWindow)
-{
+    , m_inputWindow(inputWindow) {
     setObjectName(QStringLiteral("frmZodiacYogaDisplay"));
     setWindowTitle(kZodiacCaption);
     auto* layout = new QVBoxLayout(this);
@@ -53,8 +52,7 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* i
     resize(1060, 600);
 }
 
-void frmZodiacYogaDisplay::buildMenus()
-{
+void frmZodiacYogaDisplay::buildMenus() {
     auto* bar = new QMenuBar(this);
     const auto item = [this](QMenu* menu, const QString& name, const QString& text, auto slot) {
         QAction* action = menu->addAction(text);
@@ -85,8 +83,7 @@ void frmZodiacYogaDisplay::buildMenus()
     layout()->setMenuBar(bar);
 }
 
-QWidget* frmZodiacYogaDisplay::buildFoot()
-{
+QWidget* frmZodiacYogaDisplay::buildFoot() {
     auto* foot = new QGroupBox;
     foot->setObjectName(QStringLiteral("Frame2"));
     auto* row = new QHBoxLayout(foot);
@@ -98,10 +95,12 @@ QWidget* frmZodiacYogaDisplay::buildFoot()
         QPalette blue = label->palette();
         blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
         label->setPalette(blue);
-        connect(label, &LinkLabel::clicked, this, [&desktop, page] { openMakerPage(desktop, page); });
+        connect(label, &LinkLabel::clicked, this,
+                [&desktop, page] { openMakerPage(desktop, page); });
         row->addWidget(label, 1);
     };
-    promo(QStringLiteral("Label61"), QStringLiteral("More free yoga programs at the Tarvo Yoga web site"),
+    promo(QStringLiteral("Label61"),
+          QStringLiteral("More free yoga programs at the Tarvo Yoga web site"),
           MakerPage::HomePage);
     promo(QStringLiteral("lblCobrand"), QStringLiteral("Co-branded edition"), MakerPage::CoBrand);
     promo(QStringLiteral("lblFullBrand"), QStringLiteral("Fully branded edition"),
@@ -120,8 +119,7 @@ QWidget* frmZodiacYogaDisplay::buildFoot()
 }
 
 void frmZodiacYogaDisplay::showReading(const ZodiacReading& reading,
-                                       const ZodiacDisplayFields& fields)
-{
+                                       const ZodiacDisplayFields& fields) {
     m_reading = reading;
     for (const FieldBinding& binding : m_bindings)
         setFieldText(binding.widget, fields.*(binding.member));
@@ -130,22 +128,19 @@ void frmZodiacYogaDisplay::showReading(const ZodiacReading& reading,
     m_asanaTab->showSignPanel(reading.sunSign);
 }
 
-ZodiacDisplayFields frmZodiacYogaDisplay::fields() const
-{
+ZodiacDisplayFields frmZodiacYogaDisplay::fields() const {
     ZodiacDisplayFields shown;
     for (const FieldBinding& binding : m_bindings)
         shown.*(binding.member) = fieldText(binding.widget);
     return shown;
 }
 
-void frmZodiacYogaDisplay::PrintReport()
-{
+void frmZodiacYogaDisplay::PrintReport() {
     frmZodiacYogaSave report(m_context, m_reading, fields(), this);
     report.exec();
 }
 
-void frmZodiacYogaDisplay::BackToMainPage()
-{
+void frmZodiacYogaDisplay::BackToMainPage() {
     QPointer<QWidget> input = m_inputWindow;
     Workspace* workspace = m_context.workspace;
     unloadForm(this);
@@ -155,8 +150,7 @@ void frmZodiacYogaDisplay::BackToMainPage()
         workspace->setWelcomePanelVisible(false);
 }
 
-void frmZodiacYogaDisplay::closeEvent(QCloseEvent* event)
-{
+void frmZodiacYogaDisplay::closeEvent(QCloseEvent* event) {
     if (m_context.workspace)
         m_context.workspace->setWelcomePanelVisible(true);
     QWidget::closeEvent(event);

@@ -26,8 +26,7 @@ namespace tarvo {
 
 namespace {
 
-QLabel* wrappedLabel(const QString& name, const QString& text)
-{
+QLabel* wrappedLabel(const QString& name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setWordWrap(true);
@@ -35,16 +34,14 @@ QLabel* wrappedLabel(const QString& name, const QString& text)
     return label;
 }
 
-QLabel* captionLabel(const QString& name, const QString& text, QWidget* buddy)
-{
+QLabel* captionLabel(const QString& name, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setBuddy(buddy);
     return label;
 }
 
-QComboBox* pickList(const QString& name, const QStringList& entries)
-{
+QComboBox* pickList(const QString& name, const QStringList& entries) {
     auto* list = new QComboBox;
     list->setObjectName(name);
     list->setEditable(false);
@@ -57,8 +54,7 @@ QComboBox* pickList(const QString& name, const QStringList& entries)
 
 frmZodiacYogaMain::frmZodiacYogaMain(const AppContext& context, QWidget* parent)
     : QWidget(parent)
-    , m_context(context)
-{
+    , m_context(context) {
     setObjectName(QStringLiteral("frmZodiacYogaMain"));
     setWindowTitle(kZodiacCaption);
 
@@ -88,8 +84,7 @@ frmZodiacYogaMain::frmZodiacYogaMain(const AppContext& context, QWidget* parent)
     setFixedWidth(640);
 }
 
-void frmZodiacYogaMain::buildMenus()
-{
+void frmZodiacYogaMain::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -123,8 +118,7 @@ void frmZodiacYogaMain::buildMenus()
     layout()->setMenuBar(bar);
 }
 
-QWidget* frmZodiacYogaMain::buildNameAndDate()
-{
+QWidget* frmZodiacYogaMain::buildNameAndDate() {
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(frame);
@@ -153,8 +147,8 @@ QWidget* frmZodiacYogaMain::buildNameAndDate()
     grid->addWidget(captionLabel(QStringLiteral("Label5"), QStringLiteral("Date"), m_day), 1, 1,
                     Qt::AlignRight);
     grid->addWidget(m_day, 1, 2);
-    grid->addWidget(captionLabel(QStringLiteral("Label7"), QStringLiteral("Month"), m_month), 1,
-                    3, Qt::AlignRight);
+    grid->addWidget(captionLabel(QStringLiteral("Label7"), QStringLiteral("Month"), m_month), 1, 3,
+                    Qt::AlignRight);
     grid->addWidget(m_month, 1, 4);
     grid->addWidget(captionLabel(QStringLiteral("Label6"), QStringLiteral("Year"), m_year), 1, 5,
                     Qt::AlignRight);
@@ -163,8 +157,7 @@ QWidget* frmZodiacYogaMain::buildNameAndDate()
     return frame;
 }
 
-QWidget* frmZodiacYogaMain::buildCommands()
-{
+QWidget* frmZodiacYogaMain::buildCommands() {
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* column = new QVBoxLayout(frame);
@@ -184,8 +177,7 @@ QWidget* frmZodiacYogaMain::buildCommands()
     return frame;
 }
 
-QWidget* frmZodiacYogaMain::buildPromotions()
-{
+QWidget* frmZodiacYogaMain::buildPromotions() {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame5"));
     auto* grid = new QGridLayout(frame);
@@ -198,7 +190,8 @@ QWidget* frmZodiacYogaMain::buildPromotions()
         QPalette blue = label->palette();
         blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
         label->setPalette(blue);
-        connect(label, &LinkLabel::clicked, this, [&desktop, page] { openMakerPage(desktop, page); });
+        connect(label, &LinkLabel::clicked, this,
+                [&desktop, page] { openMakerPage(desktop, page); });
         return label;
     };
     grid->addWidget(promo(QStringLiteral("Label61"),
@@ -222,8 +215,7 @@ QWidget* frmZodiacYogaMain::buildPromotions()
     return frame;
 }
 
-void frmZodiacYogaMain::showEvent(QShowEvent* event)
-{
+void frmZodiacYogaMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_loaded)
         return;
@@ -231,26 +223,21 @@ void frmZodiacYogaMain::showEvent(QShowEvent* event)
     runUpdateReminder(m_context, this);
 }
 
-void frmZodiacYogaMain::closeEvent(QCloseEvent* event)
-{
+void frmZodiacYogaMain::closeEvent(QCloseEvent* event) {
     if (m_context.workspace)
         m_context.workspace->setWelcomePanelVisible(true);
     QWidget::closeEvent(event);
 }
 
-void frmZodiacYogaMain::unload()
-{
+void frmZodiacYogaMain::unload() {
     unloadForm(this);
 }
 
-void frmZodiacYogaMain::message(const QString& text)
-{
-    m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
-                              text);
+void frmZodiacYogaMain::message(const QString& text) {
+    m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle, text);
 }
 
-bool frmZodiacYogaMain::ValidateZodiacInput()
-{
+bool frmZodiacYogaMain::ValidateZodiacInput() {
     // A name of blanks alone would give a reading, and a record, for nobody.
     if (m_name->text().trimmed().isEmpty()) {
         message(QStringLiteral("Please Enter Your Name"));
@@ -265,8 +252,7 @@ bool frmZodiacYogaMain::ValidateZodiacInput()
     return true;
 }
 
-void frmZodiacYogaMain::ShowZodiacReading()
-{
+void frmZodiacYogaMain::ShowZodiacReading() {
     if (!ValidateZodiacInput())
         return;
     m_reading.name = m_name->text().trimmed();
@@ -289,8 +275,7 @@ void frmZodiacYogaMain::ShowZodiacReading()
         m_context.workspace->setWelcomePanelVisible(false);
 }
 
-void frmZodiacYogaMain::OpenPreviouslySavedReading()
-{
+void frmZodiacYogaMain::OpenPreviouslySavedReading() {
     const QString path = m_context.desktop.openFileName(
         this, {QStringLiteral("Select the source file"),
                QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"), QStringLiteral("zoy")});
@@ -318,8 +303,7 @@ void frmZodiacYogaMain::OpenPreviouslySavedReading()
 
 namespace tarvo {
 
-frmZodiacYogaDisplay* frmZodiacYogaMain::resultWindow() const
-{
+frmZodiacYogaDisplay* frmZodiacYogaMain::resultWindow() const {
     return m_display;
 }
 

@@ -19,8 +19,7 @@ frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacRead
     : QDialog(parent)
     , m_context(context)
     , m_reading(reading)
-    , m_rtb(new RichTextBox(context.desktop, this))
-{
+    , m_rtb(new RichTextBox(context.desktop, this)) {
     setObjectName(QStringLiteral("frmZodiacYogaSave"));
     setWindowTitle(kZodiacCaption);
     setModal(true);
@@ -43,13 +42,15 @@ frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacRead
         QPalette blue = label->palette();
         blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
         label->setPalette(blue);
-        connect(label, &LinkLabel::clicked, this, [&desktop, page] { openMakerPage(desktop, page); });
+        connect(label, &LinkLabel::clicked, this,
+                [&desktop, page] { openMakerPage(desktop, page); });
         grid->addWidget(label, row, column);
     };
     promo(QStringLiteral("Label1"), QStringLiteral("Tarvo Yoga"), MakerPage::HomePage, 1, 0);
     promo(QStringLiteral("Label14"), QStringLiteral("More free yoga programs online"),
           MakerPage::HomePage, 2, 0);
-    promo(QStringLiteral("lblCobrand"), QStringLiteral("Co-branded edition"), MakerPage::CoBrand, 1, 1);
+    promo(QStringLiteral("lblCobrand"), QStringLiteral("Co-branded edition"), MakerPage::CoBrand, 1,
+          1);
     promo(QStringLiteral("lblFullBrand"), QStringLiteral("Fully branded edition"),
           MakerPage::FullyBranded, 2, 1);
     auto* save = new QPushButton(QStringLiteral("&Save"));
@@ -69,18 +70,15 @@ frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacRead
     resize(820, 560);
 }
 
-frmZodiacYogaSave::~frmZodiacYogaSave()
-{
+frmZodiacYogaSave::~frmZodiacYogaSave() {
     unload();
 }
 
-void frmZodiacYogaSave::unload()
-{
+void frmZodiacYogaSave::unload() {
     m_rtb->disableLinkDetection();
 }
 
-void frmZodiacYogaSave::showEvent(QShowEvent* event)
-{
+void frmZodiacYogaSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (m_placed)
         return;
@@ -92,8 +90,7 @@ void frmZodiacYogaSave::showEvent(QShowEvent* event)
     }
 }
 
-void frmZodiacYogaSave::SaveReading()
-{
+void frmZodiacYogaSave::SaveReading() {
     const QString path = m_context.desktop.saveFileName(
         this, {QStringLiteral("Tarvo Free Zodiac Yoga"),
                QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"), QStringLiteral("zoy")});
@@ -102,14 +99,13 @@ void frmZodiacYogaSave::SaveReading()
     QString reason;
     if (!writeZodiacRecord(path, m_reading, &reason)) {
         m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                                  QStringLiteral("The reading could not be saved to\n")
-                                      + QDir::toNativeSeparators(path) + QStringLiteral("\n\n")
-                                      + reason);
+                                  QStringLiteral("The reading could not be saved to\n") +
+                                      QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
+                                      reason);
     }
 }
 
-void frmZodiacYogaSave::PrintReport()
-{
+void frmZodiacYogaSave::PrintReport() {
     m_rtb->printReport();
 }
 

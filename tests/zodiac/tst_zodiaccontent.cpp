@@ -1,10 +1,8 @@
+#include "platform/ContentFile.h"
 #include "support/TestMain.h"
-
 #include "zodiac/SunSign.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacTexts.h"
-
-#include "platform/ContentFile.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -28,16 +26,15 @@ private slots:
 
 namespace {
 
-void checkBand(const QString& field, const QString& text, int low, int high)
-{
+void checkBand(const QString& field, const QString& text, int low, int high) {
     QVERIFY2(text.size() >= low && text.size() <= high,
              qPrintable(QStringLiteral("%1 has %2 characters").arg(field).arg(text.size())));
-    QVERIFY2(!text.contains(u'\r') && !text.contains(u'\n'), qPrintable(field + QStringLiteral(" breaks a line")));
+    QVERIFY2(!text.contains(u'\r') && !text.contains(u'\n'),
+             qPrintable(field + QStringLiteral(" breaks a line")));
 }
 
 // Items numbered 1., 2. ... each on its own line, nothing after the last.
-int numberedItems(const QString& text)
-{
+int numberedItems(const QString& text) {
     const QStringList items = text.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i < items.size(); ++i) {
         const QString prefix = QString::number(i + 1) + QStringLiteral(". ");
@@ -51,8 +48,7 @@ int numberedItems(const QString& text)
 
 } // namespace
 
-void tst_ZodiacContent::signProse_data()
-{
+void tst_ZodiacContent::signProse_data() {
     QTest::addColumn<int>("sign");
     QTest::addColumn<int>("famous");
     const int counts[] = {5, 5, 5, 5, 6, 5, 5, 5, 7, 7, 5, 5};
@@ -60,8 +56,7 @@ void tst_ZodiacContent::signProse_data()
         QTest::addRow("%s", qPrintable(signName(static_cast<SunSign>(i)))) << i << counts[i];
 }
 
-void tst_ZodiacContent::signProse()
-{
+void tst_ZodiacContent::signProse() {
     QFETCH(int, sign);
     QFETCH(int, famous);
     const SunSignProfile& p = sunSignProfile(static_cast<SunSign>(sign));
@@ -83,27 +78,29 @@ void tst_ZodiacContent::signProse()
     checkBand(QStringLiteral("fitness advice"), p.fitnessAdvice, 350, 560);
 }
 
-void tst_ZodiacContent::cellSalts()
-{
+void tst_ZodiacContent::cellSalts() {
     int named = 0;
     for (int i = 0; i < kSunSignCount; ++i)
-        named += sunSignProfile(static_cast<SunSign>(i)).requiredDiet.contains(u"cell salt") ? 1 : 0;
+        named +=
+            sunSignProfile(static_cast<SunSign>(i)).requiredDiet.contains(u"cell salt") ? 1 : 0;
     QCOMPARE(named, 8);
     QVERIFY(sunSignProfile(SunSign::Taurus).requiredDiet.contains(u"sodium sulfate"));
 }
 
-void tst_ZodiacContent::elementProse_data()
-{
+void tst_ZodiacContent::elementProse_data() {
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("governs");
-    QTest::addRow("Fire") << "Fire" << "digestion";
-    QTest::addRow("Air") << "Air" << "nervous system";
-    QTest::addRow("Water") << "Water" << "lymphatic";
-    QTest::addRow("Earth") << "Earth" << "skeletal";
+    QTest::addRow("Fire") << "Fire"
+                          << "digestion";
+    QTest::addRow("Air") << "Air"
+                         << "nervous system";
+    QTest::addRow("Water") << "Water"
+                           << "lymphatic";
+    QTest::addRow("Earth") << "Earth"
+                           << "skeletal";
 }
 
-void tst_ZodiacContent::elementProse()
-{
+void tst_ZodiacContent::elementProse() {
     QFETCH(QString, element);
     QFETCH(QString, governs);
     const auto c = constitutionTypeProfile(element);
@@ -114,8 +111,7 @@ void tst_ZodiacContent::elementProse()
     checkBand(QStringLiteral("low description"), c->lowDescription, 170, 330);
 }
 
-void tst_ZodiacContent::fixedTexts()
-{
+void tst_ZodiacContent::fixedTexts() {
     const QString intro = zodiacIntroduction();
     checkBand(QStringLiteral("introduction"), intro, 150, 600);
     QVERIFY(intro.contains(u"Tarvo Zodiac Yoga"));
@@ -127,8 +123,7 @@ void tst_ZodiacContent::fixedTexts()
     QVERIFY(paragraphs.last().contains(u"beginners"));
 }
 
-void tst_ZodiacContent::asanaTexts_data()
-{
+void tst_ZodiacContent::asanaTexts_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("benefits"); // 0: one paragraph
@@ -138,8 +133,7 @@ void tst_ZodiacContent::asanaTexts_data()
         QTest::addRow("%s", qPrintable(zodiacAsanaName(i))) << i << steps[i - 1] << benefits[i - 1];
 }
 
-void tst_ZodiacContent::asanaTexts()
-{
+void tst_ZodiacContent::asanaTexts() {
     QFETCH(int, index);
     QFETCH(int, steps);
     QFETCH(int, benefits);

@@ -1,6 +1,5 @@
-#include "support/TestMain.h"
-
 #include "platform/AppInfo.h"
+#include "support/TestMain.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacReport.h"
 
@@ -25,19 +24,18 @@ struct Expected {
     double size;
 };
 
-QList<Expected> runsOf(const RichReport& report)
-{
+QList<Expected> runsOf(const RichReport& report) {
     QList<Expected> list;
     for (const RichRun& run : report.runs()) {
-        list.append({run.text, run.attributes.bold, run.attributes.colour, run.attributes.fontSize});
+        list.append(
+            {run.text, run.attributes.bold, run.attributes.colour, run.attributes.fontSize});
     }
     return list;
 }
 
 } // namespace
 
-void tst_ZodiacReport::ariesRunsInFull()
-{
+void tst_ZodiacReport::ariesRunsInFull() {
     const ZodiacReading reading{QStringLiteral("A B"), 7, QStringLiteral("April"), 1985,
                                 SunSign::Aries};
     const ZodiacDisplayFields f = zodiacDisplayFields(SunSign::Aries);
@@ -84,8 +82,10 @@ void tst_ZodiacReport::ariesRunsInFull()
     want.append({f.excessDescription + gap, false, 5, l});
     pair(QStringLiteral("Items to be taken :- "),
          QStringLiteral("Grains and root vegetables like beet, carrot and potatoes"), 6);
-    pair(QStringLiteral("Items to Avoid :- "), QStringLiteral("Gravy and spicy food and red meat"), 6);
-    pair(QStringLiteral("Remedy :- "), QStringLiteral("Chamomile, lemon balm, skull cap and valerian."), 6);
+    pair(QStringLiteral("Items to Avoid :- "), QStringLiteral("Gravy and spicy food and red meat"),
+         6);
+    pair(QStringLiteral("Remedy :- "),
+         QStringLiteral("Chamomile, lemon balm, skull cap and valerian."), 6);
     want.append({QStringLiteral("Low "), true, 3, l});
     want.append({QStringLiteral("Fire"), true, 3, l});
     want.append({QStringLiteral(" :-") + br, true, 3, l});
@@ -95,7 +95,9 @@ void tst_ZodiacReport::ariesRunsInFull()
     pair(QStringLiteral("Items to Avoid :- "),
          QStringLiteral("Milk, cheese, yoghurt, butter and other diary products and meat"), 6);
     pair(QStringLiteral("Remedy :- "),
-         QStringLiteral("Digestive stimulants like cayenne, mustard, cloves, cinnamon, garlic and ginger."), 6);
+         QStringLiteral(
+             "Digestive stimulants like cayenne, mustard, cloves, cinnamon, garlic and ginger."),
+         6);
     want.append({QStringLiteral("Characteristics :- ") + br, true, 0, l});
     // Athletic, motivation, endurance, flexibility, routine, team-work, focus, variety.
     want.append({QStringLiteral("Highly Athletic\r\nHighly Motivated\r\nLow Endurance\r\nMedium "
@@ -106,7 +108,8 @@ void tst_ZodiacReport::ariesRunsInFull()
     want.append({QStringLiteral("Yoga Asanas :-") + gap, true, 2, l});
     want.append({QStringLiteral("Recommended yoga Asanas For Aries") + gap, true, 1, l});
     const QStringList headings = {QStringLiteral("Sarvaangaasanaa :-"),
-                                  QStringLiteral("Makaraasanaa :-"), QStringLiteral("Savaasanaa :-")};
+                                  QStringLiteral("Makaraasanaa :-"),
+                                  QStringLiteral("Savaasanaa :-")};
     const int indices[] = {1, 2, 3};
     for (int i = 0; i < 3; ++i) {
         const ZodiacAsanaRecord& r = zodiacAsana(indices[i]);
@@ -139,8 +142,7 @@ void tst_ZodiacReport::ariesRunsInFull()
     QCOMPARE(zodiacAsana(1).englishName, u"Shoulder Stand Pose");
 }
 
-void tst_ZodiacReport::headings_data()
-{
+void tst_ZodiacReport::headings_data() {
     QTest::addColumn<int>("sign");
     QTest::addColumn<QStringList>("headings");
     const auto row = [](SunSign sign, const char* list) {
@@ -149,25 +151,32 @@ void tst_ZodiacReport::headings_data()
     };
     row(SunSign::Aries, "Sarvaangaasanaa :-|Makaraasanaa :-|Savaasanaa :-");
     row(SunSign::Taurus, "Sarvaangaasanaa :-|Haalaasanaa :-|Savaasanaa :-");
-    row(SunSign::Gemini, "Padmaasanaa :-|Makaraasanaa :-|Dhanuraasanaa :-|Sarvaangaasanaa :-|Savaasanaa :-");
-    row(SunSign::Cancer, "Bhujangaasanaa :-|Paschimottasanaa :-|Dhanuraasanaa :-|Padmaasanaa :-|Savaasanaa :-");
+    row(SunSign::Gemini,
+        "Padmaasanaa :-|Makaraasanaa :-|Dhanuraasanaa :-|Sarvaangaasanaa :-|Savaasanaa :-");
+    row(SunSign::Cancer,
+        "Bhujangaasanaa :-|Paschimottasanaa :-|Dhanuraasanaa :-|Padmaasanaa :-|Savaasanaa :-");
     row(SunSign::Leo, "Yoga Mudra :-|Bhujangaasaana :-|Naukaasanaa :-|Savaasanaa :-");
-    row(SunSign::Virgo, "Sarvaangaasanaa :-|Haalaasanaa :-|Dhanuraasanaa :-|Bhujangaasanaa :-|Savaasanaa :-");
+    row(SunSign::Virgo,
+        "Sarvaangaasanaa :-|Haalaasanaa :-|Dhanuraasanaa :-|Bhujangaasanaa :-|Savaasanaa :-");
     row(SunSign::Libra, "Sarvaangaasanaa :-|Padmaasanaa :-|Yoga Mudra :-|Savaasanaa :-");
-    row(SunSign::Scorpio, "Sarvaangaasanaa :-|Bhujangaasanaa :-|Mayuraasanaa :-|Dhanuraasanaa :-|Savaasanaa :-");
-    row(SunSign::Sagittarius, "Sarvaangaasanaa :-|Vajraasanaa :-|Mayuraasanaa :-|Bhujangaasanaa :-|Savaasanaa :-");
-    row(SunSign::Capricorn, "Sarvaangaasanaa :-|Dhanuraasanaa :-|Paschimottaasanaa :-|Bhujangaasanaa :-|Simhaasanaa :-|Padmaasanaa :-|Savaasanaa :-");
-    row(SunSign::Aquarius, "Sarvaangaasanaa :-|Dhanuraasanaa :-|Paschimottaasanaa :-|Bhujangaasanaa :-|Padmaasanaa :-|Savaasanaa :-");
-    row(SunSign::Pisces, "Sarvaangaasanaa :-|Makaraasanaa :-|Bhujangaasanaa :-|Garudaasanaa :-|Mayuraasanaa :-|Yoga Mudraa :-|Savaasanaa :-");
+    row(SunSign::Scorpio,
+        "Sarvaangaasanaa :-|Bhujangaasanaa :-|Mayuraasanaa :-|Dhanuraasanaa :-|Savaasanaa :-");
+    row(SunSign::Sagittarius,
+        "Sarvaangaasanaa :-|Vajraasanaa :-|Mayuraasanaa :-|Bhujangaasanaa :-|Savaasanaa :-");
+    row(SunSign::Capricorn, "Sarvaangaasanaa :-|Dhanuraasanaa :-|Paschimottaasanaa "
+                            ":-|Bhujangaasanaa :-|Simhaasanaa :-|Padmaasanaa :-|Savaasanaa :-");
+    row(SunSign::Aquarius, "Sarvaangaasanaa :-|Dhanuraasanaa :-|Paschimottaasanaa "
+                           ":-|Bhujangaasanaa :-|Padmaasanaa :-|Savaasanaa :-");
+    row(SunSign::Pisces, "Sarvaangaasanaa :-|Makaraasanaa :-|Bhujangaasanaa :-|Garudaasanaa "
+                         ":-|Mayuraasanaa :-|Yoga Mudraa :-|Savaasanaa :-");
 }
 
-void tst_ZodiacReport::headings()
-{
+void tst_ZodiacReport::headings() {
     QFETCH(int, sign);
     QFETCH(QStringList, headings);
     const SunSign s = static_cast<SunSign>(sign);
-    const RichReport report = buildZodiacReport({QStringLiteral("X"), 1, QStringLiteral("May"), 2000, s},
-                                                zodiacDisplayFields(s));
+    const RichReport report = buildZodiacReport(
+        {QStringLiteral("X"), 1, QStringLiteral("May"), 2000, s}, zodiacDisplayFields(s));
     QStringList got;
     QList<int> indices;
     const QList<RichRun>& runs = report.runs();
@@ -181,7 +190,8 @@ void tst_ZodiacReport::headings()
     QCOMPARE(got, headings);
     const QList<AsanaRecommendation> list = recommendedAsanas(s);
     for (qsizetype k = 0; k < list.size(); ++k)
-        QCOMPARE(runs.at(indices.at(k) + 2).text.chopped(4), zodiacAsana(list.at(k).index).englishName);
+        QCOMPARE(runs.at(indices.at(k) + 2).text.chopped(4),
+                 zodiacAsana(list.at(k).index).englishName);
 }
 
 TARVO_TEST_MAIN(tst_ZodiacReport)

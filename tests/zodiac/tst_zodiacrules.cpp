@@ -1,5 +1,4 @@
 #include "support/TestMain.h"
-
 #include "zodiac/NameFilter.h"
 #include "zodiac/SunSign.h"
 #include "zodiac/ZodiacAsanas.h"
@@ -37,8 +36,7 @@ private slots:
     void failedWriteKeepsOldFile();
 };
 
-void tst_ZodiacRules::determineSunSign_data()
-{
+void tst_ZodiacRules::determineSunSign_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<SunSign>("sign");
@@ -47,11 +45,16 @@ void tst_ZodiacRules::determineSunSign_data()
         SunSign first;
         int cutOff;
         SunSign second;
-    } months[] = {{SunSign::Capricorn, 19, SunSign::Aquarius}, {SunSign::Aquarius, 18, SunSign::Pisces},
-                  {SunSign::Pisces, 20, SunSign::Aries},       {SunSign::Aries, 20, SunSign::Taurus},
-                  {SunSign::Taurus, 20, SunSign::Gemini},      {SunSign::Gemini, 20, SunSign::Cancer},
-                  {SunSign::Cancer, 20, SunSign::Leo},         {SunSign::Leo, 20, SunSign::Virgo},
-                  {SunSign::Virgo, 20, SunSign::Libra},        {SunSign::Libra, 20, SunSign::Scorpio},
+    } months[] = {{SunSign::Capricorn, 19, SunSign::Aquarius},
+                  {SunSign::Aquarius, 18, SunSign::Pisces},
+                  {SunSign::Pisces, 20, SunSign::Aries},
+                  {SunSign::Aries, 20, SunSign::Taurus},
+                  {SunSign::Taurus, 20, SunSign::Gemini},
+                  {SunSign::Gemini, 20, SunSign::Cancer},
+                  {SunSign::Cancer, 20, SunSign::Leo},
+                  {SunSign::Leo, 20, SunSign::Virgo},
+                  {SunSign::Virgo, 20, SunSign::Libra},
+                  {SunSign::Libra, 20, SunSign::Scorpio},
                   {SunSign::Scorpio, 20, SunSign::Sagittarius},
                   {SunSign::Sagittarius, 20, SunSign::Capricorn}};
     const QStringList names = monthNames();
@@ -59,23 +62,23 @@ void tst_ZodiacRules::determineSunSign_data()
         const auto& split = months[m];
         const QString month = names.at(m);
         QTest::addRow("1 %s", qPrintable(month)) << m << 0 << split.first;
-        QTest::addRow("%d %s", split.cutOff, qPrintable(month)) << m << split.cutOff - 1 << split.first;
-        QTest::addRow("%d %s", split.cutOff + 1, qPrintable(month)) << m << split.cutOff << split.second;
+        QTest::addRow("%d %s", split.cutOff, qPrintable(month))
+            << m << split.cutOff - 1 << split.first;
+        QTest::addRow("%d %s", split.cutOff + 1, qPrintable(month))
+            << m << split.cutOff << split.second;
         QTest::addRow("31 %s", qPrintable(month)) << m << 30 << split.second;
     }
     QTest::addRow("29 February") << 1 << 28 << SunSign::Pisces;
 }
 
-void tst_ZodiacRules::determineSunSign()
-{
+void tst_ZodiacRules::determineSunSign() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(SunSign, sign);
     QCOMPARE(DetermineSunSign(month, day), sign);
 }
 
-void tst_ZodiacRules::everyDayHasASign()
-{
+void tst_ZodiacRules::everyDayHasASign() {
     // Each sign owns a contiguous run of the year, so every sign occurs for some date.
     QSet<int> seen;
     for (int m = 0; m < 12; ++m)
@@ -84,8 +87,7 @@ void tst_ZodiacRules::everyDayHasASign()
     QCOMPARE(seen.size(), kSunSignCount);
 }
 
-void tst_ZodiacRules::checkBirthDate_data()
-{
+void tst_ZodiacRules::checkBirthDate_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("message");
@@ -100,8 +102,7 @@ void tst_ZodiacRules::checkBirthDate_data()
         QTest::addRow("31 of month %d", m) << m << 30 << QString();
 }
 
-void tst_ZodiacRules::checkBirthDate()
-{
+void tst_ZodiacRules::checkBirthDate() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(QString, message);
@@ -109,8 +110,7 @@ void tst_ZodiacRules::checkBirthDate()
     QVERIFY(kFebruaryDateMessage != kThirtyDayMonthMessage);
 }
 
-void tst_ZodiacRules::profileShortFields()
-{
+void tst_ZodiacRules::profileShortFields() {
     const SunSignProfile& aquarius = sunSignProfile(SunSign::Aquarius);
     QCOMPARE(aquarius.compatibleSigns, u"Taurus and Virgo");
     QCOMPARE(aquarius.luckyDay, u"Wednesday");
@@ -130,21 +130,22 @@ void tst_ZodiacRules::profileShortFields()
     QVERIFY(!signFromName(QStringLiteral("aries")));
 }
 
-void tst_ZodiacRules::constitutionType_data()
-{
+void tst_ZodiacRules::constitutionType_data() {
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("lowRemedy");
-    QTest::addRow("Fire") << "Fire"
-                          << "Digestive stimulants like cayenne, mustard, cloves, cinnamon, garlic and ginger.";
-    QTest::addRow("Air") << "Air" << "Dandelion root and/or angostura bitters.";
-    QTest::addRow("Water") << "Water" << "Sweetened honey and fruit juices.";
+    QTest::addRow("Fire")
+        << "Fire"
+        << "Digestive stimulants like cayenne, mustard, cloves, cinnamon, garlic and ginger.";
+    QTest::addRow("Air") << "Air"
+                         << "Dandelion root and/or angostura bitters.";
+    QTest::addRow("Water") << "Water"
+                           << "Sweetened honey and fruit juices.";
     QTest::addRow("Earth") << "Earth"
                            << "Demulcents such as licorice and slippery elm, seaweed and minerals, "
                               "Ginseng, astragals, ahashwaganda.";
 }
 
-void tst_ZodiacRules::constitutionType()
-{
+void tst_ZodiacRules::constitutionType() {
     QFETCH(QString, element);
     QFETCH(QString, lowRemedy);
     const auto profile = constitutionTypeProfile(element);
@@ -156,8 +157,7 @@ void tst_ZodiacRules::constitutionType()
     QVERIFY(!constitutionTypeProfile(element.toLower()));
 }
 
-void tst_ZodiacRules::recommendations()
-{
+void tst_ZodiacRules::recommendations() {
     const int counts[] = {3, 3, 5, 5, 4, 5, 4, 5, 5, 7, 6, 7};
     QSet<QString> labelNames;
     int total = 0;
@@ -186,22 +186,26 @@ void tst_ZodiacRules::recommendations()
     QVERIFY(zodiacAsana(0).definition.isEmpty());
 }
 
-void tst_ZodiacRules::nameFilter_data()
-{
+void tst_ZodiacRules::nameFilter_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("dropped");
-    QTest::addRow("lower case with blank") << "ravi kumar" << "RAVI KUMAR" << false;
-    QTest::addRow("capitals") << "ANU" << "ANU" << false;
-    QTest::addRow("digit") << "r2d2" << "RD" << true;
-    QTest::addRow("hyphen and full stop") << "a-b." << "AB" << true;
-    QTest::addRow("line break in paste") << "ann\r\nlee" << "ANNLEE" << true;
+    QTest::addRow("lower case with blank") << "ravi kumar"
+                                           << "RAVI KUMAR" << false;
+    QTest::addRow("capitals") << "ANU"
+                              << "ANU" << false;
+    QTest::addRow("digit") << "r2d2"
+                           << "RD" << true;
+    QTest::addRow("hyphen and full stop") << "a-b."
+                                          << "AB" << true;
+    QTest::addRow("line break in paste") << "ann\r\nlee"
+                                         << "ANNLEE" << true;
     QTest::addRow("accented letter") << QString::fromUtf8("jos\xc3\xa9") << "JOS" << true;
-    QTest::addRow("blanks only") << "   " << "   " << false;
+    QTest::addRow("blanks only") << "   "
+                                 << "   " << false;
 }
 
-void tst_ZodiacRules::nameFilter()
-{
+void tst_ZodiacRules::nameFilter() {
     QFETCH(QString, input);
     QFETCH(QString, kept);
     QFETCH(bool, dropped);
@@ -210,8 +214,7 @@ void tst_ZodiacRules::nameFilter()
     QCOMPARE(result.dropped, dropped);
 }
 
-void tst_ZodiacRules::scrambleRoundTrip()
-{
+void tst_ZodiacRules::scrambleRoundTrip() {
     const QString plain = QStringLiteral("A Z 0123456789 SeptemberJanuary");
     const QString scrambled = ScrambleText(plain);
     QCOMPARE(scrambled.size(), plain.size());
@@ -223,8 +226,7 @@ void tst_ZodiacRules::scrambleRoundTrip()
     QCOMPARE(UnscrambleText(ScrambleText(edges)), edges);
 }
 
-void tst_ZodiacRules::recordBytesExact()
-{
+void tst_ZodiacRules::recordBytesExact() {
     ZodiacReading reading{QStringLiteral("A B"), 7, QStringLiteral("July"), 1985, SunSign::Cancer};
     const QByteArray expected = QByteArray("H'I\r\n") + ">\r\n" + "Q|s\x80\r\n" + "8@?<\r\n";
     QCOMPARE(encodeZodiacRecord(reading), expected);
@@ -245,8 +247,7 @@ void tst_ZodiacRules::recordBytesExact()
     QCOMPARE(back->year, u"1985");
 }
 
-void tst_ZodiacRules::decodeRecord_data()
-{
+void tst_ZodiacRules::decodeRecord_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("name");
@@ -258,19 +259,20 @@ void tst_ZodiacRules::decodeRecord_data()
     QByteArray ten = name + "\r\n>\r\n" + july + "\r\n8?6<\r\n";
     for (int i = 0; i < 6; ++i)
         ten += "extra\r\n";
-    QTest::addRow("ten lines") << ten << true << "ANU" << "July";
-    QTest::addRow("no final line break") << name + "\r\n>\r\n" + july << true << "ANU" << "July";
-    QTest::addRow("binary garbage") << QByteArray("\x01\xff\x10\x00\x7f\x80", 6) << false
-                                    << QString() << QString();
+    QTest::addRow("ten lines") << ten << true << "ANU"
+                               << "July";
+    QTest::addRow("no final line break") << name + "\r\n>\r\n" + july << true << "ANU"
+                                         << "July";
+    QTest::addRow("binary garbage")
+        << QByteArray("\x01\xff\x10\x00\x7f\x80", 6) << false << QString() << QString();
     QTest::addRow("1 MiB") << QByteArray(1 << 20, 'H') << false << QString() << QString();
-    QTest::addRow("name with digits")
-        << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n" << false << QString() << QString();
+    QTest::addRow("name with digits") << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n"
+                                      << false << QString() << QString();
     QTest::addRow("plain text") << QByteArray("ANU\r\n7\r\nJuly\r\n1985\r\n") << false << QString()
                                 << QString();
 }
 
-void tst_ZodiacRules::decodeRecord()
-{
+void tst_ZodiacRules::decodeRecord() {
     QFETCH(QByteArray, content);
     QFETCH(bool, accepted);
     QFETCH(QString, name);
@@ -283,8 +285,7 @@ void tst_ZodiacRules::decodeRecord()
     }
 }
 
-void tst_ZodiacRules::recordExtension_data()
-{
+void tst_ZodiacRules::recordExtension_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("accepted");
     QTest::addRow("dot zoy") << "/tmp/a.zoy" << true;
@@ -295,15 +296,13 @@ void tst_ZodiacRules::recordExtension_data()
     QTest::addRow("short") << "zo" << false;
 }
 
-void tst_ZodiacRules::recordExtension()
-{
+void tst_ZodiacRules::recordExtension() {
     QFETCH(QString, path);
     QFETCH(bool, accepted);
     QCOMPARE(hasRecordExtension(path), accepted);
 }
 
-void tst_ZodiacRules::failedWriteKeepsOldFile()
-{
+void tst_ZodiacRules::failedWriteKeepsOldFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.zoy"));
     ZodiacReading first{QStringLiteral("OLD"), 1, QStringLiteral("May"), 1990, SunSign::Taurus};
@@ -317,8 +316,8 @@ void tst_ZodiacRules::failedWriteKeepsOldFile()
     // A folder that cannot be written to stops the save file before it replaces anything.
     QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const bool written = writeZodiacRecord(path, second, &reason);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                          | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (written)
         QSKIP("running with rights that ignore folder permissions");
     QVERIFY(!reason.isEmpty());

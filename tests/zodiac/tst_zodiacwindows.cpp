@@ -1,10 +1,10 @@
-#include "support/TestContext.h"
-#include "support/TestMain.h"
-
 #include "app/ProgramWindows.h"
 #include "app/frmMDI.h"
+#include "platform/AppInfo.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
+#include "support/TestContext.h"
+#include "support/TestMain.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/frmZodiacYogaDisplay.h"
@@ -43,6 +43,10 @@ private slots:
     void saveFailureAndCancel();
     void printReport();
     void hoverUnderline();
+    void unmatchedMonthKeepsSelection();
+    void reminderOnLoad();
+    void reportIsModalAndLinksOpen();
+    void closeBoxBringsBackWelcome();
 
 private:
     frmZodiacYogaMain* openInput();
@@ -53,8 +57,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_ZodiacWindows::init()
-{
+void tst_ZodiacWindows::init() {
     test::failOnUnexpectedWarnings();
     m_t = std::make_unique<test::TestContext>();
     // Reminded just now, so the input window asks nothing.
@@ -66,26 +69,23 @@ void tst_ZodiacWindows::init()
     m_dir = std::make_unique<QTemporaryDir>();
 }
 
-void tst_ZodiacWindows::cleanup()
-{
+void tst_ZodiacWindows::cleanup() {
     m_mdi.reset();
     m_t.reset();
     m_dir.reset();
     QCoreApplication::processEvents();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()
-                || std::none_of(QApplication::topLevelWidgets().cbegin(),
-                                QApplication::topLevelWidgets().cend(),
-                                [](QWidget* w) { return w->isVisible(); }));
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().cbegin(),
+                             QApplication::topLevelWidgets().cend(),
+                             [](QWidget* w) { return w->isVisible(); }));
 }
 
-frmZodiacYogaMain* tst_ZodiacWindows::openInput()
-{
+frmZodiacYogaMain* tst_ZodiacWindows::openInput() {
     m_mdi->SelectProgramOption(1);
     return qobject_cast<frmZodiacYogaMain*>(m_mdi->child(QStringLiteral("frmZodiacYogaMain")));
 }
 
-QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes)
-{
+QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes) {
     const QString path = m_dir->filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
@@ -93,8 +93,7 @@ QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& byte
     return path;
 }
 
-void tst_ZodiacWindows::typedReadingEndToEnd()
-{
+void tst_ZodiacWindows::typedReadingEndToEnd() {
     frmZodiacYogaMain* input = openInput();
     QVERIFY(input);
     QVERIFY(!m_mdi->welcomePanelVisible());
@@ -113,7 +112,8 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QVERIFY(m_t->desktop.messages.isEmpty());
 
-    auto* display = qobject_cast<frmZodiacYogaDisplay*>(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    auto* display =
+        qobject_cast<frmZodiacYogaDisplay*>(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(display);
     QVERIFY(!input->isVisibleTo(m_mdi.get()));
     QVERIFY(!m_mdi->welcomePanelVisible());
@@ -122,10 +122,12 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
     QCOMPARE(display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);
     QCOMPARE(display->findChild<QTabWidget*>(QStringLiteral("ssTab"))->currentIndex(), 0);
     QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblSunSign"))->text(), u"Cancer");
-    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblConstitutionTypeLow"))->text(), u"Water");
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblConstitutionTypeLow"))->text(),
+             u"Water");
     QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblLowRemedy"))->text(),
              u"Sweetened honey and fruit juices.");
-    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblvariety"))->text(), u"Moderate Variety");
+    QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblvariety"))->text(),
+             u"Moderate Variety");
 
     display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
     auto* panel = display->findChild<QGroupBox*>(QStringLiteral("fraCancer"));
@@ -145,16 +147,22 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
     QVERIFY(!panel->isVisible());
     QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblAsanaName"))->text(), u"Dhanurasana");
     QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblEnglishName"))->text(), u"Bow Pose");
-    QCOMPARE(display->findChild<QPlainTextEdit*>(QStringLiteral("txtProcedure"))->document()->blockCount(), 8);
+    QCOMPARE(display->findChild<QPlainTextEdit*>(QStringLiteral("txtProcedure"))
+                 ->document()
+                 ->blockCount(),
+             8);
     QVERIFY(!display->findChild<QLabel*>(QStringLiteral("picYoga"))->pixmap().isNull());
 
-    QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdYogaBack")), Qt::LeftButton);
+    QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdYogaBack")),
+                      Qt::LeftButton);
     QVERIFY(panel->isVisible());
     QVERIFY(!detail->isVisible());
-    QTest::mouseClick(display->findChild<LinkLabel*>(QStringLiteral("lblSavaasanaaCancer")), Qt::LeftButton);
+    QTest::mouseClick(display->findChild<LinkLabel*>(QStringLiteral("lblSavaasanaaCancer")),
+                      Qt::LeftButton);
     QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblEnglishName"))->text(), u"Corpse Pose");
-    QCOMPARE(display->findChild<QPlainTextEdit*>(QStringLiteral("txtBenefits"))->toPlainText(),
-             QString(zodiacAsana(3).benefits).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(
+        display->findChild<QPlainTextEdit*>(QStringLiteral("txtBenefits"))->toPlainText(),
+        QString(zodiacAsana(3).benefits).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
     QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
@@ -170,8 +178,7 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
     QVERIFY(m_mdi->welcomePanelVisible());
 }
 
-void tst_ZodiacWindows::keyFilter()
-{
+void tst_ZodiacWindows::keyFilter() {
     frmZodiacYogaMain* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QTest::keyClicks(name, QStringLiteral("ab"));
@@ -187,8 +194,7 @@ void tst_ZodiacWindows::keyFilter()
     QCOMPARE(m_t->desktop.messages.size(), 3);
 }
 
-void tst_ZodiacWindows::pastedTextIsFiltered()
-{
+void tst_ZodiacWindows::pastedTextIsFiltered() {
     frmZodiacYogaMain* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QApplication::clipboard()->setText(QStringLiteral("ravi 2 kumar!"));
@@ -199,15 +205,13 @@ void tst_ZodiacWindows::pastedTextIsFiltered()
     QApplication::clipboard()->clear();
 }
 
-void tst_ZodiacWindows::blankNameRefused()
-{
+void tst_ZodiacWindows::blankNameRefused() {
     frmZodiacYogaMain* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QTest::keyClicks(name, QStringLiteral("   "));
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
-    QCOMPARE(m_t->desktop.messageTexts(),
-             QStringList(2, QStringLiteral("Please Enter Your Name")));
+    QCOMPARE(m_t->desktop.messageTexts(), QStringList(2, QStringLiteral("Please Enter Your Name")));
     QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
     // "A" on the opening date, 1 January 1900, is a Capricorn.
     name->setText(QStringLiteral("A"));
@@ -215,8 +219,7 @@ void tst_ZodiacWindows::blankNameRefused()
     QCOMPARE(input->reading().sunSign, SunSign::Capricorn);
 }
 
-void tst_ZodiacWindows::impossibleDates_data()
-{
+void tst_ZodiacWindows::impossibleDates_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("message");
@@ -224,8 +227,7 @@ void tst_ZodiacWindows::impossibleDates_data()
     QTest::addRow("30 February") << 1 << 29 << "Please Enter Correct Date of Birth!";
 }
 
-void tst_ZodiacWindows::impossibleDates()
-{
+void tst_ZodiacWindows::impossibleDates() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(QString, message);
@@ -239,8 +241,7 @@ void tst_ZodiacWindows::impossibleDates()
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentIndex(), day);
 }
 
-void tst_ZodiacWindows::savedReadingRoundTrip()
-{
+void tst_ZodiacWindows::savedReadingRoundTrip() {
     frmZodiacYogaMain* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("A B"));
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(6);
@@ -253,8 +254,10 @@ void tst_ZodiacWindows::savedReadingRoundTrip()
     const QString path = m_dir->filePath(QStringLiteral("reading.zoy"));
     m_t->desktop.saveNames.push_back(path);
     {
-        frmZodiacYogaSave report(m_t->context(m_mdi.get()), display->reading(), display->fields(), display);
-        QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        frmZodiacYogaSave report(m_t->context(m_mdi.get()), display->reading(), display->fields(),
+                                 display);
+        QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")),
+                          Qt::LeftButton);
         QVERIFY(report.richTextBox().linkDetection());
     }
     QVERIFY(m_t->desktop.messages.isEmpty());
@@ -263,7 +266,8 @@ void tst_ZodiacWindows::savedReadingRoundTrip()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    QCOMPARE(bytes, encodeZodiacRecord({QStringLiteral("A B"), 7, QStringLiteral("July"), 1985, SunSign::Cancer}));
+    QCOMPARE(bytes, encodeZodiacRecord(
+                        {QStringLiteral("A B"), 7, QStringLiteral("July"), 1985, SunSign::Cancer}));
     QCOMPARE(bytes.split('\n').size(), 5);
 
     // A fresh program switch forgets everything; the file brings it back.
@@ -280,22 +284,23 @@ void tst_ZodiacWindows::savedReadingRoundTrip()
     QCOMPARE(again->reading().sunSign, SunSign::Cancer);
 }
 
-void tst_ZodiacWindows::refusedFiles_data()
-{
+void tst_ZodiacWindows::refusedFiles_data() {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("outcome"); // the message shown
-    const QByteArray good = encodeZodiacRecord({QStringLiteral("ANU"), 7, QStringLiteral("July"), 1985, SunSign::Cancer});
+    const QByteArray good = encodeZodiacRecord(
+        {QStringLiteral("ANU"), 7, QStringLiteral("July"), 1985, SunSign::Cancer});
     QTest::addRow("upper-case extension") << "a.ZOY" << good << "Please Check The File.";
-    QTest::addRow("binary garbage") << "g.zoy" << QByteArray("\x01\xff\x10\x00\x7f", 5) << "Please Check The File.";
+    QTest::addRow("binary garbage")
+        << "g.zoy" << QByteArray("\x01\xff\x10\x00\x7f", 5) << "Please Check The File.";
     QTest::addRow("1 MiB") << "big.zoy" << QByteArray(1 << 20, 'H') << "Please Check The File.";
     QTest::addRow("name with digits")
-        << "d.zoy" << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n" << "Please Check The File.";
+        << "d.zoy" << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n"
+        << "Please Check The File.";
     QTest::addRow("empty") << "e.zoy" << QByteArray() << "Please Enter Your Name";
 }
 
-void tst_ZodiacWindows::refusedFiles()
-{
+void tst_ZodiacWindows::refusedFiles() {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, content);
     QFETCH(QString, outcome);
@@ -312,10 +317,11 @@ void tst_ZodiacWindows::refusedFiles()
     QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
 
-void tst_ZodiacWindows::saveFailureAndCancel()
-{
-    const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990, SunSign::Taurus};
-    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading, zodiacDisplayFields(SunSign::Taurus));
+void tst_ZodiacWindows::saveFailureAndCancel() {
+    const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
+                                SunSign::Taurus};
+    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading,
+                             zodiacDisplayFields(SunSign::Taurus));
     report.SaveReading(); // cancelled
     QVERIFY(m_t->desktop.messages.isEmpty());
     m_t->desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("missing/folder/r.zoy")));
@@ -325,10 +331,11 @@ void tst_ZodiacWindows::saveFailureAndCancel()
     QVERIFY(m_t->desktop.messages.first().text.startsWith(u"The reading could not be saved"));
 }
 
-void tst_ZodiacWindows::printReport()
-{
-    const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990, SunSign::Taurus};
-    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading, zodiacDisplayFields(SunSign::Taurus));
+void tst_ZodiacWindows::printReport() {
+    const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
+                                SunSign::Taurus};
+    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading,
+                             zodiacDisplayFields(SunSign::Taurus));
     const auto printTo = [this, &report](const QString& pdf) {
         m_t->desktop.printerSetup = [pdf](QPrinter& printer, bool hasSelection) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -337,7 +344,8 @@ void tst_ZodiacWindows::printReport()
                 printer.setPrintRange(QPrinter::Selection);
             return true;
         };
-        QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdPrint")),
+                          Qt::LeftButton);
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         text.waitForFinished();
@@ -358,8 +366,7 @@ void tst_ZodiacWindows::printReport()
     QVERIFY(!part.contains(u"Haalaasanaa"));
 }
 
-void tst_ZodiacWindows::hoverUnderline()
-{
+void tst_ZodiacWindows::hoverUnderline() {
     frmZodiacYogaMain* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
@@ -371,8 +378,8 @@ void tst_ZodiacWindows::hoverUnderline()
     QCOMPARE(panel->findChildren<LinkLabel*>().size(), 7);
     auto* label = display->findChild<LinkLabel*>(QStringLiteral("lblGarudaasanaaPisces"));
     const auto moveOver = [](QWidget* widget, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     };
     moveOver(label, label->rect().center());
@@ -383,6 +390,69 @@ void tst_ZodiacWindows::hoverUnderline()
     moveOver(panel, QPoint(panel->width() - 3, panel->height() - 3));
     QVERIFY(!label->font().underline());
     QVERIFY(!other->font().underline());
+}
+
+void tst_ZodiacWindows::unmatchedMonthKeepsSelection() {
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4);
+    QByteArray bytes;
+    for (const char* value : {"ANU", "25", "Mayy", "1970"})
+        bytes += ScrambleText(QString::fromLatin1(value)).toLatin1() + "\r\n";
+    m_t->desktop.openNames.push_back(writeFile(QStringLiteral("m.zoy"), bytes));
+    input->OpenPreviouslySavedReading();
+    QVERIFY(m_t->desktop.messages.isEmpty());
+    QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentText(), u"May");
+    QCOMPARE(input->reading().sunSign, SunSign::Gemini);
+    QCOMPARE(input->reading().birthYear, 1970);
+}
+
+void tst_ZodiacWindows::reminderOnLoad() {
+    m_t->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
+                                m_t->clock.time.addDays(-30).toString(Qt::ISODate));
+    m_t->desktop.answers.push_back(MessageAnswer::No);
+    QVERIFY(openInput());
+    QCOMPARE(m_t->desktop.messages.size(), 1);
+    QCOMPARE(m_t->desktop.messages.first().buttons, MessageButtons::YesNo);
+}
+
+void tst_ZodiacWindows::reportIsModalAndLinksOpen() {
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
+    input->ShowZodiacReading();
+    frmZodiacYogaDisplay* display = input->resultWindow();
+    bool seen = false;
+    QTimer::singleShot(0, this, [this, &seen] {
+        auto* report = qobject_cast<frmZodiacYogaSave*>(QApplication::activeModalWidget());
+        QVERIFY(report);
+        seen = true;
+        RichTextBox& box = report->richTextBox();
+        QVERIFY(box.linkDetection());
+        QVERIFY(box.toPlainText().startsWith(u"Report Generated By "));
+        QVERIFY(box.toPlainText().contains(u"Recommended yoga Asanas For Capricorn"));
+        // A press on the site address opens it; one on plain text opens nothing.
+        QTextCursor at = box.document()->find(QStringLiteral("tarvo-yoga"));
+        const QPoint link = box.cursorRect(at).center();
+        QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, link);
+        QCOMPARE(m_t->desktop.openedUrls.size(), 1);
+        QTextCursor plain = box.document()->find(QStringLiteral("Sun Sign Characteristics"));
+        QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, box.cursorRect(plain).center());
+        QCOMPARE(m_t->desktop.openedUrls.size(), 1);
+        report->close();
+    });
+    QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    QVERIFY(seen);
+    QCOMPARE(m_t->desktop.openedUrls.first().host(), QUrl(kSiteAddress).host());
+    QVERIFY(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+}
+
+void tst_ZodiacWindows::closeBoxBringsBackWelcome() {
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
+    input->ShowZodiacReading();
+    QVERIFY(!m_mdi->welcomePanelVisible());
+    input->resultWindow()->parentWidget()->close();
+    QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(m_mdi->welcomePanelVisible());
 }
 
 TARVO_TEST_MAIN(tst_ZodiacWindows)

@@ -19,14 +19,12 @@ namespace {
 
 QString g_folder;
 
-void shoot(QWidget* widget, const QString& name)
-{
+void shoot(QWidget* widget, const QString& name) {
     QCoreApplication::processEvents();
     widget->grab().save(g_folder + QStringLiteral("/zodiac-") + name + QStringLiteral(".png"));
 }
 
-void reading(frmMDI& mdi, const QString& sign, int month, int day, int firstAsana)
-{
+void reading(frmMDI& mdi, const QString& sign, int month, int day, int firstAsana) {
     mdi.SelectProgramOption(1);
     auto* input = qobject_cast<frmZodiacYogaMain*>(mdi.child(QStringLiteral("frmZodiacYogaMain")));
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
@@ -56,8 +54,7 @@ void reading(frmMDI& mdi, const QString& sign, int month, int day, int firstAsan
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     tarvo::test::isolateEnvironment();
     QApplication app(argc, argv);
     tarvo::test::installFonts(app);
