@@ -6,16 +6,31 @@
 
 namespace tarvo {
 
+namespace {
+
+constexpr pictures::ProgramPicture kButtonPictures[] = {pictures::ProgramPicture::LearnYoga,
+                                                        pictures::ProgramPicture::ZodiacYoga,
+                                                        pictures::ProgramPicture::ChakraYoga};
+
+} // namespace
+
 QPixmap programButtonPicture(int option, QSize size, qreal devicePixelRatio)
 {
-    using pictures::ProgramPicture;
-    static constexpr ProgramPicture kinds[] = {ProgramPicture::LearnYoga,
-                                               ProgramPicture::ZodiacYoga,
-                                               ProgramPicture::ChakraYoga};
     if (option < 0 || option > 2)
         return {};
     return QPixmap::fromImage(
-        pictures::programPicture(kinds[option], size, devicePixelRatio));
+        pictures::programPicture(kButtonPictures[option], size, devicePixelRatio));
+}
+
+QString programButtonDescription(int option)
+{
+    return option < 0 || option > 2 ? QString()
+                                     : pictures::programPictureDescription(kButtonPictures[option]);
+}
+
+QString emblemDescription()
+{
+    return pictures::programPictureDescription(pictures::ProgramPicture::Emblem);
 }
 
 QPixmap emblemPicture(QSize size, qreal devicePixelRatio)

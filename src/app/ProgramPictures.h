@@ -8,6 +8,9 @@ namespace tarvo {
 QPixmap programButtonPicture(int option, QSize size, qreal devicePixelRatio);
 // The program's emblem, used by the About box and as the window icon.
 QPixmap emblemPicture(QSize size, qreal devicePixelRatio);
+// What those pictures show, for screen readers.
+QString programButtonDescription(int option);
+QString emblemDescription();
 QIcon programIcon();
 
 } // namespace tarvo

@@ -25,7 +25,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     picture->setFixedSize(128, 128);
     picture->setPixmap(emblemPicture(picture->size(), devicePixelRatioF()));
     picture->setAccessibleName(QStringLiteral("Tarvo Yoga emblem"));
-    picture->setAccessibleDescription(QStringLiteral("The Tarvo Yoga emblem"));
+    picture->setAccessibleDescription(emblemDescription());
 
     auto* title = new QLabel(kAppCaption);
     title->setObjectName(QStringLiteral("Label2"));

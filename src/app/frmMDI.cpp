@@ -171,6 +171,7 @@ QWidget* frmMDI::buildProgramButtons()
         picture->setFixedSize(48, 48);
         picture->setPixmap(programButtonPicture(i, picture->size(), devicePixelRatio()));
         picture->setAccessibleName(captions[i]);
+        picture->setAccessibleDescription(programButtonDescription(i));
         buttons->addWidget(picture);
         auto* button = new QPushButton(captions[i]);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));

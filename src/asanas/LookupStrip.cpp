@@ -184,7 +184,7 @@ void LookupStrip::ShowAsanaPage(const QString& name)
     const AsanaRecord& record = LoadAsanaCatalogue().at(*number - 1);
     m_picYoga->setPixmap(QPixmap::fromImage(
         pictures::asanaPicture(record.name, m_picYoga->size(), devicePixelRatioF())));
-    m_picYoga->setAccessibleDescription(record.name + QStringLiteral(", ") + record.englishName);
+    m_picYoga->setAccessibleDescription(pictures::asanaPictureDescription(record.name));
     RichReport page = articleViewerReport();
     writeAsanaPage(page, record);
     m_viewer().showReport(page);

@@ -53,6 +53,7 @@ frmChakraYogaQuestions::frmChakraYogaQuestions(const AppContext& context,
 
     m_question->setObjectName(QStringLiteral("txtQuestions"));
     m_question->setReadOnly(true);
+    m_question->setAccessibleName(QStringLiteral("Question"));
     m_question->setFixedHeight(m_question->fontMetrics().lineSpacing() * 3 + 14);
 
     auto* group = new QButtonGroup(this);

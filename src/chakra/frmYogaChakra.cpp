@@ -110,6 +110,7 @@ void frmYogaChakra::Display_Yoga_Chakra()
     m_picture->setPixmap(QPixmap::fromImage(
         pictures::chakraAsanaPicture(asana.imageKey, kPictureSize, m_picture->devicePixelRatioF())));
     m_picture->setAccessibleName(asana.name);
+    m_picture->setAccessibleDescription(pictures::asanaPictureDescription(asana.imageKey));
     m_chakraName->setText(entry->chakraName);
 }
 

@@ -18,6 +18,11 @@ QImage programPicture(ProgramPicture which, QSize logicalSize, qreal dpr = 1.0);
 
 QStringList poseNames();
 
+// What the pictures above show, in words for screen readers; empty where there is no picture.
+QString asanaPictureDescription(const QString& nameOrKey);
+QString signPictureDescription(int signIndex);
+QString programPictureDescription(ProgramPicture which);
+
 // The library name a catalogue spelling stands for; empty if none.
 QString libraryPoseName(const QString& nameOrKey);
 // The library name a chakra picture key stands for; empty if none.

@@ -150,21 +150,25 @@ QWidget* ZodiacAsanaTab::buildDetailPanel() {
     grid->addWidget(m_picture, 2, 0, 2, 1, Qt::AlignTop);
 
     m_definition = textBox(QStringLiteral("txtYogaDefination"), 105);
+    m_definition->setAccessibleName(QStringLiteral("Definition"));
     grid->addWidget(m_definition, 2, 1);
     auto* contraBox = new QVBoxLayout;
     contraBox->addWidget(captionLabel(QStringLiteral("Label32"), QStringLiteral("Contradictions")));
     m_contradiction = textBox(QStringLiteral("txtContradiction"), 105);
+    m_contradiction->setAccessibleName(QStringLiteral("Contradictions"));
     contraBox->addWidget(m_contradiction);
     grid->addLayout(contraBox, 3, 1);
 
     auto* procedure = new QVBoxLayout;
     procedure->addWidget(captionLabel(QStringLiteral("Label28"), QStringLiteral("Procedure")));
     m_procedure = textBox(QStringLiteral("txtProcedure"), 170);
+    m_procedure->setAccessibleName(QStringLiteral("Procedure"));
     procedure->addWidget(m_procedure);
     grid->addLayout(procedure, 4, 0);
     auto* benefits = new QVBoxLayout;
     benefits->addWidget(captionLabel(QStringLiteral("Label30"), QStringLiteral("Benefits")));
     m_benefits = textBox(QStringLiteral("txtBenefits"), 170);
+    m_benefits->setAccessibleName(QStringLiteral("Benefits"));
     benefits->addWidget(m_benefits);
     grid->addLayout(benefits, 4, 1);
     grid->setColumnStretch(1, 1);
@@ -185,6 +189,7 @@ void ZodiacAsanaTab::openAsana(SunSign sign, int index) {
     const QString name = zodiacAsanaName(index);
     m_picture->setPixmap(QPixmap::fromImage(
         pictures::asanaPicture(name, kPictureSize, m_picture->devicePixelRatioF())));
+    m_picture->setAccessibleDescription(pictures::asanaPictureDescription(name));
     const ZodiacAsanaRecord& record = zodiacAsana(index);
     m_englishName->setText(record.englishName);
     m_definition->setPlainText(record.definition);

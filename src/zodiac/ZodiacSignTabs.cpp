@@ -49,10 +49,10 @@ QGroupBox* stateFrame(FieldBindings& bindings, const QString& frameName, const Q
     heading->addWidget(
         bind(bindings, state, valueLabel(QStringLiteral("lblConstitutionType") + prefix)), 1);
     grid->addLayout(heading, 0, 0, 1, 2);
-    grid->addWidget(
-        bind(bindings, description,
-             textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"), 72)),
-        1, 0, 1, 2);
+    QPlainTextEdit* descriptionBox =
+        textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"), 72);
+    descriptionBox->setAccessibleName(title + QStringLiteral(" constitution type"));
+    grid->addWidget(bind(bindings, description, descriptionBox), 1, 0, 1, 2);
     addRow(grid, 2,
            captionLabel(QStringLiteral("lbl") + prefix + QStringLiteral("ItemToBeTakenCaption"),
                         QStringLiteral("Items to be taken")),
@@ -86,7 +86,9 @@ QWidget* buildDietTab(FieldBindings& bindings) {
     const auto boxRow = [&](int row, const QString& captionName, const QString& caption,
                             QString F::*member, const QString& boxName, int height) {
         left->addWidget(captionLabel(captionName, caption), row, 0, 1, 2);
-        left->addWidget(bind(bindings, member, textBox(boxName, height)), row + 1, 0, 1, 2);
+        QPlainTextEdit* box = textBox(boxName, height);
+        box->setAccessibleName(caption);
+        left->addWidget(bind(bindings, member, box), row + 1, 0, 1, 2);
     };
     boxRow(2, QStringLiteral("Label3"), QStringLiteral("Health Problems"), &F::healthProblems,
            QStringLiteral("txtHealthProblems"), 100);
@@ -145,8 +147,9 @@ QWidget* buildFitnessTab(FieldBindings& bindings) {
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addWidget(headingLabel(QStringLiteral("Label16"), QStringLiteral("Fitness Advice")));
-    layout->addWidget(
-        bind(bindings, &F::fitnessAdvice, textBox(QStringLiteral("txtSunSignDesc"), 120, true)));
+    QPlainTextEdit* advice = textBox(QStringLiteral("txtSunSignDesc"), 120, true);
+    advice->setAccessibleName(QStringLiteral("Fitness Advice"));
+    layout->addWidget(bind(bindings, &F::fitnessAdvice, advice));
     layout->addStretch();
     return scrolling(frame);
 }
@@ -211,13 +214,13 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
     right->addWidget(
         bind(bindings, &F::famousPeople, valueLabel(QStringLiteral("lblSunSignFamousPersonBorn"))));
     right->addWidget(captionLabel(QStringLiteral("Label22"), QStringLiteral("Positive Traits")));
-    right->addWidget(bind(bindings, &F::positiveTraits,
-                          textBox(QStringLiteral("txtSunSignPositiveTraits"), 90, true)),
-                     1);
+    QPlainTextEdit* positive = textBox(QStringLiteral("txtSunSignPositiveTraits"), 90, true);
+    positive->setAccessibleName(QStringLiteral("Positive Traits"));
+    right->addWidget(bind(bindings, &F::positiveTraits, positive), 1);
     right->addWidget(captionLabel(QStringLiteral("Label25"), QStringLiteral("Negative Traits")));
-    right->addWidget(bind(bindings, &F::negativeTraits,
-                          textBox(QStringLiteral("txtSunSignNegativeTraits"), 90, true)),
-                     1);
+    QPlainTextEdit* negative = textBox(QStringLiteral("txtSunSignNegativeTraits"), 90, true);
+    negative->setAccessibleName(QStringLiteral("Negative Traits"));
+    right->addWidget(bind(bindings, &F::negativeTraits, negative), 1);
     columns->addLayout(right, 3);
     return scrolling(frame);
 }
@@ -225,6 +228,7 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
 QTabWidget* buildHealthTabs(FieldBindings& bindings) {
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("ssTab"));
+    tabs->setAccessibleName(QStringLiteral("Health Ailments"));
     tabs->addTab(buildDietTab(bindings), QStringLiteral("Sun Sign and Diet"));
     tabs->addTab(buildFitnessTab(bindings), QStringLiteral("Sun Sign and Fitness"));
     tabs->setCurrentIndex(0);

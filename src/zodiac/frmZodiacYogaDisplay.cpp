@@ -31,6 +31,7 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* i
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setAccessibleName(QStringLiteral("Zodiac reading"));
     LinkLabel* colourCaption = nullptr;
     m_tabs->addTab(buildCharacteristicsTab(m_bindings, &m_signPicture, &colourCaption),
                    QStringLiteral("Sun Sign Characteristics"));
@@ -125,6 +126,8 @@ void frmZodiacYogaDisplay::showReading(const ZodiacReading& reading,
         setFieldText(binding.widget, fields.*(binding.member));
     m_signPicture->setPixmap(QPixmap::fromImage(pictures::signPicture(
         signIndex(reading.sunSign), m_signPicture->size(), m_signPicture->devicePixelRatioF())));
+    m_signPicture->setAccessibleDescription(
+        pictures::signPictureDescription(signIndex(reading.sunSign)));
     m_asanaTab->showSignPanel(reading.sunSign);
 }
 
