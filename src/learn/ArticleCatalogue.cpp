@@ -23,7 +23,6 @@ BlockStyle styleNamed(const QString& name)
 }
 
 struct Catalogue {
-    QList<QString> order;
     QHash<QString, Article> articles;
 };
 
@@ -44,7 +43,6 @@ const Catalogue& catalogue()
                                        block.value(u"blankLine").toBool()});
             }
             const QString button = object.value(u"button").toString();
-            c.order.append(button);
             c.articles.insert(button, article);
         }
         return c;
@@ -70,11 +68,35 @@ std::optional<Article> articleForButton(const QString& buttonName)
 
 QList<ArticleButton> articleButtons(int section)
 {
+    // The captions are fixed, so the navigation can be built without reading the articles.
+    static const QList<ArticleButton> all = {
+        {QStringLiteral("Command11"), QStringLiteral("What Is Yoga ?")},
+        {QStringLiteral("Command12"), QStringLiteral("Paths Of Yoga")},
+        {QStringLiteral("Command13"), QStringLiteral("Who Can Practice Yoga ?")},
+        {QStringLiteral("Command14"), QStringLiteral("Benefits Of Yoga")},
+        {QStringLiteral("Command15"), QStringLiteral("Tips To Practice Yoga")},
+        {QStringLiteral("Command16"), QStringLiteral("What Are Yogasanas ?")},
+        {QStringLiteral("Command51"), QStringLiteral("What Is Meditation ?")},
+        {QStringLiteral("Command52"), QStringLiteral("Why Should We Meditate ?")},
+        {QStringLiteral("Command53"), QStringLiteral("Importance Of Meditation")},
+        {QStringLiteral("Command54"), QStringLiteral("Techniques To Control Our Mind")},
+        {QStringLiteral("Command55"), QStringLiteral("Techniques To Meditation")},
+        {QStringLiteral("Command61"), QStringLiteral("What Is Pranayam ?")},
+        {QStringLiteral("Command62"), QStringLiteral("Importance && Benefits Of Pranayam")},
+        {QStringLiteral("Command63"), QStringLiteral("Nadi Shodan Prnayam")},
+        {QStringLiteral("Command64"), QStringLiteral("Bhastrika Pranayam")},
+        {QStringLiteral("Command65"), QStringLiteral("Bhramari Pranayam")},
+        {QStringLiteral("Command66"), QStringLiteral("Kapalbhati Pranayam")},
+        {QStringLiteral("Command71"), QStringLiteral("What Is Surya Namaskar ?")},
+        {QStringLiteral("Command72"), QStringLiteral("How To Practice Surya Namaskar ?")},
+        {QStringLiteral("Command73"), QStringLiteral("Benefits Of Surya Namaskar")},
+        {QStringLiteral("Command74"), QStringLiteral("People Who Should Not Practice")},
+    };
     const QString prefix = QStringLiteral("Command%1").arg(section);
     QList<ArticleButton> buttons;
-    for (const QString& name : catalogue().order) {
-        if (name.size() == prefix.size() + 1 && name.startsWith(prefix))
-            buttons.append({name, catalogue().articles.value(name).title});
+    for (const ArticleButton& button : all) {
+        if (button.name.size() == prefix.size() + 1 && button.name.startsWith(prefix))
+            buttons.append(button);
     }
     return buttons;
 }

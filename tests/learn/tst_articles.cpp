@@ -144,6 +144,10 @@ private slots:
         QCOMPARE(names(5).size(), 5);
         QCOMPARE(names(6).size(), 6);
         QCOMPARE(names(7), (QStringList{"Command71", "Command72", "Command73", "Command74"}));
+        for (int section : {1, 5, 6, 7}) {
+            for (const ArticleButton& button : articleButtons(section))
+                QCOMPARE(articleForButton(button.name)->title, button.caption);
+        }
     }
 
     void benefitsOfYogaColours()
