@@ -66,21 +66,8 @@ void frmZodiacYogaDisplay::buildMenus() {
     item(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back To Main Page"),
          [this] { BackToMainPage(); });
     item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unloadForm(this); });
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    Desktop& desktop = m_context.desktop;
-    item(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
-         [&desktop] { openMakerPage(desktop, MakerPage::HelpWebPage); });
-    item(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"),
-         [&desktop] { openMakerPage(desktop, MakerPage::HomePage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    item(help, QStringLiteral("mnuUpdate"), QStringLiteral("&Check for Software Update"),
-         [&desktop] { openMakerPage(desktop, MakerPage::DownloadWebPage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
-    item(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [this] {
-        if (m_context.workspace)
-            m_context.workspace->showAbout();
-    });
+    addZodiacHelpMenu(*bar, m_context, {QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"),
+                                        QStringLiteral("&Check for Software Update")});
     layout()->setMenuBar(bar);
 }
 

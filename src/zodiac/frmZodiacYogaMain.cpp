@@ -100,21 +100,8 @@ void frmZodiacYogaMain::buildMenus() {
     item(file, QStringLiteral("mnuGetSuitableYogas"),
          QStringLiteral("Get Suitable &Yogas For My Zodiac"), [this] { ShowZodiacReading(); });
     item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unload(); });
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    Desktop& desktop = m_context.desktop;
-    item(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
-         [&desktop] { openMakerPage(desktop, MakerPage::HelpWebPage); });
-    item(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"),
-         [&desktop] { openMakerPage(desktop, MakerPage::HomePage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    item(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
-         [&desktop] { openMakerPage(desktop, MakerPage::DownloadWebPage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    item(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [this] {
-        if (m_context.workspace)
-            m_context.workspace->showAbout();
-    });
+    addZodiacHelpMenu(*bar, m_context, {QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"),
+                                        QStringLiteral("Check for Software &Update")});
     layout()->setMenuBar(bar);
 }
 
