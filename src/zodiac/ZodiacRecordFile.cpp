@@ -54,8 +54,10 @@ QByteArray encodeZodiacRecord(const ZodiacReading& reading) {
 bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText) {
     QSaveFile file(path);
     const QByteArray bytes = encodeZodiacRecord(reading);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // commit() does not see a failure of its own final flush (a full disk) and would replace
+    // the old file with an empty one, so the flush is checked first.
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+                    && file.flush() && file.commit();
     if (!ok && errorText)
         *errorText = file.errorString();
     return ok;
