@@ -2,7 +2,11 @@
 #include "support/TestMain.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStandardPaths>
 
 #include <csignal>
 
@@ -17,6 +21,35 @@ private:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         return env;
+    }
+
+    // Read without trying to lock, so the check cannot itself keep the program from its lock.
+    static bool lockHeldBy(const QProcess& program)
+    {
+        QLockFile lock(SingleInstance::lockPath());
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        return lock.getLockInfo(&pid, &host, &application) && pid == program.processId();
+    }
+
+    // Names of the program's top-level windows on an X display, sorted.
+    static QStringList programWindows(const QString& display)
+    {
+        QProcess info;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display);
+        info.setProcessEnvironment(env);
+        info.start(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+        if (!info.waitForFinished(10000))
+            return {};
+        static const QRegularExpression line(QStringLiteral("\"([^\"]*)\": \\(\"tarvo-yoga\""));
+        QStringList names;
+        auto matches = line.globalMatch(QString::fromLocal8Bit(info.readAllStandardOutput()));
+        while (matches.hasNext())
+            names.append(matches.next().captured(1));
+        names.sort();
+        return names;
     }
 
 private slots:
@@ -39,8 +72,69 @@ private slots:
         ::kill(pid_t(program.processId()), SIGKILL);
         QVERIFY(program.waitForFinished());
         QVERIFY(QFile::exists(SingleInstance::lockPath()));
-        SingleInstance next;
-        QVERIFY(next.acquire());
+        {
+            SingleInstance next;
+            QVERIFY(next.acquire());
+        }
+
+        // And the program itself starts again and takes the lock over.
+        QProcess again;
+        again.setProcessEnvironment(programEnvironment());
+        again.start(QStringLiteral(TARVO_EXECUTABLE), {});
+        QVERIFY(again.waitForStarted());
+        const auto stop = qScopeGuard([&] {
+            again.kill();
+            again.waitForFinished();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(lockHeldBy(again), 10000);
+        QCOMPARE(again.state(), QProcess::Running);
+    }
+
+    // Started twice in a row, the program shows one main window; the later start only says
+    // that it is already running.
+    void twoQuickStartsGiveOneMainWindow()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty())
+            QSKIP("needs Xvfb and xwininfo (Debian packages xvfb and x11-utils)");
+        QProcess server;
+        server.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1280x800x24"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        const auto stopServer = qScopeGuard([&] {
+            server.terminate();
+            server.waitForFinished();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
+        const QString display =
+            QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+        QProcess first;
+        QProcess second;
+        for (QProcess* program : {&first, &second}) {
+            program->setProcessEnvironment(env);
+            program->start(QStringLiteral(TARVO_EXECUTABLE), {});
+        }
+        const auto stopPrograms = qScopeGuard([&] {
+            for (QProcess* program : {&first, &second}) {
+                program->kill();
+                program->waitForFinished();
+            }
+        });
+        QVERIFY(first.waitForStarted());
+        QVERIFY(second.waitForStarted());
+
+        const QStringList expected{QStringLiteral("Tarvo Yoga"), QStringLiteral("Tarvo Yoga v1.15")};
+        QTRY_COMPARE_WITH_TIMEOUT(programWindows(display), expected, 20000);
+        // Nothing else turns up later.
+        QTest::qWait(1000);
+        QCOMPARE(programWindows(display), expected);
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(second.state(), QProcess::Running);
     }
 
     void withoutADisplayItSaysSoInOneLine()
