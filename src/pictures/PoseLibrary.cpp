@@ -3,7 +3,7 @@
 #include "pictures/Pictures.h"
 #include "platform/ContentFile.h"
 
-#include <QHash>
+#include <map>
 
 namespace tarvo::pictures {
 
@@ -60,19 +60,20 @@ std::optional<Pose> poseFromJson(const QJsonObject& record)
 
 const Pose* findPose(const QString& libraryName)
 {
-    static const QHash<QString, Pose> poses = [] {
-        QHash<QString, Pose> loaded;
-        const QStringList names = poseNames();
-        for (const QString& name : names) {
-            const auto pose = poseFromJson(
-                readContentObject(QStringLiteral(":/content/poses/%1.json").arg(name)));
-            if (pose && pose->name == name)
-                loaded.insert(name, *pose);
-        }
-        return loaded;
-    }();
-    const auto it = poses.constFind(libraryName);
-    return it == poses.constEnd() ? nullptr : &*it;
+    // Each pose is read when first drawn, so start-up reads only the poses its pictures show.
+    // A map, not a hash: handed-out pointers must survive later insertions.
+    static std::map<QString, std::optional<Pose>> poses;
+    auto it = poses.find(libraryName);
+    if (it == poses.end()) {
+        std::optional<Pose> pose;
+        if (poseNames().contains(libraryName))
+            pose = poseFromJson(
+                readContentObject(QStringLiteral(":/content/poses/%1.json").arg(libraryName)));
+        if (pose && pose->name != libraryName)
+            pose.reset();
+        it = poses.emplace(libraryName, std::move(pose)).first;
+    }
+    return it->second ? &*it->second : nullptr;
 }
 
 } // namespace tarvo::pictures

@@ -5,12 +5,28 @@
 
 namespace tarvo {
 
+namespace {
+
+QStringList& readSoFar()
+{
+    static QStringList files;
+    return files;
+}
+
+} // namespace
+
 QJsonObject readContentObject(const QString& resourcePath)
 {
+    readSoFar().append(resourcePath);
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QStringList contentFilesRead()
+{
+    return readSoFar();
 }
 
 QStringList stringList(const QJsonValue& value)

@@ -11,6 +11,10 @@ namespace tarvo {
 // which the content tests rule out for every shipped file.
 QJsonObject readContentObject(const QString& resourcePath);
 
+// Every content file read so far in this process, in order. Start-up is held to reading only
+// what the first screen shows; this is how that is checked.
+QStringList contentFilesRead();
+
 // A prose field that is either one paragraph or a list of items; items are joined by CR LF.
 QString joinedText(const QJsonValue& value);
 
