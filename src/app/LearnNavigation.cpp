@@ -34,15 +34,16 @@ LearnNavigation::LearnNavigation(QWidget* parent)
     setFixedWidth(twipsToPixels(kLeftPanelWidth));
     int tallest = 0;
     for (int k = 1; k <= kSectionCount; ++k) {
-        if (sectionKind(k) == SectionKind::Article) {
-            m_subPanels[std::size_t(k - 1)] = buildSubPanel(k);
-            tallest = std::max(tallest, subPanelHeight(k));
-        }
+        // Built header first, then its articles, which is also the order Tab takes them in.
         auto* header = new QPushButton(kHeaderCaptions[std::size_t(k - 1)], this);
         header->setObjectName(QStringLiteral("Command%1").arg(k));
         header->setProperty("sectionHeader", true);
         connect(header, &QPushButton::clicked, this, [this, k] { emit headerClicked(k); });
         m_headers[std::size_t(k - 1)] = header;
+        if (sectionKind(k) == SectionKind::Article) {
+            m_subPanels[std::size_t(k - 1)] = buildSubPanel(k);
+            tallest = std::max(tallest, subPanelHeight(k));
+        }
     }
     setMinimumHeight(twipsToPixels(kHeaderHeight * kSectionCount + tallest) + 8);
     applyLayout(collapsedLayout());

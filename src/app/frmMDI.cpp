@@ -10,6 +10,7 @@
 #include "learn/ArticleCatalogue.h"
 #include "learn/frmLearnYogaDisp.h"
 #include "platform/AppInfo.h"
+#include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
@@ -45,6 +46,22 @@ QWidget* strip(const QString& name, int heightTwips)
         widget->setFixedHeight(twipsToPixels(heightTwips));
     return widget;
 }
+
+// A child's frame that hands Tab on to the main window, so the tab order runs from the program
+// buttons through the child to the exit strip instead of looping inside the child.
+class ChildFrame final : public QMdiSubWindow {
+public:
+    explicit ChildFrame(frmMDI& main)
+        : m_main(main)
+    {
+    }
+
+protected:
+    bool focusNextPrevChild(bool next) override { return m_main.moveFocus(next); }
+
+private:
+    frmMDI& m_main;
+};
 
 } // namespace
 
@@ -109,6 +126,7 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     column->addWidget(buildExitStrip());
     setCentralWidget(central);
     setStyleSheet(mainWindowStyleSheet());
+    activateButtonsOnEnter(this);
     resize(1024, 720);
 }
 
@@ -199,6 +217,7 @@ QWidget* frmMDI::buildExitStrip()
     connect(promo, &LinkLabel::clicked, this,
             [this] { openMakerPage(m_context.desktop, MakerPage::FullyBranded); });
     layout->addWidget(promo, 1, Qt::AlignCenter);
+    m_promotion = promo;
     auto* exit = new QPushButton(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("cmdMdiExit"));
     exit->setFixedSize(twipsToPixels(kExitWidth), twipsToPixels(kExitHeight));
@@ -207,6 +226,7 @@ QWidget* frmMDI::buildExitStrip()
     exit->setFont(bold);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(exit, 0, Qt::AlignRight);
+    m_exit = exit;
     return bottom;
 }
 
@@ -282,9 +302,7 @@ frmLearnYogaDisp& frmMDI::articleViewer()
 {
     if (!m_viewer) {
         m_viewer = new frmLearnYogaDisp(m_context.desktop);
-        QMdiSubWindow* window = m_mdi->addSubWindow(m_viewer, Qt::FramelessWindowHint);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
+        addChild(m_viewer, Qt::FramelessWindowHint);
         SizeArticleViewer();
     }
     return *m_viewer;
@@ -309,10 +327,27 @@ void frmMDI::setWelcomePanelVisible(bool visible)
 
 void frmMDI::showChild(QWidget* form)
 {
-    QMdiSubWindow* window = m_mdi->addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(windowIcon());
-    window->show();
+    activateButtonsOnEnter(form);
+    addChild(form);
+}
+
+QMdiSubWindow* frmMDI::addChild(QWidget* form, Qt::WindowFlags flags)
+{
+    auto* frame = new ChildFrame(*this);
+    frame->setWidget(form);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(windowIcon());
+    m_mdi->addSubWindow(frame, flags);
+    frame->show();
+    // The child's controls go between the program buttons and the exit strip at the foot.
+    QWidget* last = frame;
+    for (QWidget* w = frame->nextInFocusChain(); frame->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if (w->focusPolicy() != Qt::NoFocus)
+            last = w;
+    }
+    setTabOrder(last, m_promotion);
+    setTabOrder(m_promotion, m_exit);
+    return frame;
 }
 
 void frmMDI::placeTopCentre(QWidget* form)

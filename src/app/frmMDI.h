@@ -45,6 +45,9 @@ public:
     void setWelcomePanelVisible(bool visible) override;
     void showAbout() override;
 
+    // Tab and Shift+Tab over the whole window, the open children included.
+    bool moveFocus(bool next) { return focusNextPrevChild(next); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +61,7 @@ private:
     void hideLearnYogaPanels();
     void SizeArticleViewer();
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
+    QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
 
     AppContext m_context;
     ProgramWindows m_programs;
@@ -69,6 +73,8 @@ private:
     LookupStrip* m_lookupStrip = nullptr;
     LearnNavigation* m_learnNavigation = nullptr;
     QMdiArea* m_mdi = nullptr;
+    QWidget* m_promotion = nullptr;
+    QWidget* m_exit = nullptr;
     QPointer<frmLearnYogaDisp> m_viewer;
 };
 

@@ -52,11 +52,11 @@ frmChakraYogaMain::frmChakraYogaMain(const AppContext& context, QWidget* parent)
         m_chakras[std::size_t(i)] = box;
     }
 
-    auto* test = new QPushButton(QStringLiteral("START TEST"), this);
+    auto* test = new QPushButton(QStringLiteral("ST&ART TEST"), this);
     test->setObjectName(QStringLiteral("cmdTest"));
     test->setDefault(true);
     connect(test, &QPushButton::clicked, this, &frmChakraYogaMain::cmdTest_Click);
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
     exit->setObjectName(QStringLiteral("cmdNav"));
     connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
     auto* buttons = new QVBoxLayout;

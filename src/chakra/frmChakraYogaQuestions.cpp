@@ -53,12 +53,14 @@ frmChakraYogaQuestions::frmChakraYogaQuestions(const AppContext& context,
 
     m_question->setObjectName(QStringLiteral("txtQuestions"));
     m_question->setReadOnly(true);
+    m_question->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_question->setTabChangesFocus(true);
     m_question->setAccessibleName(QStringLiteral("Question"));
     m_question->setFixedHeight(m_question->fontMetrics().lineSpacing() * 3 + 14);
 
     auto* group = new QButtonGroup(this);
     auto* options = new QHBoxLayout;
-    const QStringList captions = {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Not Sure")};
+    const QStringList captions = {QStringLiteral("&Yes"), QStringLiteral("N&o"), QStringLiteral("Not &Sure")};
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(captions[i], this);
         option->setObjectName(QStringLiteral("optAnswer_%1").arg(i));

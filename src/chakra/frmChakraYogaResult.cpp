@@ -37,7 +37,8 @@ frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_
     , m_context(context)
     , m_session(std::move(session))
     , m_chart(new ChakraChart(this))
-    , m_rtb(new RichTextBox(context.desktop, this))
+    // Parented when laid out, after the buttons above it, so Tab reaches it after them.
+    , m_rtb(new RichTextBox(context.desktop))
 {
     setObjectName(QStringLiteral("frmChakraYogaResult"));
     setWindowTitle(kChakraCaption);

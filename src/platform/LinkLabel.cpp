@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tarvo {
 
@@ -12,6 +13,8 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
+    // Room for the focus frame, so it never touches the text.
+    setContentsMargins(2, 1, 2, 1);
     setAccessibleName(text);
 }
 
@@ -45,6 +48,20 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Round the text rather than the whole label, which a layout may stretch far wider; in the
+    // text's own colour, which is legible on whatever background the label has.
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect text = fontMetrics().boundingRect(contentsRect(), flags, this->text());
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(text.adjusted(-2, -1, 1, 0).intersected(rect().adjusted(0, 0, -1, -1)));
 }
 
 } // namespace tarvo

@@ -4,7 +4,8 @@
 
 namespace tarvo {
 
-// A label that acts as a link: clicked on a left-button release inside it, pointing-hand cursor.
+// A label that acts as a link: clicked on a left-button release inside it, or on Enter, Return or
+// Space while it has the focus (it takes Tab focus and shows it with a dotted frame).
 class LinkLabel final : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LinkLabel)
@@ -22,6 +23,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace tarvo

@@ -15,6 +15,8 @@ RichTextBox::RichTextBox(Desktop& desktop, QWidget* parent)
 {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Reachable for reading and copying, but Tab moves on instead of being swallowed.
+    setTabChangesFocus(true);
     document()->setDefaultFont(QFont(QStringLiteral("Verdana"), 9));
     viewport()->setMouseTracking(true);
 }

@@ -8,6 +8,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -73,6 +74,8 @@ QWidget* ZodiacAsanaTab::buildIntroduction() {
     layout->addWidget(hint);
     layout->addStretch();
     auto* area = new QScrollArea;
+    // Paragraphs only: Tab passes on to the asanas beside them.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -116,6 +119,7 @@ QWidget* ZodiacAsanaTab::buildDetailPanel() {
     auto* grid = new QGridLayout(content);
     // The picture and five texts need more height than a small screen gives: scroll.
     auto* area = new QScrollArea;
+    area->setFocusPolicy(Qt::NoFocus); // it follows the focus of the controls inside
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
@@ -128,13 +132,13 @@ QWidget* ZodiacAsanaTab::buildDetailPanel() {
     QPalette red = m_asanaName->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     m_asanaName->setPalette(red);
-    auto* back = new QPushButton(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("cmdYogaBack"));
-    connect(back, &QPushButton::clicked, this, [this] { closeAsana(); });
+    m_back = new QPushButton(QStringLiteral("&Back"));
+    m_back->setObjectName(QStringLiteral("cmdYogaBack"));
+    connect(m_back, &QPushButton::clicked, this, [this] { closeAsana(); });
     auto* top = new QHBoxLayout;
     top->addWidget(m_asanaName);
     top->addStretch();
-    top->addWidget(back);
+    top->addWidget(m_back);
     grid->addLayout(top, 0, 0, 1, 2);
 
     auto* english = new QHBoxLayout;
@@ -184,9 +188,19 @@ void ZodiacAsanaTab::showSignPanel(SunSign sign) {
 }
 
 void ZodiacAsanaTab::openAsana(SunSign sign, int index) {
-    m_detail->show();
-    m_signPanels[std::size_t(signIndex(sign))]->hide();
     const QString name = zodiacAsanaName(index);
+    QGroupBox* panel = m_signPanels[std::size_t(signIndex(sign))];
+    // A keyboard user lands on Back, and comes back to the same asana from it.
+    const bool hadFocus = panel->isAncestorOf(QApplication::focusWidget());
+    m_openedLabel = nullptr;
+    for (LinkLabel* label : std::as_const(m_labels[std::size_t(signIndex(sign))])) {
+        if (label->text() == name)
+            m_openedLabel = label;
+    }
+    m_detail->show();
+    if (hadFocus)
+        m_back->setFocus(Qt::OtherFocusReason);
+    panel->hide();
     m_picture->setPixmap(QPixmap::fromImage(
         pictures::asanaPicture(name, kPictureSize, m_picture->devicePixelRatioF())));
     m_picture->setAccessibleDescription(pictures::asanaPictureDescription(name));
@@ -200,7 +214,10 @@ void ZodiacAsanaTab::openAsana(SunSign sign, int index) {
 }
 
 void ZodiacAsanaTab::closeAsana() {
+    const bool hadFocus = m_detail->isAncestorOf(QApplication::focusWidget());
     m_signPanels[std::size_t(signIndex(m_sign))]->show();
+    if (hadFocus && m_openedLabel)
+        m_openedLabel->setFocus(Qt::OtherFocusReason);
     m_detail->hide();
 }
 

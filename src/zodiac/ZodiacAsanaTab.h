@@ -3,12 +3,14 @@
 #include "zodiac/SunSign.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace tarvo {
 
@@ -43,6 +45,8 @@ private:
     std::array<QList<LinkLabel*>, kSunSignCount> m_labels{};
     QList<LinkLabel*> m_allLabels;
     QWidget* m_detail = nullptr;
+    QPushButton* m_back = nullptr;
+    QPointer<LinkLabel> m_openedLabel;
     QLabel* m_asanaName = nullptr;
     QLabel* m_englishName = nullptr;
     QLabel* m_picture = nullptr;

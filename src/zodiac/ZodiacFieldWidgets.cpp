@@ -43,6 +43,9 @@ QPlainTextEdit* textBox(const QString& name, int height, bool grows) {
     auto* box = new QPlainTextEdit;
     box->setObjectName(name);
     box->setReadOnly(true);
+    // Scrolled and copied from by keyboard too, without swallowing Tab.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setTabChangesFocus(true);
     if (grows) {
         // Grow into spare room, but never ask for more than the minimum.
         box->setMinimumHeight(height);

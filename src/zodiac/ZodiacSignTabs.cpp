@@ -17,9 +17,11 @@ namespace {
 
 using F = ZodiacDisplayFields;
 
-// Long tabs scroll rather than clip on small screens.
+// Long tabs scroll rather than clip on small screens; Tab goes straight to the controls inside,
+// and the area follows the focus.
 QScrollArea* scrolling(QWidget* content) {
     auto* area = new QScrollArea;
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
@@ -229,8 +231,8 @@ QTabWidget* buildHealthTabs(FieldBindings& bindings) {
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("ssTab"));
     tabs->setAccessibleName(QStringLiteral("Health Ailments"));
-    tabs->addTab(buildDietTab(bindings), QStringLiteral("Sun Sign and Diet"));
-    tabs->addTab(buildFitnessTab(bindings), QStringLiteral("Sun Sign and Fitness"));
+    tabs->addTab(buildDietTab(bindings), QStringLiteral("Sun Sign and &Diet"));
+    tabs->addTab(buildFitnessTab(bindings), QStringLiteral("Sun Sign and Fi&tness"));
     tabs->setCurrentIndex(0);
     return tabs;
 }

@@ -34,11 +34,11 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* i
     m_tabs->setAccessibleName(QStringLiteral("Zodiac reading"));
     LinkLabel* colourCaption = nullptr;
     m_tabs->addTab(buildCharacteristicsTab(m_bindings, &m_signPicture, &colourCaption),
-                   QStringLiteral("Sun Sign Characteristics"));
+                   QStringLiteral("&Sun Sign Characteristics"));
     m_healthTabs = buildHealthTabs(m_bindings);
-    m_tabs->addTab(m_healthTabs, QStringLiteral("Health Ailments"));
+    m_tabs->addTab(m_healthTabs, QStringLiteral("Health &Ailments"));
     m_asanaTab = new ZodiacAsanaTab;
-    m_tabs->addTab(m_asanaTab, QStringLiteral("Yoga Asanas"));
+    m_tabs->addTab(m_asanaTab, QStringLiteral("&Yoga Asanas"));
     m_tabs->setCurrentIndex(0);
     m_healthTabs->setCurrentIndex(0);
     layout->addWidget(m_tabs, 1);

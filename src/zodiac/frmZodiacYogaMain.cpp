@@ -113,7 +113,7 @@ QWidget* frmZodiacYogaMain::buildNameAndDate() {
     nameBox->setObjectName(QStringLiteral("txtName"));
     nameBox->setAccessibleName(QStringLiteral("Name"));
     m_name = nameBox;
-    grid->addWidget(captionLabel(QStringLiteral("Label1"), QStringLiteral("Name"), m_name), 0, 0);
+    grid->addWidget(captionLabel(QStringLiteral("Label1"), QStringLiteral("&Name"), m_name), 0, 0);
     grid->addWidget(m_name, 0, 1, 1, 6);
 
     QStringList days;
@@ -131,13 +131,13 @@ QWidget* frmZodiacYogaMain::buildNameAndDate() {
 
     grid->addWidget(captionLabel(QStringLiteral("Label2"), QStringLiteral("Date Of Birth"), m_day),
                     1, 0);
-    grid->addWidget(captionLabel(QStringLiteral("Label5"), QStringLiteral("Date"), m_day), 1, 1,
+    grid->addWidget(captionLabel(QStringLiteral("Label5"), QStringLiteral("&Date"), m_day), 1, 1,
                     Qt::AlignRight);
     grid->addWidget(m_day, 1, 2);
-    grid->addWidget(captionLabel(QStringLiteral("Label7"), QStringLiteral("Month"), m_month), 1, 3,
+    grid->addWidget(captionLabel(QStringLiteral("Label7"), QStringLiteral("&Month"), m_month), 1, 3,
                     Qt::AlignRight);
     grid->addWidget(m_month, 1, 4);
-    grid->addWidget(captionLabel(QStringLiteral("Label6"), QStringLiteral("Year"), m_year), 1, 5,
+    grid->addWidget(captionLabel(QStringLiteral("Label6"), QStringLiteral("Ye&ar"), m_year), 1, 5,
                     Qt::AlignRight);
     grid->addWidget(m_year, 1, 6);
     grid->setColumnStretch(4, 1);
@@ -156,7 +156,7 @@ QWidget* frmZodiacYogaMain::buildCommands() {
     next->setFont(bold);
     connect(next, &QPushButton::clicked, this, [this] { ShowZodiacReading(); });
     auto* open =
-        new QPushButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"));
+        new QPushButton(QStringLiteral("Click Here To &Open Previously Saved Zodiac Yoga Reading"));
     open->setObjectName(QStringLiteral("cmdOpen"));
     connect(open, &QPushButton::clicked, this, [this] { OpenPreviouslySavedReading(); });
     column->addWidget(next);

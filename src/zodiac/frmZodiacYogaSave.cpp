@@ -46,11 +46,12 @@ frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacRead
                 [&desktop, page] { openMakerPage(desktop, page); });
         grid->addWidget(label, row, column);
     };
+    // Built row by row, the order Tab takes them in.
     promo(QStringLiteral("Label1"), QStringLiteral("Tarvo Yoga"), MakerPage::HomePage, 1, 0);
-    promo(QStringLiteral("Label14"), QStringLiteral("More free yoga programs online"),
-          MakerPage::HomePage, 2, 0);
     promo(QStringLiteral("lblCobrand"), QStringLiteral("Co-branded edition"), MakerPage::CoBrand, 1,
           1);
+    promo(QStringLiteral("Label14"), QStringLiteral("More free yoga programs online"),
+          MakerPage::HomePage, 2, 0);
     promo(QStringLiteral("lblFullBrand"), QStringLiteral("Fully branded edition"),
           MakerPage::FullyBranded, 2, 1);
     auto* save = new QPushButton(QStringLiteral("&Save"));
