@@ -1,0 +1,248 @@
+#include "app/ProgramWindows.h"
+#include "app/SingleInstance.h"
+#include "app/frmMDI.h"
+#include "chakra/ChakraQuestions.h"
+#include "learn/ArticleCatalogue.h"
+#include "platform/LinkLabel.h"
+#include "support/TestContext.h"
+#include "support/TestMain.h"
+#include "zodiac/frmZodiacYogaDisplay.h"
+#include "zodiac/frmZodiacYogaMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <unistd.h>
+
+using namespace tarvo;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizers slow every round tenfold and keep freed memory quarantined, so resident memory
+// says nothing there; they find leaks themselves at exit.
+constexpr int kRounds = 40;
+constexpr bool kMeasureMemory = false;
+#else
+constexpr int kRounds = 200;
+constexpr bool kMeasureMemory = true;
+#endif
+constexpr int kSettledRound = 20;
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLongLong() * ::sysconf(_SC_PAGESIZE) : -1;
+}
+
+struct Census {
+    qsizetype windows = 0;
+    qsizetype objects = 0;
+    qsizetype timers = 0;
+    friend bool operator==(const Census&, const Census&) = default;
+};
+
+Census census()
+{
+    Census c;
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    c.windows = tops.size();
+    for (QWidget* top : tops) {
+        c.objects += 1 + top->findChildren<QObject*>().size();
+        c.timers += top->findChildren<QTimer*>().size();
+    }
+    c.objects += qApp->findChildren<QObject*>().size();
+    c.timers += qApp->findChildren<QTimer*>().size();
+    return c;
+}
+
+char* toString(const Census& c)
+{
+    return QTest::toString(QStringLiteral("%1 windows, %2 objects, %3 timers")
+                               .arg(c.windows)
+                               .arg(c.objects)
+                               .arg(c.timers));
+}
+
+// Closes the modal window that the next statement opens, once its own event loop runs.
+void closeNextModal()
+{
+    QTimer::singleShot(0, qApp, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+}
+
+} // namespace
+
+// Every window of the three programs opened and closed over and over, as a day's use would:
+// nothing may pile up, neither windows nor objects nor timers nor memory.
+class tst_Soak : public QObject {
+    Q_OBJECT
+
+    template <typename T = QWidget>
+    T* in(QWidget* form, const QString& name) const
+    {
+        T* widget = form ? form->findChild<T*>(name) : nullptr;
+        if (!widget)
+            qWarning("no widget %s", qPrintable(name));
+        return widget;
+    }
+    void click(QWidget* form, const QString& name)
+    {
+        if (auto* button = in<QAbstractButton>(form, name))
+            button->click();
+    }
+    QWidget* form(const QString& name) const { return m_window->child(name); }
+
+    std::unique_ptr<test::TestContext> m_seams;
+    std::unique_ptr<frmMDI> m_window;
+
+    void learnYoga(int round)
+    {
+        m_window->SelectProgramOption(0);
+        // A different article each round, so over the rounds every one is written.
+        QList<ArticleButton> buttons;
+        for (int section = 1; section <= 2; ++section)
+            buttons += articleButtons(section);
+        m_window->showArticle(buttons.at(round % buttons.size()).name);
+        for (const char* lookup : {"cboAsanasByName", "cboAsanasByBodyPart",
+                                   "cboAsanasByTherapeuticApplications"}) {
+            auto* box = in<QComboBox>(m_window.get(), QString::fromLatin1(lookup));
+            if (!box)
+                return;
+            const int index = round % box->count();
+            box->setCurrentIndex(index);
+            emit box->activated(index);
+        }
+        closeNextModal();
+        m_window->showAbout();
+    }
+
+    void zodiacYoga(int round)
+    {
+        m_window->SelectProgramOption(1);
+        auto* input = qobject_cast<frmZodiacYogaMain*>(form(QStringLiteral("frmZodiacYogaMain")));
+        QVERIFY(input);
+        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
+        in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(round % 28);
+        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(round % 12);
+        input->ShowZodiacReading();
+        auto* display = qobject_cast<frmZodiacYogaDisplay*>(form(QStringLiteral("frmZodiacYogaDisplay")));
+        QVERIFY(display);
+        const QList<LinkLabel*> asanas =
+            in(display, QStringLiteral("fraSelectYoga"))->findChildren<LinkLabel*>();
+        for (LinkLabel* label : asanas) {
+            if (label->isVisibleTo(display)) {
+                QTest::mouseClick(label, Qt::LeftButton);
+                click(display, QStringLiteral("cmdYogaBack"));
+                break;
+            }
+        }
+        closeNextModal();
+        display->PrintReport();
+        display->BackToMainPage();
+        QTRY_VERIFY(!form(QStringLiteral("frmZodiacYogaDisplay")));
+    }
+
+    void chakraYoga()
+    {
+        m_window->SelectProgramOption(2);
+        QWidget* selection = form(QStringLiteral("frmChakraYogaMain"));
+        QVERIFY(selection);
+        for (int c = 0; c < kChakraCount; ++c)
+            in<QCheckBox>(selection, QStringLiteral("chkChakras_%1").arg(c))->setChecked(true);
+        click(selection, QStringLiteral("cmdTest"));
+        QWidget* questions = form(QStringLiteral("frmChakraYogaQuestions"));
+        QVERIFY(questions);
+        // Every counting answer: each chakra comes out over-active and has asanas to show.
+        auto* text = in<QPlainTextEdit>(questions, QStringLiteral("txtQuestions"));
+        for (int k = 0; k < kQuestionCount; ++k) {
+            ChakraAnswer answer = ChakraAnswer::NotSure;
+            for (int q = 0; q < kQuestionCount; ++q) {
+                if (chakraQuestion(q).text == text->toPlainText())
+                    answer = chakraQuestion(q).countingAnswer;
+            }
+            click(questions, QStringLiteral("optAnswer_%1").arg(int(answer)));
+            click(questions, QStringLiteral("cmdNext"));
+        }
+        QWidget* result = form(QStringLiteral("frmChakraYogaResult"));
+        QVERIFY(result);
+        click(result, QStringLiteral("cmdYogaChakra"));
+        QWidget* asanas = form(QStringLiteral("frmYogaChakra"));
+        QVERIFY(asanas);
+        click(asanas, QStringLiteral("cmdNext"));
+        click(asanas, QStringLiteral("cmdBack"));
+        click(form(QStringLiteral("frmChakraYogaMain")), QStringLiteral("cmdNav"));
+    }
+
+    void round(int n)
+    {
+        learnYoga(n);
+        zodiacYoga(n);
+        chakraYoga();
+        m_window->UnloadChildWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void init() { test::failOnUnexpectedWarnings(); }
+
+    void everyWindowOpenedAndClosedOverAndOver()
+    {
+        SingleInstance instance;
+        QVERIFY(instance.acquire());
+        m_seams = std::make_unique<test::TestContext>();
+        // Reminded just now, so no reminder interrupts the rounds.
+        m_seams->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
+                                        m_seams->clock.time.toString(Qt::ISODate));
+        m_window = std::make_unique<frmMDI>(m_seams->context(), programWindows());
+        m_window->resize(1280, 800);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+        round(0);
+        QVERIFY(!QTest::currentTestFailed());
+        const Census settled = census();
+        qint64 settledMemory = 0;
+        for (int n = 1; n < kRounds; ++n) {
+            round(n);
+            if (QTest::currentTestFailed())
+                return;
+            if (n == kSettledRound)
+                settledMemory = residentBytes();
+        }
+        QCOMPARE(census(), settled);
+        QCOMPARE(m_window->findChildren<QMdiSubWindow*>().size(), 0);
+        const qint64 grown = residentBytes() - settledMemory;
+        qInfo("%d rounds; resident memory after round %d: %lld KiB, grown since: %lld KiB",
+              kRounds, kSettledRound, settledMemory / 1024, grown / 1024);
+        if (kMeasureMemory)
+            QVERIFY2(grown < 2 * 1024 * 1024, qPrintable(QString::number(grown)));
+        // No round ran into an error message.
+        QVERIFY(m_seams->desktop.messages.isEmpty());
+
+        m_window.reset();
+        m_seams.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void cleanupTestCase()
+    {
+        // The lock went with the instance that held it.
+        QVERIFY(!QFile::exists(SingleInstance::lockPath()));
+    }
+};
+
+TARVO_TEST_MAIN(tst_Soak)
+#include "tst_soak.moc"
