@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # One entry point for newcomers and CI:
 #   scripts/dev.sh run    install what is missing, build, start the program
-#   scripts/dev.sh test   install what is missing, build, run every test headless
+#   scripts/dev.sh test   install what is missing, build, run every test headless, then again
+#                         built with the address and undefined-behaviour sanitizers
+#   scripts/dev.sh bench  build and print the start-up, memory and report timings
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,14 +39,21 @@ case "${1:-}" in
         install_missing
         build default
         ctest --preset default
+        build asan
+        ctest --preset asan
         ;;
     test-asan)
         install_missing
         build asan
         ctest --preset asan
         ;;
+    bench)
+        install_missing
+        build default
+        exec bench/run.sh build/default
+        ;;
     *)
-        echo "usage: $0 run | test | test-asan" >&2
+        echo "usage: $0 run | test | test-asan | bench" >&2
         exit 2
         ;;
 esac
