@@ -15,7 +15,7 @@ struct ContentTiming {
     QList<double> timesMs;
 };
 
-// The largest sign report, built and shown in the report window's box.
+// The Pisces report, built and shown in the report window's box.
 ContentTiming zodiacReportTiming(const AppContext& context, int runs);
 
 // All seven chakras chosen, answered so the result text is the longest it gets.

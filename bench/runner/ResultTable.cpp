@@ -19,8 +19,9 @@ QString cpuModel()
 {
     QFile info(QStringLiteral("/proc/cpuinfo"));
     if (info.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        while (!info.atEnd()) {
-            const QString line = QString::fromUtf8(info.readLine());
+        // A /proc file reports its end before the first read, so read until a line comes empty.
+        for (QString line = QString::fromUtf8(info.readLine()); !line.isEmpty();
+             line = QString::fromUtf8(info.readLine())) {
             if (line.startsWith(u"model name"))
                 return line.section(u':', 1).trimmed();
         }

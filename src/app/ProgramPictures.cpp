@@ -3,6 +3,8 @@
 #include "pictures/Pictures.h"
 
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
 
 namespace tarvo {
 
@@ -39,12 +41,25 @@ QPixmap emblemPicture(QSize size, qreal devicePixelRatio)
         pictures::programPicture(pictures::ProgramPicture::Emblem, size, devicePixelRatio));
 }
 
+namespace {
+
+// Draws the emblem at whatever size is asked for, when it is asked for: sharp at every size, and
+// nothing drawn at start-up for sizes no one shows.
+class EmblemIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, emblemPicture(rect.size(), ratio));
+    }
+    QIconEngine* clone() const override { return new EmblemIconEngine; }
+};
+
+} // namespace
+
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int side : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(emblemPicture(QSize(side, side), 1.0));
-    return icon;
+    return QIcon(new EmblemIconEngine);
 }
 
 } // namespace tarvo

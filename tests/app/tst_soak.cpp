@@ -24,13 +24,12 @@ using namespace tarvo;
 
 namespace {
 
+constexpr int kRounds = 200;
 #if defined(__SANITIZE_ADDRESS__)
-// The sanitizers slow every round tenfold and keep freed memory quarantined, so resident memory
-// says nothing there; they find leaks themselves at exit.
-constexpr int kRounds = 40;
+// The sanitizers keep freed memory quarantined, so resident memory says nothing there; they find
+// leaks themselves at exit.
 constexpr bool kMeasureMemory = false;
 #else
-constexpr int kRounds = 200;
 constexpr bool kMeasureMemory = true;
 #endif
 constexpr int kSettledRound = 20;
