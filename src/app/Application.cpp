@@ -13,32 +13,60 @@
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace tarvo {
 
 namespace {
 
+constexpr const char* kNoDisplayHint = "Tarvo Yoga needs a graphical display; without one, "
+                                       "start it as `xvfb-run -a tarvo-yoga`.\n";
+
 // Without a display Qt would abort with a backtrace; say what is needed instead.
-bool displayAvailable()
+bool displayNamed()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// A display that is named but cannot be opened ends in a fatal message from Qt's platform set-up.
+// While the application starts, messages wait; a fatal one becomes the hint and the exit status 1
+// instead of an abort, and the others are passed on once the display is open.
+QList<std::pair<QtMsgType, QString>> g_startupMessages;
+QtMessageHandler g_previousHandler = nullptr;
+
+void holdStartupMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(kNoDisplayHint, stderr);
+        std::_Exit(1);
+    }
+    g_startupMessages.append({type, text});
+}
+
+void passOnStartupMessages()
+{
+    qInstallMessageHandler(g_previousHandler);
+    for (const auto& [type, text] : std::as_const(g_startupMessages))
+        g_previousHandler(type, QMessageLogContext(), text);
+    g_startupMessages.clear();
 }
 
 } // namespace
 
 int runApplication(int argc, char** argv)
 {
-    if (!displayAvailable()) {
-        std::fputs("Tarvo Yoga needs a graphical display; without one, start it as "
-                   "`xvfb-run -a tarvo-yoga`.\n",
-                   stderr);
+    if (!displayNamed()) {
+        std::fputs(kNoDisplayHint, stderr);
         return 1;
     }
+    g_previousHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
+    passOnStartupMessages();
     QApplication::setApplicationName(QStringLiteral("Tarvo Yoga"));
     QApplication::setOrganizationName(QStringLiteral("Tarvo"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
@@ -54,10 +82,19 @@ int runApplication(int argc, char** argv)
     const AppContext context{desktop, clock, settings, random, screen};
 
     SingleInstance instance;
-    if (!instance.acquire()) {
+    switch (instance.acquire()) {
+    case SingleInstance::Outcome::Acquired:
+        break;
+    case SingleInstance::Outcome::HeldByAnother:
         desktop.message(nullptr, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
                         QStringLiteral("Application is already running"));
         return 0;
+    case SingleInstance::Outcome::Failed:
+        desktop.message(nullptr, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
+                        QStringLiteral("Tarvo Yoga could not take its lock file\n%1\n\n%2")
+                            .arg(QDir::toNativeSeparators(SingleInstance::lockPath()),
+                                 instance.failureReason()));
+        return 1;
     }
 
     frmMDI window(context, programWindows());

@@ -2,6 +2,7 @@
 
 #include "app/SectionNavigation.h"
 #include "learn/ArticleCatalogue.h"
+#include "platform/StyleRole.h"
 #include "platform/Twips.h"
 
 #include <QPushButton>
@@ -31,6 +32,7 @@ LearnNavigation::LearnNavigation(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picLeft"));
+    setStyleRole(this, "navigation");
     setFixedWidth(twipsToPixels(kLeftPanelWidth));
     int tallest = 0;
     for (int k = 1; k <= kSectionCount; ++k) {

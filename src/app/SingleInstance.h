@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QString>
 
 namespace tarvo {
 
@@ -8,13 +9,19 @@ namespace tarvo {
 // process that left it is gone.
 class SingleInstance final {
 public:
+    enum class Outcome { Acquired, HeldByAnother, Failed };
+
     SingleInstance();
-    bool acquire();
+    Outcome acquire();
+    // Why the lock could not be taken, when acquire() failed for a reason other than another
+    // instance.
+    QString failureReason() const { return m_failureReason; }
 
     static QString lockPath();
 
 private:
     QLockFile m_lock;
+    QString m_failureReason;
 };
 
 } // namespace tarvo

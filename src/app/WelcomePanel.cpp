@@ -2,6 +2,7 @@
 
 #include "learn/ArticleCatalogue.h"
 #include "platform/LinkLabel.h"
+#include "platform/StyleRole.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picMain"));
+    setStyleRole(this, "welcome");
     setAttribute(Qt::WA_StyledBackground);
     setMouseTracking(true);
 
@@ -33,6 +35,9 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     m_captions = {plain(5, QStringLiteral("Tarvo Yoga includes the following compatibility programs")),
                   plain(6, QStringLiteral("Welcome to Tarvo Yoga")),
                   plain(7, applicationText(QStringLiteral("welcome")))};
+    setStyleRole(m_captions[0], "welcomeHeading");
+    setStyleRole(m_captions[1], "welcomeTitle");
+    setStyleRole(m_captions[2], "welcomeText");
     const QStringList programs = {QStringLiteral("Learn Yoga"), QStringLiteral("Zodiac Yoga"),
                                   QStringLiteral("Chakra Yoga")};
     for (int i = 0; i < programs.size(); ++i) {
@@ -40,6 +45,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
         const int index = 8 + i;
         link->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
         link->setAlignment(Qt::AlignHCenter);
+        setStyleRole(link, "programLink");
         connect(link, &LinkLabel::clicked, this, [this, index] { emit captionClicked(index); });
         connect(link, &LinkLabel::hovered, link, [link] { link->setUnderlined(true); });
         m_programLinks.append(link);

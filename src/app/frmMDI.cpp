@@ -13,9 +13,11 @@
 #include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
 #include "platform/Screen.h"
+#include "platform/StyleRole.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -160,6 +162,7 @@ void frmMDI::buildMenus()
 QWidget* frmMDI::buildBanner()
 {
     QWidget* banner = strip(QStringLiteral("picTopMain"), kBannerHeight);
+    setStyleRole(banner, "banner");
     auto* layout = new QHBoxLayout(banner);
     layout->setContentsMargins(8, 0, 8, 0);
     auto* label = new LinkLabel(
@@ -176,6 +179,7 @@ QWidget* frmMDI::buildBanner()
 QWidget* frmMDI::buildProgramButtons()
 {
     QWidget* top = strip(QStringLiteral("picTop"), kProgramStripHeight);
+    setStyleRole(top, "programStrip");
     auto* container = new QWidget;
     container->setObjectName(QStringLiteral("picButtonContainer"));
     auto* buttons = new QHBoxLayout(container);
@@ -208,12 +212,14 @@ QWidget* frmMDI::buildProgramButtons()
 QWidget* frmMDI::buildExitStrip()
 {
     QWidget* bottom = strip(QStringLiteral("PicCoBrand"), 0);
+    setStyleRole(bottom, "footer");
     auto* layout = new QHBoxLayout(bottom);
     layout->setContentsMargins(12, twipsToPixels(120), twipsToPixels(120), twipsToPixels(120));
     auto* promo = new LinkLabel(
         QStringLiteral("Tarvo Yoga with your own name and logo: ask for the fully branded edition"),
         bottom);
     promo->setObjectName(QStringLiteral("Label7"));
+    setStyleRole(promo, "promotion");
     connect(promo, &LinkLabel::clicked, this,
             [this] { openMakerPage(m_context.desktop, MakerPage::FullyBranded); });
     layout->addWidget(promo, 1, Qt::AlignCenter);
@@ -245,9 +251,7 @@ void frmMDI::SelectProgramOption(int option)
         const auto& factory = option == ZodiacYoga ? m_programs.zodiac : m_programs.chakra;
         if (!factory)
             break;
-        QWidget* form = factory(m_context);
-        showChild(form);
-        placeTopCentre(form);
+        showChild(factory(m_context));
         break;
     }
     default:
@@ -260,12 +264,15 @@ void frmMDI::UnloadChildWindows()
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
     for (QMdiSubWindow* window : windows)
         window->close();
+    // A closed child is deleted only later; the next write must go to a new viewer.
+    m_viewer = nullptr;
 }
 
 void frmMDI::hideLearnYogaPanels()
 {
     if (QMdiSubWindow* viewer = subWindowOf(m_viewer))
         viewer->close();
+    m_viewer = nullptr;
     m_lookupStrip->hide();
     m_learnNavigation->hide();
 }
@@ -338,6 +345,8 @@ QMdiSubWindow* frmMDI::addChild(QWidget* form, Qt::WindowFlags flags)
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
     m_mdi->addSubWindow(frame, flags);
+    if (!(flags & Qt::FramelessWindowHint))
+        placeInWorkArea(frame);
     frame->show();
     // The child's controls go between the program buttons and the exit strip at the foot.
     QWidget* last = frame;
@@ -350,14 +359,21 @@ QMdiSubWindow* frmMDI::addChild(QWidget* form, Qt::WindowFlags flags)
     return frame;
 }
 
-void frmMDI::placeTopCentre(QWidget* form)
+void frmMDI::placeInWorkArea(QMdiSubWindow* window)
 {
-    QMdiSubWindow* window = subWindowOf(form);
-    if (!window)
-        return;
-    window->adjustSize();
-    const int left = std::max(0, (m_mdi->viewport()->width() - window->width()) / 2);
-    window->move(left, 0);
+    // Panels hidden or shown just before (the navigation, the welcome panel) change the work
+    // area only when their layouts run; centring before that would use the old width.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize area = m_mdi->viewport()->size();
+    const QSize size = window->sizeHint().boundedTo(area).expandedTo(window->minimumSizeHint());
+    window->resize(size);
+    window->move(std::max(0, (area.width() - size.width()) / 2), 0);
+}
+
+QRect frmMDI::workArea() const
+{
+    const QWidget* viewport = m_mdi->viewport();
+    return QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
 }
 
 QWidget* frmMDI::child(const QString& objectName) const

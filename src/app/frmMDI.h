@@ -40,7 +40,7 @@ public:
     const SectionNavigation& navigation() const { return m_navigation; }
 
     void showChild(QWidget* form) override;
-    void placeTopCentre(QWidget* form) override;
+    QRect workArea() const override;
     QWidget* child(const QString& objectName) const override;
     void setWelcomePanelVisible(bool visible) override;
     void showAbout() override;
@@ -62,6 +62,7 @@ private:
     void SizeArticleViewer();
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
+    void placeInWorkArea(QMdiSubWindow* window);
 
     AppContext m_context;
     ProgramWindows m_programs;

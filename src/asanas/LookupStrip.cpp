@@ -8,6 +8,7 @@
 #include "learn/frmLearnYogaDisp.h"
 #include "pictures/Pictures.h"
 #include "report/RichReport.h"
+#include "platform/StyleRole.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
@@ -51,6 +52,7 @@ LookupStrip::LookupStrip(std::function<frmLearnYogaDisp&()> viewer, QWidget* par
     , m_picYoga(new QLabel)
 {
     setObjectName(QStringLiteral("picTop1"));
+    setStyleRole(this, "lookupStrip");
     m_captions.resize(5);
 
     auto* container = new QWidget;

@@ -16,7 +16,6 @@ void openChakraForm(const AppContext& context, QWidget* form)
 {
     if (context.workspace) {
         context.workspace->showChild(form);
-        context.workspace->placeTopCentre(form);
     } else {
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->show();

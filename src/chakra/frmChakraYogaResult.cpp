@@ -67,7 +67,7 @@ frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_
         push->setObjectName(name);
         return push;
     };
-    QPushButton* find = button(QStringLiteral("cmdYogaChakra"), QStringLiteral("&Find Chakra Yoga"));
+    QPushButton* find = button(QStringLiteral("cmdYogaChakra"), QStringLiteral("Find &Chakra Yoga"));
     find->setDefault(true);
     connect(find, &QPushButton::clicked, this, &frmChakraYogaResult::cmdYogaChakra_Click);
     QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
@@ -103,8 +103,9 @@ frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_
 QSize frmChakraYogaResult::sizeHint() const
 {
     // Wider and taller than the designed 9705 x 7185 twips, so the wrapped introduction and
-    // the chart both get their full height beside a useful amount of result text.
-    return QSize(twipsToPixels(10800), twipsToPixels(9000)).expandedTo(minimumSizeHint());
+    // the chart both get their full height beside a useful amount of result text; the work
+    // area may cut it down, and the text box then scrolls.
+    return QSize(twipsToPixels(14400), twipsToPixels(12600)).expandedTo(minimumSizeHint());
 }
 
 void frmChakraYogaResult::cmdYogaChakra_Click()

@@ -69,7 +69,7 @@ frmYogaChakra::frmYogaChakra(const AppContext& context, const RecommendedAsanas&
         push->setObjectName(name);
         return push;
     };
-    QPushButton* previous = button(QStringLiteral("cmdBk"), QStringLiteral("<< &Back"));
+    QPushButton* previous = button(QStringLiteral("cmdBk"), QStringLiteral("<< B&ack"));
     connect(previous, &QPushButton::clicked, this, &frmYogaChakra::cmdBk_Click);
     QPushButton* next = button(QStringLiteral("cmdNext"), QStringLiteral("&Next >>"));
     connect(next, &QPushButton::clicked, this, &frmYogaChakra::cmdNext_Click);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -12,10 +13,11 @@ class Workspace {
 public:
     virtual ~Workspace() = default;
 
-    // Opens form as a child window; the child is destroyed when it closes.
+    // Opens form as a child window, horizontally centred at the top of the work area and no
+    // larger than it; the child is destroyed when it closes.
     virtual void showChild(QWidget* form) = 0;
-    // Left edge centred in the work area, top edge at the top.
-    virtual void placeTopCentre(QWidget* form) = 0;
+    // The work area in global coordinates, for dialogs that should sit over it.
+    virtual QRect workArea() const = 0;
     // The open child whose form has this object name, or nullptr.
     virtual QWidget* child(const QString& objectName) const = 0;
 

@@ -17,4 +17,15 @@ FilteredName filterNameText(const QString& text) {
     return result;
 }
 
+QString nameRejection(const QString& name) {
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' '))
+            return kOnlyLettersMessage;
+    }
+    if (name.size() > kMaxNameLength)
+        return kNameTooLongMessage;
+    return {};
+}
+
 } // namespace tarvo

@@ -5,6 +5,11 @@
 namespace tarvo {
 
 inline const QString kOnlyLettersMessage = QStringLiteral("Please Enter only Letters");
+inline const QString kNameTooLongMessage =
+    QStringLiteral("Please Enter a Name of at most 60 Letters");
+
+// Keeps every record far inside what the record reader accepts.
+inline constexpr int kMaxNameLength = 60;
 
 struct FilteredName {
     QString text;
@@ -14,5 +19,9 @@ struct FilteredName {
 // The name box's rule for typed, pasted and dropped text alike: letters become capitals,
 // blanks stay, everything else goes.
 FilteredName filterNameText(const QString& text);
+
+// The whole name, however it reached the box: empty when it may be used, else the message.
+// Text set by assistive tools or programs never passed the per-key rule.
+QString nameRejection(const QString& name);
 
 } // namespace tarvo

@@ -132,7 +132,8 @@ QWidget* ZodiacAsanaTab::buildDetailPanel() {
     QPalette red = m_asanaName->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     m_asanaName->setPalette(red);
-    m_back = new QPushButton(QStringLiteral("&Back"));
+    // Alt+B is the window's own "Back To Main Page".
+    m_back = new QPushButton(QStringLiteral("Ba&ck"));
     m_back->setObjectName(QStringLiteral("cmdYogaBack"));
     connect(m_back, &QPushButton::clicked, this, [this] { closeAsana(); });
     auto* top = new QHBoxLayout;
@@ -153,30 +154,30 @@ QWidget* ZodiacAsanaTab::buildDetailPanel() {
     m_picture->setAlignment(Qt::AlignCenter);
     grid->addWidget(m_picture, 2, 0, 2, 1, Qt::AlignTop);
 
-    m_definition = textBox(QStringLiteral("txtYogaDefination"), 105);
+    m_definition = textBox(QStringLiteral("txtYogaDefination"));
     m_definition->setAccessibleName(QStringLiteral("Definition"));
     grid->addWidget(m_definition, 2, 1);
     auto* contraBox = new QVBoxLayout;
     contraBox->addWidget(captionLabel(QStringLiteral("Label32"), QStringLiteral("Contradictions")));
-    m_contradiction = textBox(QStringLiteral("txtContradiction"), 105);
+    m_contradiction = textBox(QStringLiteral("txtContradiction"));
     m_contradiction->setAccessibleName(QStringLiteral("Contradictions"));
     contraBox->addWidget(m_contradiction);
+    contraBox->addStretch();
     grid->addLayout(contraBox, 3, 1);
 
-    auto* procedure = new QVBoxLayout;
-    procedure->addWidget(captionLabel(QStringLiteral("Label28"), QStringLiteral("Procedure")));
-    m_procedure = textBox(QStringLiteral("txtProcedure"), 170);
+    // Procedure and benefits take the whole width, one under the other: the page scrolls.
+    grid->addWidget(captionLabel(QStringLiteral("Label28"), QStringLiteral("Procedure")), 4, 0, 1,
+                    2);
+    m_procedure = textBox(QStringLiteral("txtProcedure"));
     m_procedure->setAccessibleName(QStringLiteral("Procedure"));
-    procedure->addWidget(m_procedure);
-    grid->addLayout(procedure, 4, 0);
-    auto* benefits = new QVBoxLayout;
-    benefits->addWidget(captionLabel(QStringLiteral("Label30"), QStringLiteral("Benefits")));
-    m_benefits = textBox(QStringLiteral("txtBenefits"), 170);
+    grid->addWidget(m_procedure, 5, 0, 1, 2);
+    grid->addWidget(captionLabel(QStringLiteral("Label30"), QStringLiteral("Benefits")), 6, 0, 1,
+                    2);
+    m_benefits = textBox(QStringLiteral("txtBenefits"));
     m_benefits->setAccessibleName(QStringLiteral("Benefits"));
-    benefits->addWidget(m_benefits);
-    grid->addLayout(benefits, 4, 1);
+    grid->addWidget(m_benefits, 7, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(8, 1);
     return panel;
 }
 

@@ -2,6 +2,11 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QTextBlock>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace tarvo {
 
@@ -39,22 +44,62 @@ QLabel* headingLabel(const QString& name, const QString& text) {
     return label;
 }
 
-QPlainTextEdit* textBox(const QString& name, int height, bool grows) {
-    auto* box = new QPlainTextEdit;
+namespace {
+
+class FittedTextBox final : public QPlainTextEdit {
+public:
+    FittedTextBox() {
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        connect(document(), &QTextDocument::contentsChanged, this, &FittedTextBox::fitHeight);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QPlainTextEdit::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width())
+            fitHeight();
+    }
+    void changeEvent(QEvent* event) override {
+        QPlainTextEdit::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fitHeight();
+    }
+
+private:
+    void fitHeight() {
+        qreal text = 0;
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+            text += blockBoundingRect(block).height();
+        const QMargins margins = contentsMargins();
+        const int height = qCeil(text + 2 * document()->documentMargin()) + 2 * frameWidth() +
+                           margins.top() + margins.bottom();
+        setFixedHeight(std::max(height, fontMetrics().lineSpacing() + 2 * frameWidth()));
+    }
+};
+
+QPlainTextEdit* readOnlyBox(QPlainTextEdit* box, const QString& name) {
     box->setObjectName(name);
     box->setReadOnly(true);
     // Scrolled and copied from by keyboard too, without swallowing Tab.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
-    if (grows) {
-        // Grow into spare room, but never ask for more than the minimum.
-        box->setMinimumHeight(height);
-        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    }
-    else
-        box->setFixedHeight(height);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return box;
+}
+
+} // namespace
+
+QPlainTextEdit* textBox(const QString& name) {
+    return readOnlyBox(new FittedTextBox, name);
+}
+
+QPlainTextEdit* growingTextBox(const QString& name, int minimumHeight) {
+    QPlainTextEdit* box = readOnlyBox(new QPlainTextEdit, name);
+    // Grow into spare room, but never ask for more than the minimum.
+    box->setMinimumHeight(minimumHeight);
+    box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return box;
 }
 

@@ -21,8 +21,11 @@ using FieldBindings = QList<FieldBinding>;
 QLabel* valueLabel(const QString& name);
 QLabel* captionLabel(const QString& name, const QString& text);
 QLabel* headingLabel(const QString& name, const QString& text);
-// A read-only, scrolling box for a paragraph: of fixed height unless it may grow.
-QPlainTextEdit* textBox(const QString& name, int height, bool grows = false);
+// A read-only box for a paragraph, as tall as its text at the width it is given, so the page
+// around it scrolls instead of a box inside the page.
+QPlainTextEdit* textBox(const QString& name);
+// A read-only box that takes the spare height of its page and scrolls within it.
+QPlainTextEdit* growingTextBox(const QString& name, int minimumHeight);
 
 void setFieldText(QWidget* widget, const QString& text);
 QString fieldText(const QWidget* widget);

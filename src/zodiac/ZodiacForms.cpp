@@ -32,7 +32,6 @@ void setFormVisible(QWidget* form, bool visible) {
 void showForm(Workspace* workspace, QWidget* form) {
     if (workspace) {
         workspace->showChild(form);
-        workspace->placeTopCentre(form);
     } else {
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->show();

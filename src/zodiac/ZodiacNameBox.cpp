@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace tarvo {
 
 ZodiacNameBox::ZodiacNameBox(Desktop& desktop, QWidget* parent)
@@ -32,20 +34,28 @@ void ZodiacNameBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void ZodiacNameBox::refilter() {
-    const FilteredName filtered = filterNameText(text());
+    FilteredName filtered = filterNameText(text());
+    const bool tooLong = filtered.text.size() > kMaxNameLength;
+    if (tooLong)
+        filtered.text.truncate(kMaxNameLength);
     if (filtered.text == text())
         return;
     const int cursor = cursorPosition();
     const int removed = int(text().size() - filtered.text.size());
     setText(filtered.text);
-    setCursorPosition(std::max(0, cursor - removed));
+    setCursorPosition(std::clamp(cursor - removed, 0, int(filtered.text.size())));
     if (filtered.dropped)
         reportDropped();
+    else if (tooLong)
+        report(kNameTooLongMessage);
 }
 
 void ZodiacNameBox::reportDropped() {
-    m_desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
-                      kOnlyLettersMessage);
+    report(kOnlyLettersMessage);
+}
+
+void ZodiacNameBox::report(const QString& text) {
+    m_desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle, text);
 }
 
 } // namespace tarvo

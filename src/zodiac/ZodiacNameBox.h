@@ -6,8 +6,8 @@ namespace tarvo {
 
 class Desktop;
 
-// The name box: typed, pasted and dropped text all pass the letters-only rule, and anything
-// it drops is reported once.
+// The name box: typed, pasted and dropped text all pass the letters-only rule and the length
+// limit, and anything it drops or cuts is reported once.
 class ZodiacNameBox final : public QLineEdit {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ZodiacNameBox)
@@ -21,6 +21,7 @@ protected:
 private:
     void refilter();
     void reportDropped();
+    void report(const QString& text);
 
     Desktop& m_desktop;
 };

@@ -1,6 +1,7 @@
 #include "zodiac/ZodiacRecordFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tarvo {
@@ -52,8 +53,16 @@ QByteArray encodeZodiacRecord(const ZodiacReading& reading) {
 }
 
 bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText) {
-    QSaveFile file(path);
     const QByteArray bytes = encodeZodiacRecord(reading);
+    // A record the reader would refuse is worse than none: the user believes it is kept.
+    const std::optional<ZodiacRecordValues> back = decodeZodiacRecord(bytes);
+    if (!back || back->name != reading.name || back->day != QString::number(reading.birthDay) ||
+        back->month != reading.birthMonth || back->year != QString::number(reading.birthYear)) {
+        if (errorText)
+            *errorText = kUnreadableRecordReason;
+        return false;
+    }
+    QSaveFile file(path);
     // commit() does not see a failure of its own final flush (a full disk) and would replace
     // the old file with an empty one, so the flush is checked first.
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
@@ -80,18 +89,22 @@ std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content) 
     const auto line = [&lines](int i) {
         return i < lines.size() ? UnscrambleText(lines.at(i)) : QString();
     };
+    // A record without a name or a date would show a reading nobody asked for.
+    if (lines.size() < 4)
+        return std::nullopt;
     ZodiacRecordValues values{line(0), line(1), line(2), line(3)};
-    if (!isLettersAndBlanks(values.name))
+    if (values.name.trimmed().isEmpty() || !isLettersAndBlanks(values.name))
         return std::nullopt;
     return values;
 }
 
 std::optional<ZodiacRecordValues> readZodiacRecord(const QString& path) {
-    if (!hasRecordExtension(path))
+    // A pipe or device would block the open (or never end); only a plain file is a record.
+    if (!hasRecordExtension(path) || !QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return ZodiacRecordValues{};
+        return std::nullopt;
     if (file.size() > kMaxRecordFileSize)
         return std::nullopt;
     // One byte more than allowed is enough to tell an oversized stream.

@@ -21,8 +21,12 @@ QString UnscrambleText(const QString& text);
 // The four lines of a record: each the scrambled Latin-1 bytes of its value and CR LF.
 QByteArray encodeZodiacRecord(const ZodiacReading& reading);
 
-// Writes through a save file, so a failed write leaves an existing file as it was.
-// On failure returns false and sets errorText to the reason.
+inline const QString kUnreadableRecordReason =
+    QStringLiteral("A record needs a name of letters and blanks only and a whole date of birth.");
+
+// Writes through a save file, so a failed write leaves an existing file as it was. A reading
+// the reader would refuse is not written at all. On failure returns false and sets errorText
+// to the reason.
 bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText);
 
 // The plain values of a record's first four lines; a missing line is empty.
@@ -38,8 +42,9 @@ bool hasRecordExtension(const QString& path);
 
 inline constexpr qint64 kMaxRecordFileSize = 4096;
 
-// Nothing when the file must be refused: wrong extension, larger than any record, or a first
-// line that is not a name of letters and blanks. A file that cannot be read gives empty values.
+// Nothing when the file must be refused: wrong extension, not a plain file, unreadable, larger
+// than any record, fewer than four lines, a blank name line, or a name of other than letters
+// and blanks.
 std::optional<ZodiacRecordValues> readZodiacRecord(const QString& path);
 std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content);
 

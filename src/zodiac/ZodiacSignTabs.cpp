@@ -52,7 +52,7 @@ QGroupBox* stateFrame(FieldBindings& bindings, const QString& frameName, const Q
         bind(bindings, state, valueLabel(QStringLiteral("lblConstitutionType") + prefix)), 1);
     grid->addLayout(heading, 0, 0, 1, 2);
     QPlainTextEdit* descriptionBox =
-        textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"), 72);
+        textBox(QStringLiteral("txtConstitutionType") + prefix + QStringLiteral("Desc"));
     descriptionBox->setAccessibleName(title + QStringLiteral(" constitution type"));
     grid->addWidget(bind(bindings, description, descriptionBox), 1, 0, 1, 2);
     addRow(grid, 2,
@@ -86,20 +86,20 @@ QWidget* buildDietTab(FieldBindings& bindings) {
            captionLabel(QStringLiteral("label"), QStringLiteral("Body Part Ruled By Sun Sign")),
            bind(bindings, &F::bodyPart, valueLabel(QStringLiteral("lblBodyPartBySunSign"))));
     const auto boxRow = [&](int row, const QString& captionName, const QString& caption,
-                            QString F::*member, const QString& boxName, int height) {
+                            QString F::*member, const QString& boxName) {
         left->addWidget(captionLabel(captionName, caption), row, 0, 1, 2);
-        QPlainTextEdit* box = textBox(boxName, height);
+        QPlainTextEdit* box = textBox(boxName);
         box->setAccessibleName(caption);
         left->addWidget(bind(bindings, member, box), row + 1, 0, 1, 2);
     };
     boxRow(2, QStringLiteral("Label3"), QStringLiteral("Health Problems"), &F::healthProblems,
-           QStringLiteral("txtHealthProblems"), 100);
+           QStringLiteral("txtHealthProblems"));
     boxRow(4, QStringLiteral("Label4"), QStringLiteral("Required Diet"), &F::requiredDiet,
-           QStringLiteral("txtRequiredDiet"), 100);
+           QStringLiteral("txtRequiredDiet"));
     boxRow(6, QStringLiteral("Label5"), QStringLiteral("Diet to Avoid"), &F::dietToAvoid,
-           QStringLiteral("txtDiettoAvoid"), 52);
+           QStringLiteral("txtDiettoAvoid"));
     boxRow(8, QStringLiteral("Label6"), QStringLiteral("Diet Advice"), &F::dietAdvice,
-           QStringLiteral("txtDietAdvice"), 52);
+           QStringLiteral("txtDietAdvice"));
     left->setColumnStretch(1, 1);
     left->setRowStretch(10, 1);
     columns->addLayout(left, 1);
@@ -149,7 +149,7 @@ QWidget* buildFitnessTab(FieldBindings& bindings) {
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addWidget(headingLabel(QStringLiteral("Label16"), QStringLiteral("Fitness Advice")));
-    QPlainTextEdit* advice = textBox(QStringLiteral("txtSunSignDesc"), 120, true);
+    QPlainTextEdit* advice = growingTextBox(QStringLiteral("txtSunSignDesc"), 120);
     advice->setAccessibleName(QStringLiteral("Fitness Advice"));
     layout->addWidget(bind(bindings, &F::fitnessAdvice, advice));
     layout->addStretch();
@@ -216,11 +216,11 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
     right->addWidget(
         bind(bindings, &F::famousPeople, valueLabel(QStringLiteral("lblSunSignFamousPersonBorn"))));
     right->addWidget(captionLabel(QStringLiteral("Label22"), QStringLiteral("Positive Traits")));
-    QPlainTextEdit* positive = textBox(QStringLiteral("txtSunSignPositiveTraits"), 90, true);
+    QPlainTextEdit* positive = growingTextBox(QStringLiteral("txtSunSignPositiveTraits"), 90);
     positive->setAccessibleName(QStringLiteral("Positive Traits"));
     right->addWidget(bind(bindings, &F::positiveTraits, positive), 1);
     right->addWidget(captionLabel(QStringLiteral("Label25"), QStringLiteral("Negative Traits")));
-    QPlainTextEdit* negative = textBox(QStringLiteral("txtSunSignNegativeTraits"), 90, true);
+    QPlainTextEdit* negative = growingTextBox(QStringLiteral("txtSunSignNegativeTraits"), 90);
     negative->setAccessibleName(QStringLiteral("Negative Traits"));
     right->addWidget(bind(bindings, &F::negativeTraits, negative), 1);
     columns->addLayout(right, 3);

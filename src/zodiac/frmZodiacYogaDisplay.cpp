@@ -49,8 +49,12 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* i
     connect(colourCaption, &LinkLabel::clicked, this,
             [&desktop] { openMakerPage(desktop, MakerPage::CoBrand); });
 
-    setMinimumSize(1040, 590);
-    resize(1060, 600);
+}
+
+QSize frmZodiacYogaDisplay::sizeHint() const {
+    // Room for the diet tab and an asana page without scrolling; the work area may cut it down,
+    // and the pages scroll then.
+    return QSize(1180, 860);
 }
 
 void frmZodiacYogaDisplay::buildMenus() {

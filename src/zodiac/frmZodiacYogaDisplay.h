@@ -24,6 +24,8 @@ public:
     frmZodiacYogaDisplay(const AppContext& context, QWidget* inputWindow,
                          QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
+
     // Fills every sign field and shows the sign's asana panel.
     void showReading(const ZodiacReading& reading, const ZodiacDisplayFields& fields);
     // The texts as the window shows them now.

@@ -7,6 +7,7 @@
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
 #include "zodiac/ZodiacAsanas.h"
+#include "zodiac/NameFilter.h"
 #include "zodiac/ZodiacForms.h"
 #include "zodiac/ZodiacNameBox.h"
 #include "zodiac/ZodiacRecordFile.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tarvo {
@@ -207,7 +209,8 @@ void frmZodiacYogaMain::showEvent(QShowEvent* event) {
     if (m_loaded)
         return;
     m_loaded = true;
-    runUpdateReminder(m_context, this);
+    // Asked once the window stands placed and painted, not over a half-built one.
+    QTimer::singleShot(0, this, [this] { runUpdateReminder(m_context, this); });
 }
 
 void frmZodiacYogaMain::closeEvent(QCloseEvent* event) {
@@ -228,6 +231,11 @@ bool frmZodiacYogaMain::ValidateZodiacInput() {
     // A name of blanks alone would give a reading, and a record, for nobody.
     if (m_name->text().trimmed().isEmpty()) {
         message(QStringLiteral("Please Enter Your Name"));
+        m_name->setFocus();
+        return false;
+    }
+    if (const QString rejected = nameRejection(m_name->text()); !rejected.isEmpty()) {
+        message(rejected);
         m_name->setFocus();
         return false;
     }

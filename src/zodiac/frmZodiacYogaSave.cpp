@@ -4,7 +4,9 @@
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
+#include "platform/Workspace.h"
 #include "report/RichTextBox.h"
+#include "zodiac/NameFilter.h"
 #include "zodiac/ZodiacForms.h"
 #include "zodiac/ZodiacRecordFile.h"
 
@@ -84,14 +86,25 @@ void frmZodiacYogaSave::showEvent(QShowEvent* event) {
     if (m_placed)
         return;
     m_placed = true;
-    // Centred over the program's window, top edge at its top.
-    if (QWidget* top = parentWidget() ? parentWidget()->window() : nullptr) {
-        const QRect area = top->geometry();
-        move(area.x() + std::max(0, (area.width() - width()) / 2), area.y());
-    }
+    // Over the work area, so the main window's menu and banner stay in sight, and large enough
+    // to read the report without scrolling sideways.
+    if (!m_context.workspace)
+        return;
+    const QRect area = m_context.workspace->workArea();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = area.size() - frame;
+    resize(QSize(area.width() * 4 / 5, area.height() * 4 / 5).expandedTo(size()).boundedTo(room));
+    QRect placed(QPoint(), frameGeometry().size());
+    placed.moveCenter(area.center());
+    move(placed.topLeft());
 }
 
 void frmZodiacYogaSave::SaveReading() {
+    if (const QString rejected = nameRejection(m_reading.name); !rejected.isEmpty()) {
+        m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
+                                  rejected);
+        return;
+    }
     const QString path = m_context.desktop.saveFileName(
         this, {QStringLiteral("Tarvo Free Zodiac Yoga"),
                QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"), QStringLiteral("zoy")});

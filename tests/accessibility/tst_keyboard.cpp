@@ -21,6 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMultiHash>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -100,6 +103,55 @@ QStringList tabRound(const QString& first)
     }
     const auto at = stops.indexOf(first);
     return at < 0 ? stops : stops.mid(at) + stops.mid(0, at);
+}
+
+// The Alt-letter of a caption, or nothing: "&&" is a plain ampersand.
+QChar mnemonic(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != u'&')
+            continue;
+        if (text.at(i + 1) != u'&')
+            return text.at(i + 1).toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// Every Alt-letter that the visible controls of one window claim, each with its claimants; menus
+// are a scope of their own, since their letters act only while they are open.
+QMultiHash<QString, QString> claimedLetters(const QWidget* window)
+{
+    QMultiHash<QString, QString> claims;
+    const auto claim = [&claims](const QString& scope, const QString& text) {
+        if (const QChar letter = mnemonic(text); !letter.isNull())
+            claims.insert(scope + letter, text);
+    };
+    const auto shown = [window](const QWidget* w) { return w->isVisibleTo(window); };
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (shown(button))
+            claim(QString(), button->text());
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (shown(label) && label->buddy())
+            claim(QString(), label->text());
+    }
+    for (const QTabBar* bar : window->findChildren<QTabBar*>()) {
+        for (int i = 0; shown(bar) && i < bar->count(); ++i)
+            claim(QString(), bar->tabText(i));
+    }
+    for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        if (!shown(bar))
+            continue;
+        for (const QAction* title : bar->actions()) {
+            claim(QString(), title->text());
+            if (const QMenu* menu = title->menu()) {
+                for (const QAction* item : menu->actions())
+                    claim(title->text() + u'>', item->text());
+            }
+        }
+    }
+    return claims;
 }
 
 template <typename T = QWidget>
@@ -333,6 +385,45 @@ private slots:
         if (!focused())
             press(Qt::Key_Tab);
         QCOMPARE(tabRound(stops.first()), stops);
+    }
+
+    // A letter claimed twice makes Alt only move the focus between the two claimants.
+    void alternateLettersAreUnique_data()
+    {
+        QTest::addColumn<State>("state");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("main window") << State::Welcome << QStringLiteral("frmMDI");
+        QTest::newRow("zodiac input") << State::ZodiacInput << QStringLiteral("frmZodiacYogaMain");
+        QTest::newRow("zodiac characteristics")
+            << State::ZodiacCharacteristics << QStringLiteral("frmZodiacYogaDisplay");
+        QTest::newRow("zodiac diet") << State::ZodiacDiet << QStringLiteral("frmZodiacYogaDisplay");
+        QTest::newRow("zodiac asana detail")
+            << State::ZodiacAsanaDetail << QStringLiteral("frmZodiacYogaDisplay");
+        QTest::newRow("zodiac report") << State::ZodiacReport << QStringLiteral("frmZodiacYogaSave");
+        QTest::newRow("about") << State::About << QStringLiteral("frmAbout");
+        QTest::newRow("chakra selection")
+            << State::ChakraSelection << QStringLiteral("frmChakraYogaMain");
+        QTest::newRow("chakra questions")
+            << State::ChakraQuestions << QStringLiteral("frmChakraYogaQuestions");
+        QTest::newRow("chakra result") << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
+        QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
+    }
+    void alternateLettersAreUnique()
+    {
+        QFETCH(State, state);
+        QFETCH(QString, window);
+        QWidget* top = enter(state);
+        QVERIFY(top);
+        const QWidget* form = top->objectName() == window ? top : child(window);
+        QVERIFY(form);
+        const QMultiHash<QString, QString> claims = claimedLetters(form);
+        QVERIFY(!claims.isEmpty());
+        QStringList clashes;
+        for (const QString& letter : claims.uniqueKeys()) {
+            if (claims.count(letter) > 1)
+                clashes.append(letter + QStringLiteral(": ") + claims.values(letter).join(u'|'));
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
     }
 
     void learnYogaByKeys()

@@ -129,6 +129,38 @@ private slots:
         QCOMPARE(m_window->articleViewer().windowTitle(), QStringLiteral("Tarvo Learn Yoga"));
     }
 
+    // The viewer closed by the second press is deleted later; the Introduction must not go to it.
+    void learnYogaAgainShowsTheIntroductionAgain()
+    {
+        for (int press = 1; press <= 3; ++press) {
+            QTest::mouseClick(find(QStringLiteral("cmdSelectOption_0")), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(viewerOpen(), qPrintable(QString::number(press)));
+            QVERIFY(m_window->child(QStringLiteral("frmLearnYogaDisp"))->isVisible());
+            QVERIFY(viewerText().startsWith(QStringLiteral("Introduction\n\n")));
+        }
+    }
+
+    void programWindowIsCentredAfterLearnYoga_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addRow("zodiac") << 1;
+        QTest::addRow("chakra") << 2;
+    }
+    void programWindowIsCentredAfterLearnYoga()
+    {
+        QFETCH(int, program);
+        m_window->SelectProgramOption(0);
+        QCoreApplication::processEvents();
+        m_window->SelectProgramOption(program);
+        QWidget* form = m_window->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
+                                                     : QStringLiteral("frmChakraYogaMain"));
+        QVERIFY(form);
+        QCoreApplication::processEvents();
+        const int viewport = find<QMdiArea>(QStringLiteral("mdiArea"))->viewport()->width();
+        QVERIFY(qAbs(viewport - (2 * form->parentWidget()->x() + form->parentWidget()->width())) <= 1);
+    }
+
     void sectionHeaderTwiceCollapsesAndShowsTheArticleOnce()
     {
         m_window->SelectProgramOption(0);

@@ -1,12 +1,15 @@
 #include "app/SingleInstance.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <csignal>
 
@@ -65,7 +68,7 @@ private slots:
 
         {
             SingleInstance second;
-            QVERIFY(!second.acquire());
+            QCOMPARE(second.acquire(), SingleInstance::Outcome::HeldByAnother);
         }
 
         // A crash leaves the lock file behind; it must not block the next start.
@@ -74,7 +77,7 @@ private slots:
         QVERIFY(QFile::exists(SingleInstance::lockPath()));
         {
             SingleInstance next;
-            QVERIFY(next.acquire());
+            QCOMPARE(next.acquire(), SingleInstance::Outcome::Acquired);
         }
 
         // And the program itself starts again and takes the lock over.
@@ -137,15 +140,64 @@ private slots:
         QCOMPARE(second.state(), QProcess::Running);
     }
 
+    // Only a live owner means "already running"; anything else in the way is a failure with a
+    // reason.
+    void lockInTheWayIsAFailureNotAnotherInstance()
+    {
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", before); });
+        QCOMPARE(QFileInfo(SingleInstance::lockPath()).absolutePath(), runtime.path());
+
+        QVERIFY(QDir(runtime.path()).mkdir(QStringLiteral("tarvo-yoga.lock")));
+        {
+            SingleInstance blocked;
+            QCOMPARE(blocked.acquire(), SingleInstance::Outcome::Failed);
+            QCOMPARE(blocked.failureReason(), QStringLiteral("Is a directory"));
+        }
+        QVERIFY(QDir(runtime.path()).rmdir(QStringLiteral("tarvo-yoga.lock")));
+        {
+            SingleInstance first;
+            QCOMPARE(first.acquire(), SingleInstance::Outcome::Acquired);
+            SingleInstance second;
+            QCOMPARE(second.acquire(), SingleInstance::Outcome::HeldByAnother);
+        }
+        QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const auto writable = qScopeGuard([&] {
+            QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                      | QFileDevice::ExeOwner);
+        });
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("wrong permissions on runtime")));
+        SingleInstance unwritable;
+        const SingleInstance::Outcome outcome = unwritable.acquire();
+        if (outcome == SingleInstance::Outcome::Acquired)
+            QSKIP("running with rights that ignore folder permissions");
+        QCOMPARE(outcome, SingleInstance::Outcome::Failed);
+        QCOMPARE(unwritable.failureReason(), QStringLiteral("Permission denied"));
+    }
+
+    void withoutADisplayItSaysSoInOneLine_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addRow("none named") << QString();
+        QTest::addRow("named but no server") << QStringLiteral(":199");
+    }
     void withoutADisplayItSaysSoInOneLine()
     {
+        QFETCH(QString, display);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QString::fromLatin1(name));
+        if (!display.isEmpty())
+            env.insert(QStringLiteral("DISPLAY"), display);
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(TARVO_EXECUTABLE), {});
         QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
         const QString error = QString::fromLocal8Bit(program.readAllStandardError());
         QCOMPARE(error.count(QLatin1Char('\n')), 1);

@@ -200,7 +200,7 @@ private slots:
     void everyWindowOpenedAndClosedOverAndOver()
     {
         SingleInstance instance;
-        QVERIFY(instance.acquire());
+        QCOMPARE(instance.acquire(), SingleInstance::Outcome::Acquired);
         m_seams = std::make_unique<test::TestContext>();
         // Reminded just now, so no reminder interrupts the rounds.
         m_seams->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),

@@ -197,7 +197,6 @@ private slots:
         RecommendedAsanas list = recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
         auto* asanas = new frmYogaChakra(m_seams->context(m_window.get()), list);
         m_window->showChild(asanas);
-        m_window->placeTopCentre(asanas);
         for (int i = 0; i < 6; ++i)
             click(asanas, QStringLiteral("cmdNext"));
         QCOMPARE(asanas->asanaPosition(), std::optional(12));
@@ -217,7 +216,6 @@ private slots:
         session->scores[chakraIndex(ChakraId::Navel)] = 5;
         auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
         m_window->showChild(result);
-        m_window->placeTopCentre(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Navel)].percent, 62);
         click(result, QStringLiteral("cmdYogaChakra"));
@@ -234,7 +232,6 @@ private slots:
         session->scores = {0, 2, 3, 5, 6, 8, 1};
         auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
         m_window->showChild(result);
-        m_window->placeTopCentre(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QVERIFY(chart->barRect(ChakraId::Root).isEmpty());
         const QList<ChakraId> rising = {ChakraId::Crown, ChakraId::Sacral, ChakraId::Navel, ChakraId::Heart,

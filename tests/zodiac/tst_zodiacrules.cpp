@@ -4,7 +4,10 @@
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacRecordFile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace tarvo;
 
@@ -34,6 +37,9 @@ private slots:
     void recordExtension_data();
     void recordExtension();
     void failedWriteKeepsOldFile();
+    void writerRefusesWhatReaderRefuses_data();
+    void writerRefusesWhatReaderRefuses();
+    void specialFileIsRefusedWithoutBlocking();
 };
 
 void tst_ZodiacRules::determineSunSign_data() {
@@ -254,15 +260,23 @@ void tst_ZodiacRules::decodeRecord_data() {
     QTest::addColumn<QString>("month");
     const QByteArray name = ScrambleText(QStringLiteral("ANU")).toLatin1();
     const QByteArray july = ScrambleText(QStringLiteral("July")).toLatin1();
-    QTest::addRow("empty") << QByteArray() << true << QString() << QString();
-    QTest::addRow("one line") << name + "\r\n" << true << "ANU" << QString();
+    const QByteArray date = ">\r\n" + july + "\r\n8?6<\r\n";
+    QTest::addRow("empty") << QByteArray() << false << QString() << QString();
+    QTest::addRow("one line") << name + "\r\n" << false << QString() << QString();
+    QTest::addRow("no year") << name + "\r\n>\r\n" + july + "\r\n" << false << QString()
+                             << QString();
+    QTest::addRow("blank name line") << "\r\n" + date << false << QString() << QString();
+    QTest::addRow("name of blanks") << QByteArray("'''\r\n") + date << false << QString() << QString();
+    // A date line that matches nothing keeps the list's selection, as any unmatched value does.
+    QTest::addRow("empty day line") << name + "\r\n\r\n" + july + "\r\n8?6<\r\n" << true
+                                    << "ANU" << "July";
     QByteArray ten = name + "\r\n>\r\n" + july + "\r\n8?6<\r\n";
     for (int i = 0; i < 6; ++i)
         ten += "extra\r\n";
     QTest::addRow("ten lines") << ten << true << "ANU"
                                << "July";
-    QTest::addRow("no final line break") << name + "\r\n>\r\n" + july << true << "ANU"
-                                         << "July";
+    QTest::addRow("no final line break") << name + "\r\n>\r\n" + july + "\r\n8?6<" << true
+                                         << "ANU" << "July";
     QTest::addRow("binary garbage")
         << QByteArray("\x01\xff\x10\x00\x7f\x80", 6) << false << QString() << QString();
     QTest::addRow("1 MiB") << QByteArray(1 << 20, 'H') << false << QString() << QString();
@@ -324,6 +338,36 @@ void tst_ZodiacRules::failedWriteKeepsOldFile() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+}
+
+void tst_ZodiacRules::writerRefusesWhatReaderRefuses_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("month");
+    QTest::addRow("markup in the name") << "<b>BOLD</b> &lt;I&gt;" << "May";
+    QTest::addRow("blank name") << "   " << "May";
+    QTest::addRow("letter outside Latin-1") << QString::fromUtf8("ANU \u0141") << "May";
+}
+
+void tst_ZodiacRules::writerRefusesWhatReaderRefuses() {
+    QFETCH(QString, name);
+    QFETCH(QString, month);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("refused.zoy"));
+    const ZodiacReading reading{name, 3, month, 1990, SunSign::Taurus};
+    QString reason;
+    QVERIFY(!writeZodiacRecord(path, reading, &reason));
+    QCOMPARE(reason, kUnreadableRecordReason);
+    QVERIFY(!QFile::exists(path));
+}
+
+void tst_ZodiacRules::specialFileIsRefusedWithoutBlocking() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.zoy"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    // Opening a pipe with no writer would block here forever.
+    QVERIFY(!readZodiacRecord(pipe));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.zoy")));
+    QVERIFY(!readZodiacRecord(dir.filePath(QStringLiteral("folder.zoy"))));
 }
 
 TARVO_TEST_MAIN(tst_ZodiacRules)

@@ -5,6 +5,7 @@
 #include "report/RichTextBox.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
+#include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/frmZodiacYogaDisplay.h"
@@ -21,7 +22,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace tarvo;
 
@@ -47,6 +55,14 @@ private slots:
     void reminderOnLoad();
     void reportIsModalAndLinksOpen();
     void closeBoxBringsBackWelcome();
+    void captionsAreNotDrawnAsLinks();
+    void nameIsCheckedWhoeverSetIt_data();
+    void nameIsCheckedWhoeverSetIt();
+    void longPasteIsCutAtTheLimit();
+    void reportSitsOverTheWorkArea();
+    void placedCentredFromLearnYoga();
+    void resultWindowFitsTheWorkArea_data();
+    void resultWindowFitsTheWorkArea();
 
 private:
     frmZodiacYogaMain* openInput();
@@ -297,7 +313,14 @@ void tst_ZodiacWindows::refusedFiles_data() {
     QTest::addRow("name with digits")
         << "d.zoy" << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n"
         << "Please Check The File.";
-    QTest::addRow("empty") << "e.zoy" << QByteArray() << "Please Enter Your Name";
+    // A record without a name or a date must not take a reading from the typed name or the
+    // selected date.
+    QTest::addRow("empty") << "e.zoy" << QByteArray() << "Please Check The File.";
+    QTest::addRow("name only") << "n.zoy" << ScrambleText(QStringLiteral("ANU")).toLatin1()
+                               << "Please Check The File.";
+    QTest::addRow("blank name line") << "b.zoy" << QByteArray("\r\n") + good.mid(5)
+                                     << "Please Check The File.";
+    QTest::addRow("pipe") << "pipe.zoy" << QByteArray() << "Please Check The File.";
 }
 
 void tst_ZodiacWindows::refusedFiles() {
@@ -306,13 +329,18 @@ void tst_ZodiacWindows::refusedFiles() {
     QFETCH(QString, outcome);
     frmZodiacYogaMain* input = openInput();
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(3);
-    m_t->desktop.openNames.push_back(writeFile(fileName, content));
+    auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    name->setText(QStringLiteral("TYPED"));
+    QString path = m_dir->filePath(fileName);
+    if (fileName.startsWith(u"pipe"))
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else
+        path = writeFile(fileName, content);
+    m_t->desktop.openNames.push_back(path);
     input->OpenPreviouslySavedReading();
     QCOMPARE(m_t->desktop.messageTexts(), QStringList(outcome));
-    const bool refused = outcome == u"Please Check The File.";
-    QCOMPARE(m_t->desktop.messages.first().icon,
-             refused ? MessageIcon::Critical : MessageIcon::Information);
-    QCOMPARE(input->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QString());
+    QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Critical);
+    QCOMPARE(name->text(), u"TYPED");
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentIndex(), 3);
     QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
@@ -410,8 +438,15 @@ void tst_ZodiacWindows::reminderOnLoad() {
     m_t->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
                                 m_t->clock.time.addDays(-30).toString(Qt::ISODate));
     m_t->desktop.answers.push_back(MessageAnswer::No);
+    // The question comes over a window that already stands where it belongs.
+    QRect placedWhenAsked;
+    m_t->desktop.onMessage = [&](const test::ScriptedDesktop::Message&) {
+        placedWhenAsked = m_mdi->child(QStringLiteral("frmZodiacYogaMain"))->parentWidget()->geometry();
+    };
     QVERIFY(openInput());
-    QCOMPARE(m_t->desktop.messages.size(), 1);
+    QTRY_COMPARE(m_t->desktop.messages.size(), 1);
+    const int viewport = m_mdi->findChild<QMdiArea*>()->viewport()->width();
+    QVERIFY(qAbs(viewport - (2 * placedWhenAsked.x() + placedWhenAsked.width())) <= 1);
     QCOMPARE(m_t->desktop.messages.first().buttons, MessageButtons::YesNo);
 }
 
@@ -453,6 +488,150 @@ void tst_ZodiacWindows::closeBoxBringsBackWelcome() {
     input->resultWindow()->parentWidget()->close();
     QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(m_mdi->welcomePanelVisible());
+}
+
+// Several windows name a caption Label7; only the main window's promotion is a link.
+void tst_ZodiacWindows::captionsAreNotDrawnAsLinks() {
+    const QColor link(0, 0, 255);
+    const auto colour = [](QWidget* w) {
+        w->ensurePolished();
+        return w->palette().color(QPalette::WindowText);
+    };
+    QCOMPARE(colour(m_mdi->findChild<QWidget*>(QStringLiteral("PicCoBrand"))
+                        ->findChild<QLabel*>(QStringLiteral("Label7"))),
+             link);
+    frmZodiacYogaMain* input = openInput();
+    QVERIFY(colour(input->findChild<QLabel*>(QStringLiteral("Label7"))) != link);
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
+    input->ShowZodiacReading();
+    QVERIFY(colour(input->resultWindow()->findChild<QLabel*>(QStringLiteral("Label7"))) != link);
+}
+
+void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("markup") << "<b>BOLD</b> &lt;I&gt;" << "Please Enter only Letters";
+    QTest::addRow("digits") << "ANU 2" << "Please Enter only Letters";
+    QTest::addRow("too long") << QString(61, u'A') << "Please Enter a Name of at most 60 Letters";
+}
+
+// Assistive tools set the text as a whole, past the per-key rule.
+void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(name);
+    QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    QCOMPARE(m_t->desktop.messageTexts(), QStringList(message));
+    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+
+    // The report window checks again before it writes.
+    frmZodiacYogaSave report(m_t->context(m_mdi.get()),
+                             {name, 1, QStringLiteral("May"), 1990, SunSign::Taurus},
+                             zodiacDisplayFields(SunSign::Taurus));
+    m_t->desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("x.zoy")));
+    QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    QCOMPARE(m_t->desktop.messageTexts().last(), message);
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("x.zoy"))));
+}
+
+void tst_ZodiacWindows::longPasteIsCutAtTheLimit() {
+    frmZodiacYogaMain* input = openInput();
+    auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    QApplication::clipboard()->setText(QString(500, u'a'));
+    name->setFocus();
+    QTest::keySequence(name, QKeySequence::Paste);
+    QApplication::clipboard()->clear();
+    QCOMPARE(name->text(), QString(60, u'A'));
+    QCOMPARE(m_t->desktop.messageTexts(),
+             QStringList(QStringLiteral("Please Enter a Name of at most 60 Letters")));
+    QTest::keyClick(name, Qt::Key_B);
+    QCOMPARE(name->text().size(), 60);
+
+    // The longest name still makes a record that opens again.
+    input->ShowZodiacReading();
+    const QString path = m_dir->filePath(QStringLiteral("long.zoy"));
+    QVERIFY(writeZodiacRecord(path, input->reading(), nullptr));
+    QVERIFY(readZodiacRecord(path).has_value());
+}
+
+void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
+    input->ShowZodiacReading();
+    QRect placed;
+    bool resizable = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* report = QApplication::activeModalWidget();
+        if (!report)
+            return;
+        placed = report->frameGeometry();
+        resizable = report->minimumSize() != report->maximumSize();
+        report->close();
+    });
+    input->resultWindow()->PrintReport();
+    const QRect area = m_mdi->workArea();
+    QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())));
+    QVERIFY(placed.width() >= area.width() * 4 / 5 - 1);
+    QVERIFY(placed.height() >= area.height() * 4 / 5 - 1);
+    QVERIFY(qAbs(placed.center().x() - area.center().x()) <= 1);
+    QVERIFY(resizable);
+}
+
+// The navigation hidden on the way out of Learn Yoga widens the work area before the window
+// is centred in it.
+void tst_ZodiacWindows::placedCentredFromLearnYoga() {
+    m_mdi->SelectProgramOption(0);
+    QCoreApplication::processEvents();
+    QWidget* frame = openInput()->parentWidget();
+    QCoreApplication::processEvents();
+    const int viewport = m_mdi->findChild<QMdiArea*>()->viewport()->width();
+    QCOMPARE(frame->y(), 0);
+    QVERIFY(qAbs(viewport - (2 * frame->x() + frame->width())) <= 1);
+}
+
+void tst_ZodiacWindows::resultWindowFitsTheWorkArea_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addRow("1366x768") << QSize(1366, 768);
+    QTest::addRow("1920x1080") << QSize(1920, 1080);
+}
+
+void tst_ZodiacWindows::resultWindowFitsTheWorkArea() {
+    QFETCH(QSize, screen);
+    m_mdi->resize(screen);
+    QCoreApplication::processEvents();
+    frmZodiacYogaMain* input = openInput();
+    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
+    input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4); // Taurus
+    input->ShowZodiacReading();
+    frmZodiacYogaDisplay* display = input->resultWindow();
+    auto* frame = qobject_cast<QMdiSubWindow*>(display->parentWidget());
+    const QRect area = m_mdi->findChild<QMdiArea*>()->viewport()->rect();
+    QVERIFY(area.contains(frame->geometry()));
+    QVERIFY(frame->minimumSizeHint().width() <= 1024);
+    QVERIFY(frame->minimumSize() != frame->maximumSize());
+
+    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    tabs->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    const auto pageOf = [](QWidget* w) {
+        while (w && !qobject_cast<QScrollArea*>(w))
+            w = w->parentWidget();
+        return qobject_cast<QScrollArea*>(w);
+    };
+    auto* health = display->findChild<QPlainTextEdit*>(QStringLiteral("txtHealthProblems"));
+    if (screen.height() >= 1080)
+        QVERIFY(!pageOf(health)->verticalScrollBar()->isVisible());
+
+    // Every box of the asana page shows all its text; only the page itself scrolls.
+    tabs->setCurrentIndex(2);
+    display->asanaTab().openAsana(SunSign::Taurus, recommendedAsanas(SunSign::Taurus).first().index);
+    QCoreApplication::processEvents();
+    for (const char* name : {"txtYogaDefination", "txtContradiction", "txtProcedure", "txtBenefits"}) {
+        auto* box = display->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+        QVERIFY2(box->verticalScrollBar()->maximum() == 0, name);
+        QVERIFY2(!box->toPlainText().isEmpty(), name);
+    }
 }
 
 TARVO_TEST_MAIN(tst_ZodiacWindows)
