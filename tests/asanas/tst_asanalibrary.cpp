@@ -227,6 +227,47 @@ private slots:
         QCOMPARE(LoadAsanaCatalogue().at(15).name, QStringLiteral("Parvatasana"));
     }
 
+    // A reader who picked a condition must find on each listed page what applies to them.
+    void lookupPagesSpeakToTheirCondition_data()
+    {
+        QTest::addColumn<QString>("application");
+        QTest::addColumn<QString>("mention");
+        QTest::addRow("Menstruation") << "Menstruation" << "menstru";
+        QTest::addRow("Pregnancy") << "Pregnancy" << "pregnan";
+        QTest::addRow("Hyperthyroidism") << "Hyperthyroidism" << "thyroid";
+        QTest::addRow("Hypothyroidism") << "Hypothyroidism" << "thyroid";
+        QTest::addRow("Osteoporosis") << "Osteoporosis" << "osteoporosis";
+    }
+    void lookupPagesSpeakToTheirCondition()
+    {
+        QFETCH(QString, application);
+        QFETCH(QString, mention);
+        const QList<int> listed = AsanasForApplication(application);
+        QVERIFY(!listed.isEmpty());
+        for (int n : listed) {
+            const AsanaRecord& r = LoadAsanaCatalogue().at(n - 1);
+            const QString page = (r.description + r.procedure + r.benefits + r.contradictions).toLower();
+            if (application == QLatin1String("Menstruation") && page.contains(QLatin1String("during menstruation")))
+                QVERIFY2(page.contains(QLatin1String("between periods")), qPrintable(r.name));
+            if (application != QLatin1String("Menstruation"))
+                QVERIFY2(page.contains(mention), qPrintable(r.name));
+        }
+    }
+
+    // Cautions must be read before moving: with no cautions section they open the procedure.
+    void cautionsComeBeforeThePose()
+    {
+        static const QRegularExpression caution(QStringLiteral("\\b(avoid|do not|injur|pregnan)"),
+                                                QRegularExpression::CaseInsensitiveOption);
+        for (const AsanaRecord& r : LoadAsanaCatalogue()) {
+            if (!r.contradictions.isEmpty())
+                continue;
+            const QStringList steps = r.procedure.split(QStringLiteral("\r\n"));
+            QVERIFY2(steps.first().contains(caution), qPrintable(r.name));
+            QVERIFY2(!steps.last().contains(caution), qPrintable(r.name + QStringLiteral(": ") + steps.last()));
+        }
+    }
+
     void pageOfYogaMudraEndsAfterItsBenefits()
     {
         RichReport page;
