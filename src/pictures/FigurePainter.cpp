@@ -88,11 +88,24 @@ void drawArm(Drawer& d, const Skeleton::Limb& arm, bool near)
              {arm.tip, halfThickness(Joint::Fingertip)}}, skin);
 }
 
+// Thigh and lower leg are outlined apart, so a shin folded back over its thigh, as in the
+// lotus, stays visible instead of merging with it.
+void drawThigh(Drawer& d, const Skeleton::Limb& leg, bool near)
+{
+    d.chain({{leg.root, halfThickness(Joint::Hip)}, {leg.middle, halfThickness(Joint::Knee)}},
+            near ? kNearSkin : kFarSkin);
+}
+
+void drawLowerLeg(Drawer& d, const Skeleton::Limb& leg, bool near)
+{
+    d.chain({{leg.middle, halfThickness(Joint::Knee)}, {leg.end, halfThickness(Joint::Ankle)},
+             {leg.tip, halfThickness(Joint::Toe)}}, near ? kNearSkin : kFarSkin);
+}
+
 void drawLeg(Drawer& d, const Skeleton::Limb& leg, bool near)
 {
-    const QColor skin = near ? kNearSkin : kFarSkin;
-    d.chain({{leg.root, halfThickness(Joint::Hip)}, {leg.middle, halfThickness(Joint::Knee)},
-             {leg.end, halfThickness(Joint::Ankle)}, {leg.tip, halfThickness(Joint::Toe)}}, skin);
+    drawThigh(d, leg, near);
+    drawLowerLeg(d, leg, near);
 }
 
 void drawHead(Drawer& d, const Skeleton& s, const Pose& pose)
@@ -225,8 +238,11 @@ FigureLayout paintFigure(QPainter& painter, const Pose& pose, const QRectF& area
                 drawArm(d, s.arms[i], false);
         drawTrunk(d, s, pose);
         drawHead(d, s, pose);
+        // Both thighs before either shin: in the lotus each foot rests on the other thigh.
         for (std::size_t i = 0; i < 2; ++i)
-            drawLeg(d, s.legs[i], true);
+            drawThigh(d, s.legs[i], true);
+        for (std::size_t i = 0; i < 2; ++i)
+            drawLowerLeg(d, s.legs[i], true);
         for (std::size_t i = 0; i < 2; ++i)
             if (!pose.armBehind[i])
                 drawArm(d, s.arms[i], true);

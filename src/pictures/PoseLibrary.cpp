@@ -37,6 +37,11 @@ std::optional<Pose> poseFromJson(const QJsonObject& record)
     pose.spine = record.value(QLatin1String("spine")).toDouble();
     pose.neck = record.value(QLatin1String("neck")).toDouble();
     pose.head = record.value(QLatin1String("head")).toDouble();
+    pose.thighDepth = record.value(QLatin1String("thighDepth")).toDouble();
+    pose.shinDepth = record.value(QLatin1String("shinDepth")).toDouble();
+    for (double depth : {pose.thighDepth, pose.shinDepth})
+        if (depth < 0 || depth >= 90)
+            return std::nullopt;
 
     const char* const limbKeys[4] = {"leftArm", "rightArm", "leftLeg", "rightLeg"};
     for (std::size_t i = 0; i < 4; ++i) {

@@ -3,6 +3,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <vector>
 
 namespace tarvo::pictures {
 
@@ -111,8 +112,8 @@ Skeleton solve(const Pose& pose, const Proportions& body)
         const double shinDir = front ? thighDir + sign * l.middle : thighDir - l.middle;
         const double footDir = shinDir + sign * (90 - l.end);
         leg.root = s.pelvis + hipOffset;
-        leg.middle = along(leg.root, thighDir, body.thigh);
-        leg.end = along(leg.middle, shinDir, body.shin);
+        leg.middle = along(leg.root, thighDir, body.thigh * std::cos(qDegreesToRadians(pose.thighDepth)));
+        leg.end = along(leg.middle, shinDir, body.shin * std::cos(qDegreesToRadians(pose.shinDepth)));
         leg.tip = along(leg.end, footDir, body.foot(pose.view));
     }
 
@@ -144,6 +145,31 @@ Skeleton solve(const Pose& pose, const Proportions& body)
             for (QPointF* p : {&limb.root, &limb.middle, &limb.end, &limb.tip})
                 *p += lift;
     return s;
+}
+
+QPointF centreOfMass(const Skeleton& s)
+{
+    // Shares of body mass: trunk, head and neck, then upper arm, forearm, hand, thigh, shank
+    // and foot of each side.
+    struct Segment { QPointF a, b; double share; };
+    std::vector<Segment> segments = {{s.pelvis, s.chest, 0.497}, {s.chest, s.headCentre, 0.081}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto& arm = s.arms[i];
+        const auto& leg = s.legs[i];
+        segments.push_back({arm.root, arm.middle, 0.028});
+        segments.push_back({arm.middle, arm.end, 0.016});
+        segments.push_back({arm.end, arm.tip, 0.006});
+        segments.push_back({leg.root, leg.middle, 0.100});
+        segments.push_back({leg.middle, leg.end, 0.0465});
+        segments.push_back({leg.end, leg.tip, 0.0145});
+    }
+    QPointF sum;
+    double total = 0;
+    for (const Segment& segment : segments) {
+        sum += (segment.a + segment.b) / 2 * segment.share;
+        total += segment.share;
+    }
+    return sum / total;
 }
 
 std::optional<std::pair<Joint, Side>> jointByName(const QString& name)

@@ -31,6 +31,10 @@ struct Pose {
     double spine = 0;      // upper torso against the lower
     double neck = 0;
     double head = 0;
+    // Degrees that both thighs, or both shins, point out of the picture plane, as the splayed
+    // thighs of the lotus do; the picture shows them shortened.
+    double thighDepth = 0;
+    double shinDepth = 0;
     std::array<LimbAngles, 2> arms;  // indexed by Side
     std::array<LimbAngles, 2> legs;
     std::array<bool, 2> armBehind{}; // front view: the arm passes behind the trunk
@@ -67,6 +71,10 @@ struct Skeleton {
 };
 
 Skeleton solve(const Pose& pose, const Proportions& body = {});
+
+// Where the body's weight acts, from the usual share of body mass for each segment, each
+// segment's mass at its middle; the figure balances only if this lies over its supports.
+QPointF centreOfMass(const Skeleton& skeleton);
 
 // "left.knee", "pelvis", ... as used in the supports list.
 std::optional<std::pair<Joint, Side>> jointByName(const QString& name);

@@ -8,6 +8,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtMath>
+
+#include <algorithm>
 
 using namespace tarvo::pictures;
 
@@ -24,6 +27,25 @@ QJsonArray catalogue(const char* relativePath)
 double length(QPointF a, QPointF b)
 {
     return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
+
+// Shortest distance from p to the segment a-b, and how far along it (0 at a, 1 at b) that is.
+std::pair<double, double> distanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+    return {length(p, a + ab * t), t};
+}
+
+// The drawn half width of a bone, which the painter strokes at the thinner of its two ends.
+double boneHalfWidth(Joint from, Joint to)
+{
+    return std::min(halfThickness(from), halfThickness(to));
+}
+
+Skeleton::Limb limbOf(const Skeleton& s, bool arm, Side side)
+{
+    return (arm ? s.arms : s.legs)[static_cast<std::size_t>(side)];
 }
 
 QByteArray digest(const QImage& image)
@@ -127,8 +149,11 @@ private slots:
             QCOMPARE_LT(std::abs(length(arm.root, arm.middle) - body.upperArm), eps);
             QCOMPARE_LT(std::abs(length(arm.middle, arm.end) - body.forearm), eps);
             QCOMPARE_LT(std::abs(length(arm.end, arm.tip) - body.hand), eps);
-            QCOMPARE_LT(std::abs(length(leg.root, leg.middle) - body.thigh), eps);
-            QCOMPARE_LT(std::abs(length(leg.middle, leg.end) - body.shin), eps);
+            // A thigh or shin turned out of the picture plane is seen shortened by the cosine.
+            QCOMPARE_LT(std::abs(length(leg.root, leg.middle)
+                                 - body.thigh * std::cos(qDegreesToRadians(pose->thighDepth))), eps);
+            QCOMPARE_LT(std::abs(length(leg.middle, leg.end)
+                                 - body.shin * std::cos(qDegreesToRadians(pose->shinDepth))), eps);
             QCOMPARE_LT(std::abs(length(leg.end, leg.tip) - body.foot(pose->view)), eps);
         }
     }
@@ -176,6 +201,145 @@ private slots:
                 QVERIFY(inside.contains(layout.map(p + QPointF(r, r))));
             }
         QCOMPARE_LE(layout.floorY(), layout.margins.bottom() + 1e-6);
+    }
+
+    // The weight of the body acts over what it stands, sits or lies on, or the figure would
+    // topple: a balance on the hands must carry the hips over the hands.
+    void weightRestsOverTheSupports_data() { addPoseRows(); }
+    void weightRestsOverTheSupports()
+    {
+        QFETCH(QString, name);
+        const Pose* pose = findPose(name);
+        QVERIFY(pose);
+        const Skeleton s = solve(*pose);
+        double from = 1e9, to = -1e9;
+        for (const QString& support : pose->supports) {
+            const auto joint = jointByName(support);
+            const double x = s.point(joint->first, joint->second).x();
+            from = std::min(from, x - halfThickness(joint->first));
+            to = std::max(to, x + halfThickness(joint->first));
+        }
+        const double x = centreOfMass(s).x();
+        QVERIFY2(x >= from && x <= to, qPrintable(QStringLiteral("%1 outside %2..%3").arg(x).arg(from).arg(to)));
+    }
+
+    void centreOfMassFollowsTheBody()
+    {
+        // Moving one arm forward moves the weight forward, by the arm's share of the mass.
+        Pose pose = *findPose(QStringLiteral("Tadasana"));
+        pose.view = View::Side;
+        pose.arms = {};
+        const double hanging = centreOfMass(solve(pose)).x();
+        pose.arms[0].root = 90;
+        const double raised = centreOfMass(solve(pose)).x();
+        const Proportions body;
+        // The shares add up to the whole body; each arm part moves forward by its middle's reach.
+        const double expected = (0.028 * body.upperArm / 2 + 0.016 * (body.upperArm + body.forearm / 2)
+                                 + 0.006 * (body.upperArm + body.forearm + body.hand / 2));
+        QVERIFY(std::abs((raised - hanging) - expected) < 1e-6);
+        QCOMPARE_GT(raised, hanging);
+    }
+
+    // Arms raised overhead frame the head, upper arms by the ears, and the hands meet above it.
+    void raisedArmsFrameTheHead_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Tadasana", "Parvatasana", "Vrikshasana"})
+            QTest::addRow("%s", name) << QString::fromLatin1(name);
+    }
+    void raisedArmsFrameTheHead()
+    {
+        QFETCH(QString, name);
+        const Skeleton s = solve(*findPose(name));
+        const double head = halfThickness(Joint::HeadCentre);
+        const double crown = s.headCentre.y() + head;
+        for (Side side : {Side::Left, Side::Right}) {
+            const auto arm = limbOf(s, true, side);
+            const std::pair<QPointF, QPointF> bones[] = {
+                {arm.root, arm.middle}, {arm.middle, arm.end}, {arm.end, arm.tip}};
+            const double widths[] = {boneHalfWidth(Joint::Shoulder, Joint::Elbow),
+                                     boneHalfWidth(Joint::Elbow, Joint::Wrist),
+                                     boneHalfWidth(Joint::Wrist, Joint::Fingertip)};
+            for (int i = 0; i < 3; ++i) {
+                const double gap = distanceToSegment(s.headCentre, bones[i].first, bones[i].second).first
+                                   - head - widths[i];
+                QVERIFY2(gap > -0.25, qPrintable(QStringLiteral("bone %1 covers the head by %2").arg(i).arg(-gap)));
+            }
+            QCOMPARE_GT(arm.end.y(), crown);
+            QCOMPARE_GT(arm.middle.y(), s.headCentre.y()); // the elbows beside the head, not below it
+        }
+        const double handsApart = length(s.arms[0].tip, s.arms[1].tip);
+        QCOMPARE_LT(handsApart, 2 * halfThickness(Joint::Fingertip) + 1.0);
+    }
+
+    // The raised sole presses the inner thigh of the standing leg, high up and never the knee.
+    void treePoseFootOnTheInnerThigh()
+    {
+        const Skeleton s = solve(*findPose(QStringLiteral("Vrikshasana")));
+        const auto standing = limbOf(s, false, Side::Left);
+        const auto raised = limbOf(s, false, Side::Right);
+        // the left foot is on the floor
+        QVERIFY(std::min(standing.end.y() - halfThickness(Joint::Ankle),
+                         standing.tip.y() - halfThickness(Joint::Toe)) < 1e-6);
+        const double kneeTop = standing.middle.y() + halfThickness(Joint::Knee);
+        QCOMPARE_GT(raised.end.y() - halfThickness(Joint::Ankle), kneeTop);
+        QCOMPARE_GT(raised.tip.y() - halfThickness(Joint::Toe), kneeTop);
+        const auto [distance, along] = distanceToSegment(raised.end, standing.root, standing.middle);
+        QVERIFY2(distance < boneHalfWidth(Joint::Hip, Joint::Knee) + halfThickness(Joint::Ankle) + 0.5,
+                 qPrintable(QString::number(distance)));
+        QCOMPARE_LT(along, 0.5); // the heel near the groin
+        // the sole is on the inside of the thigh, towards the raised leg
+        QCOMPARE_LT(raised.end.x(), standing.root.x());
+    }
+
+    // In the lotus each foot rests on the other thigh, off the floor.
+    void lotusFeetRestOnTheOtherThigh_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Padmasana", "Parvatasana", "Kukkutasana"})
+            QTest::addRow("%s", name) << QString::fromLatin1(name);
+    }
+    void lotusFeetRestOnTheOtherThigh()
+    {
+        QFETCH(QString, name);
+        const Skeleton s = solve(*findPose(name));
+        for (Side side : {Side::Left, Side::Right}) {
+            const auto leg = limbOf(s, false, side);
+            const auto other = limbOf(s, false, side == Side::Left ? Side::Right : Side::Left);
+            const double floor = std::min({s.pelvis.y() - halfThickness(Joint::Pelvis),
+                                           s.legs[0].middle.y() - halfThickness(Joint::Knee),
+                                           s.arms[0].end.y() - halfThickness(Joint::Wrist)});
+            QCOMPARE_GT(leg.end.y() - halfThickness(Joint::Ankle) - floor, 2.0);
+            QCOMPARE_GT(leg.tip.y() - halfThickness(Joint::Toe) - floor, 2.0);
+            const auto [distance, along] = distanceToSegment(leg.end, other.root, other.middle);
+            QVERIFY2(distance < boneHalfWidth(Joint::Hip, Joint::Knee) + halfThickness(Joint::Ankle) + 1.0,
+                     qPrintable(QString::number(distance)));
+            // on top of the thigh, not under it
+            QCOMPARE_GT(leg.end.y(), (other.root + (other.middle - other.root) * along).y());
+        }
+    }
+
+    // A screen reader names each picture as the library does, in Sanskrit and in English.
+    void descriptionsUseTheLibraryNames()
+    {
+        const QJsonArray asanas = catalogue("asanas/catalogue.json");
+        QCOMPARE(asanas.size(), poseNames().size());
+        for (const QJsonValue& asana : asanas) {
+            const QJsonObject record = asana.toObject();
+            const QString name = record.value(QLatin1String("name")).toString();
+            const QString english = record.value(QLatin1String("englishName")).toString();
+            const QString description = asanaPictureDescription(name);
+            QVERIFY2(description.startsWith(name + QStringLiteral(", ") + english + QStringLiteral(": ")),
+                     qPrintable(description));
+        }
+    }
+
+    void depthOutsideTheQuarterTurnIsRejected()
+    {
+        const QByteArray base = R"({"name":"X","view":"front","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["pelvis"],)";
+        QVERIFY(poseFromJson(QJsonDocument::fromJson(base + R"("thighDepth":60})").object()));
+        QVERIFY(!poseFromJson(QJsonDocument::fromJson(base + R"("thighDepth":90})").object()));
+        QVERIFY(!poseFromJson(QJsonDocument::fromJson(base + R"("shinDepth":-5})").object()));
     }
 
     void distinctPosesDrawDistinctPictures()
