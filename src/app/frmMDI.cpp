@@ -17,7 +17,7 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -129,6 +129,11 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     setCentralWidget(central);
     setStyleSheet(mainWindowStyleSheet());
     activateButtonsOnEnter(this);
+    for (QAction* title : menuBar()->actions())
+        m_altCaptions.append({title, title->text()});
+    m_altCaptions.append({m_exit, m_exit->property("text").toString()});
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { shareAltLettersWith(now); });
     resize(1024, 720);
 }
 
@@ -357,6 +362,25 @@ QMdiSubWindow* frmMDI::addChild(QWidget* form, Qt::WindowFlags flags)
     setTabOrder(last, m_promotion);
     setTabOrder(m_promotion, m_exit);
     return frame;
+}
+
+// Shortcuts of the main window stay live while a child has the focus, so its "&File", "&Help"
+// and "&Exit" would make the child's own Alt+F, Alt+H and Alt+E ambiguous: they only move the
+// focus then. While a program window has the focus, the main window's letters step aside.
+void frmMDI::shareAltLettersWith(QWidget* focus)
+{
+    const QMdiSubWindow* active = focus && m_mdi->isAncestorOf(focus) ? m_mdi->activeSubWindow()
+                                                                       : nullptr;
+    const bool own = !active || active->widget() == m_viewer;
+    if (own == m_ownAltLetters)
+        return;
+    m_ownAltLetters = own;
+    for (const auto& [control, caption] : std::as_const(m_altCaptions)) {
+        QString shown = caption;
+        if (!own)
+            shown.remove(u'&');
+        control->setProperty("text", shown);
+    }
 }
 
 void frmMDI::placeInWorkArea(QMdiSubWindow* window)

@@ -63,6 +63,7 @@ private:
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
     void placeInWorkArea(QMdiSubWindow* window);
+    void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;
     ProgramWindows m_programs;
@@ -77,6 +78,9 @@ private:
     QWidget* m_promotion = nullptr;
     QWidget* m_exit = nullptr;
     QPointer<frmLearnYogaDisp> m_viewer;
+    bool m_ownAltLetters = true;
+    // Menu titles and buttons of the main window with their own captions, Alt-letters included.
+    QList<std::pair<QObject*, QString>> m_altCaptions;
 };
 
 } // namespace tarvo

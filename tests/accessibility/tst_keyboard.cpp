@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMultiHash>
@@ -120,14 +121,16 @@ QChar mnemonic(const QString& text)
 
 // Every Alt-letter that the visible controls of one window claim, each with its claimants; menus
 // are a scope of their own, since their letters act only while they are open.
-QMultiHash<QString, QString> claimedLetters(const QWidget* window)
+QMultiHash<QString, QString> claimedLetters(const QWidget* window, const QWidget* except = nullptr)
 {
     QMultiHash<QString, QString> claims;
     const auto claim = [&claims](const QString& scope, const QString& text) {
         if (const QChar letter = mnemonic(text); !letter.isNull())
             claims.insert(scope + letter, text);
     };
-    const auto shown = [window](const QWidget* w) { return w->isVisibleTo(window); };
+    const auto shown = [window, except](const QWidget* w) {
+        return w->isVisibleTo(window) && !(except && except->isAncestorOf(w));
+    };
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (shown(button))
             claim(QString(), button->text());
@@ -414,9 +417,26 @@ private slots:
         QFETCH(QString, window);
         QWidget* top = enter(state);
         QVERIFY(top);
-        const QWidget* form = top->objectName() == window ? top : child(window);
+        QWidget* form = top->objectName() == window ? top : child(window);
         QVERIFY(form);
-        const QMultiHash<QString, QString> claims = claimedLetters(form);
+        QMultiHash<QString, QString> claims = claimedLetters(form);
+        // The main window's letters outside the work area are live too while a child has the
+        // focus.
+        if (form != m_window.get() && form->window() == m_window.get()) {
+            const QList<QWidget*> controls = form->findChildren<QWidget*>();
+            const auto stop = std::find_if(controls.cbegin(), controls.cend(), [](QWidget* w) {
+                return w->isVisible() && (w->focusPolicy() & Qt::TabFocus);
+            });
+            QVERIFY(stop != controls.cend());
+            (*stop)->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
+            const QMultiHash<QString, QString> main =
+                claimedLetters(m_window.get(), m_window->findChild<QMdiArea*>());
+            for (auto it = main.cbegin(); it != main.cend(); ++it) {
+                if (!it.key().contains(u'>'))
+                    claims.insert(it.key(), it.value());
+            }
+        }
         QVERIFY(!claims.isEmpty());
         QStringList clashes;
         for (const QString& letter : claims.uniqueKeys()) {
@@ -424,6 +444,17 @@ private slots:
                 clashes.append(letter + QStringLiteral(": ") + claims.values(letter).join(u'|'));
         }
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+    }
+
+    // Alt+E in a program window is its own Exit, not the main window's.
+    void altLetterActsInTheFocusedProgramWindow()
+    {
+        enter(State::ZodiacInput);
+        in<QLineEdit>(child(QStringLiteral("frmZodiacYogaMain")), QStringLiteral("txtName"))->setFocus();
+        alt(Qt::Key_E);
+        QTRY_VERIFY(!child(QStringLiteral("frmZodiacYogaMain")));
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("cmdMdiExit"))->text(), u"&Exit");
     }
 
     void learnYogaByKeys()
