@@ -2,9 +2,9 @@
 #include "content/Timing.h"
 
 #include "app/SectionNavigation.h"
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 #include "learn/ArticleCatalogue.h"
-#include "learn/frmLearnYogaDisp.h"
+#include "learn/ArticleViewer.h"
 #include "platform/AppContext.h"
 #include "report/RichTextBox.h"
 
@@ -50,11 +50,11 @@ LongestArticle longestArticle()
 ArticleTiming longestArticleTiming(const AppContext& context, const QString& firstButton, int runs)
 {
     // The viewer as the user meets it: in the maximised main window, Learn Yoga chosen.
-    frmMDI window(context, ProgramWindows{});
+    MainWindow window(context, ProgramWindows{});
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         window.setGeometry(primary->availableGeometry());
     window.showMaximized();
-    window.SelectProgramOption(0);
+    window.selectProgram(Program::LearnYoga);
     QCoreApplication::processEvents();
     RichTextBox& box = *window.articleViewer().findChild<RichTextBox*>(QStringLiteral("RTB"));
     const auto open = [&](const QString& button) {

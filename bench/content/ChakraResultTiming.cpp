@@ -2,7 +2,7 @@
 #include "content/Timing.h"
 
 #include "chakra/ChakraResult.h"
-#include "chakra/frmChakraYogaResult.h"
+#include "chakra/ChakraResultWindow.h"
 #include "platform/AppContext.h"
 #include "report/RichTextBox.h"
 
@@ -39,7 +39,7 @@ ContentTiming chakraResultTiming(const AppContext& context, int runs)
                               >= chakraResultReport(under).plainText().size();
     auto session = std::make_shared<ChakraTestSession>(overIsLonger ? over : under);
 
-    frmChakraYogaResult window(context, session);
+    ChakraResultWindow window(context, session);
     window.resize(window.sizeHint());
     window.show();
     QCoreApplication::processEvents();

@@ -5,7 +5,7 @@
 #include "report/RichTextBox.h"
 #include "zodiac/SunSign.h"
 #include "zodiac/ZodiacReport.h"
-#include "zodiac/frmZodiacYogaSave.h"
+#include "zodiac/ZodiacReportDialog.h"
 
 #include <QCoreApplication>
 
@@ -36,7 +36,7 @@ ContentTiming zodiacReportTiming(const AppContext& context, int runs)
     const ZodiacReading reading = readingFor(sign);
     // The fields come from the result window, which has them on screen before the report opens.
     const ZodiacDisplayFields fields = zodiacDisplayFields(sign);
-    frmZodiacYogaSave window(context, reading, fields);
+    ZodiacReportDialog window(context, reading, fields);
     window.show();
     QCoreApplication::processEvents();
     auto* box = window.findChild<RichTextBox*>(QStringLiteral("RTB"));

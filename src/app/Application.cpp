@@ -3,7 +3,7 @@
 #include "app/ProgramPictures.h"
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -97,7 +97,7 @@ int runApplication(int argc, char** argv)
         return 1;
     }
 
-    frmMDI window(context, programWindows());
+    MainWindow window(context, programWindows());
     // Without a window manager "maximised" means nothing; start at the full work area anyway.
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         window.setGeometry(primary->availableGeometry());

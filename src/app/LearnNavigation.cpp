@@ -35,28 +35,28 @@ LearnNavigation::LearnNavigation(QWidget* parent)
     setStyleRole(this, "navigation");
     setFixedWidth(twipsToPixels(kLeftPanelWidth));
     int tallest = 0;
-    for (int k = 1; k <= kSectionCount; ++k) {
+    for (Section section : kSections) {
         // Built header first, then its articles, which is also the order Tab takes them in.
-        auto* header = new QPushButton(kHeaderCaptions[std::size_t(k - 1)], this);
-        header->setObjectName(QStringLiteral("Command%1").arg(k));
+        auto* header = new QPushButton(kHeaderCaptions[position(section)], this);
+        header->setObjectName(QStringLiteral("Command%1").arg(int(section)));
         header->setProperty("sectionHeader", true);
-        connect(header, &QPushButton::clicked, this, [this, k] { emit headerClicked(k); });
-        m_headers[std::size_t(k - 1)] = header;
-        if (sectionKind(k) == SectionKind::Article) {
-            m_subPanels[std::size_t(k - 1)] = buildSubPanel(k);
-            tallest = std::max(tallest, subPanelHeight(k));
+        connect(header, &QPushButton::clicked, this, [this, section] { emit headerClicked(section); });
+        m_headers[position(section)] = header;
+        if (!isLookup(section)) {
+            m_subPanels[position(section)] = buildSubPanel(section);
+            tallest = std::max(tallest, subPanelHeight(section));
         }
     }
     setMinimumHeight(twipsToPixels(kHeaderHeight * kSectionCount + tallest) + 8);
     applyLayout(collapsedLayout());
 }
 
-QWidget* LearnNavigation::buildSubPanel(int section)
+QWidget* LearnNavigation::buildSubPanel(Section section)
 {
     auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Picture%1").arg(section));
+    panel->setObjectName(QStringLiteral("Picture%1").arg(int(section)));
     int top = 0;
-    const QList<ArticleButton> buttons = articleButtons(section);
+    const QList<ArticleButton> buttons = articleButtons(int(section));
     for (const ArticleButton& article : buttons) {
         auto* button = new QPushButton(article.caption, panel);
         button->setObjectName(article.name);
@@ -75,12 +75,12 @@ QWidget* LearnNavigation::buildSubPanel(int section)
 
 void LearnNavigation::applyLayout(const SectionLayout& layout)
 {
-    for (int k = 1; k <= kSectionCount; ++k) {
-        const auto i = std::size_t(k - 1);
+    for (Section section : kSections) {
+        const std::size_t i = position(section);
         m_headers[i]->setGeometry(twipsRect(0, layout.headerTop[i], kHeaderWidth, kHeaderHeight));
         if (QWidget* panel = m_subPanels[i]) {
-            panel->move(twipsToPixels(subPanelLeft(k)), twipsToPixels(layout.panelTop));
-            panel->setVisible(layout.shownPanel == k);
+            panel->move(twipsToPixels(subPanelLeft(section)), twipsToPixels(layout.panelTop));
+            panel->setVisible(layout.shownPanel == section);
         }
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SectionNavigation.h"
+
 #include <QWidget>
 
 #include <array>
@@ -7,8 +9,6 @@
 class QPushButton;
 
 namespace tarvo {
-
-struct SectionLayout;
 
 // The Learn Yoga navigation (picLeft): seven section headers and the article sub-panels,
 // placed exactly where the section layout says.
@@ -22,11 +22,11 @@ public:
     void applyLayout(const SectionLayout& layout);
 
 signals:
-    void headerClicked(int section);
+    void headerClicked(Section section);
     void articleClicked(const QString& buttonName);
 
 private:
-    QWidget* buildSubPanel(int section);
+    QWidget* buildSubPanel(Section section);
 
     std::array<QPushButton*, 7> m_headers{};
     std::array<QWidget*, 7> m_subPanels{}; // only article sections have one here

@@ -1,15 +1,15 @@
 #include "app/ProgramWindows.h"
 
-#include "chakra/frmChakraYogaMain.h"
-#include "zodiac/frmZodiacYogaMain.h"
+#include "chakra/ChakraSelectionWindow.h"
+#include "zodiac/ZodiacInputWindow.h"
 
 namespace tarvo {
 
 ProgramWindows programWindows()
 {
     ProgramWindows windows;
-    windows.zodiac = [](const AppContext& context) -> QWidget* { return new frmZodiacYogaMain(context); };
-    windows.chakra = [](const AppContext& context) -> QWidget* { return new frmChakraYogaMain(context); };
+    windows.zodiac = [](const AppContext& context) -> QWidget* { return new ZodiacInputWindow(context); };
+    windows.chakra = [](const AppContext& context) -> QWidget* { return new ChakraSelectionWindow(context); };
     return windows;
 }
 

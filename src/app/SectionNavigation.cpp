@@ -2,67 +2,68 @@
 
 namespace tarvo {
 
-SectionKind sectionKind(int section)
+bool isLookup(Section section)
 {
-    return section >= 2 && section <= 4 ? SectionKind::Lookup : SectionKind::Article;
+    return section == Section::AsanasByName || section == Section::AsanasByBodyPart
+           || section == Section::AsanasByApplication;
 }
 
-int subPanelHeight(int section)
+int subPanelHeight(Section section)
 {
     switch (section) {
-    case 1:
-    case 6:
+    case Section::Information:
+    case Section::Pranayam:
         return 2300;
-    case 5:
+    case Section::Meditation:
         return 1900;
-    case 7:
+    case Section::SuryaNamaskar:
         return 1550;
     default:
         return 0; // lookup panels live in the lookup strip
     }
 }
 
-int subPanelLeft(int section)
+int subPanelLeft(Section section)
 {
-    return section == 5 ? 315 : 310;
+    return section == Section::Meditation ? 315 : 310;
 }
 
 SectionLayout collapsedLayout()
 {
     SectionLayout layout;
-    for (int k = 0; k < kSectionCount; ++k)
-        layout.headerTop[std::size_t(k)] = kHeaderHeight * k;
+    for (Section section : kSections)
+        layout.headerTop[position(section)] = kHeaderHeight * int(position(section));
     return layout;
 }
 
-SectionLayout SectionNavigation::toggle(int section)
+SectionLayout SectionNavigation::toggle(Section section)
 {
-    const bool lookup = sectionKind(section) == SectionKind::Lookup;
+    const bool lookup = isLookup(section);
     SectionLayout layout = collapsedLayout();
     layout.lookupStripVisible = lookup;
 
     // Opening an article section closes the others; a lookup header leaves their flags alone.
     if (!lookup) {
-        for (int k = 1; k <= kSectionCount; ++k) {
-            if (k != section)
-                m_expanded[index(k)] = false;
+        for (Section other : kSections) {
+            if (other != section)
+                m_expanded[position(other)] = false;
         }
     }
 
     if (expanded(section)) {
-        m_expanded[index(section)] = false;
-        layout.shownPanel = lookup ? section : 0;
+        m_expanded[position(section)] = false;
+        if (lookup)
+            layout.shownPanel = section;
         return layout;
     }
 
-    m_expanded[index(section)] = true;
+    m_expanded[position(section)] = true;
     layout.shownPanel = section;
     if (!lookup) {
-        const int headerTop = layout.headerTop[index(section)];
-        layout.panelTop = headerTop + kHeaderHeight;
+        layout.panelTop = layout.headerTop[position(section)] + kHeaderHeight;
         int top = layout.panelTop + subPanelHeight(section);
-        for (int k = section + 1; k <= kSectionCount; ++k) {
-            layout.headerTop[index(k)] = top;
+        for (std::size_t k = position(section) + 1; k < kSections.size(); ++k) {
+            layout.headerTop[k] = top;
             top += kHeaderHeight;
         }
     }

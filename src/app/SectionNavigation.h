@@ -1,10 +1,33 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 namespace tarvo {
 
+// The headers of the Learn Yoga navigation, top to bottom; a header's button is Command<n>, and
+// an article section's sub-panel Picture<n>, n being its value.
+enum class Section {
+    Information = 1,
+    AsanasByName,
+    AsanasByBodyPart,
+    AsanasByApplication,
+    Meditation,
+    Pranayam,
+    SuryaNamaskar,
+};
+
 inline constexpr int kSectionCount = 7;
+inline constexpr std::array<Section, kSectionCount> kSections = {
+    Section::Information,         Section::AsanasByName, Section::AsanasByBodyPart,
+    Section::AsanasByApplication, Section::Meditation,   Section::Pranayam,
+    Section::SuryaNamaskar};
+
+// The section's place from the top, 0 for the first.
+inline constexpr std::size_t position(Section section)
+{
+    return std::size_t(int(section) - 1);
+}
 
 // Geometry of the left-hand navigation, in twips; headers are wide enough for their
 // longest caption in the program font.
@@ -15,18 +38,16 @@ inline constexpr int kArticleButtonLeft = 240;
 inline constexpr int kArticleButtonWidth = 3500;
 inline constexpr int kArticleButtonHeight = 375;
 
-enum class SectionKind { Article, Lookup };
-
-// Sections are numbered 1..7 like their header buttons Command1..Command7; the sub-panel of
-// section k is Picture k.
-SectionKind sectionKind(int section);
-int subPanelHeight(int section);
-int subPanelLeft(int section);
+// Article sections open a sub-panel of article buttons under their header; lookup sections
+// show their panel in the lookup strip instead.
+bool isLookup(Section section);
+int subPanelHeight(Section section);
+int subPanelLeft(Section section);
 
 struct SectionLayout {
     std::array<int, kSectionCount> headerTop{};
-    int shownPanel = 0; // 0: no sub-panel shown
-    int panelTop = 0;   // for an article panel, directly under its header
+    std::optional<Section> shownPanel;
+    int panelTop = 0; // for an article panel, directly under its header
     bool lookupStripVisible = false;
 };
 
@@ -36,12 +57,10 @@ SectionLayout collapsedLayout();
 // Which sections are expanded, and what a click on a header does to them.
 class SectionNavigation {
 public:
-    bool expanded(int section) const { return m_expanded[index(section)]; }
-    SectionLayout toggle(int section);
+    bool expanded(Section section) const { return m_expanded[position(section)]; }
+    SectionLayout toggle(Section section);
 
 private:
-    static std::size_t index(int section) { return std::size_t(section - 1); }
-
     std::array<bool, kSectionCount> m_expanded{};
 };
 

@@ -11,10 +11,6 @@
 
 namespace tarvo {
 
-namespace {
-constexpr int kFirstCaption = 5;
-}
-
 WelcomePanel::WelcomePanel(QWidget* parent)
     : QWidget(parent)
 {
@@ -32,47 +28,42 @@ WelcomePanel::WelcomePanel(QWidget* parent)
         label->installEventFilter(this);
         return label;
     };
-    m_captions = {plain(5, QStringLiteral("Tarvo Yoga includes the following compatibility programs")),
-                  plain(6, QStringLiteral("Welcome to Tarvo Yoga")),
-                  plain(7, applicationText(QStringLiteral("welcome")))};
-    setStyleRole(m_captions[0], "welcomeHeading");
-    setStyleRole(m_captions[1], "welcomeTitle");
-    setStyleRole(m_captions[2], "welcomeText");
+    QLabel* heading = plain(5, QStringLiteral("Tarvo Yoga includes the following compatibility programs"));
+    QLabel* title = plain(6, QStringLiteral("Welcome to Tarvo Yoga"));
+    QLabel* text = plain(7, applicationText(QStringLiteral("welcome")));
+    m_texts = {heading, title, text};
+    setStyleRole(heading, "welcomeHeading");
+    setStyleRole(title, "welcomeTitle");
+    setStyleRole(text, "welcomeText");
     const QStringList programs = {QStringLiteral("Learn Yoga"), QStringLiteral("Zodiac Yoga"),
                                   QStringLiteral("Chakra Yoga")};
     for (int i = 0; i < programs.size(); ++i) {
         auto* link = new LinkLabel(programs[i], this);
-        const int index = 8 + i;
-        link->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
+        link->setObjectName(QStringLiteral("lblCaption_%1").arg(8 + i));
         link->setAlignment(Qt::AlignHCenter);
         setStyleRole(link, "programLink");
-        connect(link, &LinkLabel::clicked, this, [this, index] { emit captionClicked(index); });
+        const auto program = static_cast<Program>(i);
+        connect(link, &LinkLabel::clicked, this, [this, program] { emit programChosen(program); });
         connect(link, &LinkLabel::hovered, link, [link] { link->setUnderlined(true); });
         m_programLinks.append(link);
-        m_captions.append(link);
     }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(48, 32, 48, 32);
     layout->setSpacing(14);
     layout->addStretch(1);
-    layout->addWidget(caption(6));
+    layout->addWidget(title);
     auto* paragraph = new QHBoxLayout;
     paragraph->addStretch(1);
-    paragraph->addWidget(caption(7), 4);
+    paragraph->addWidget(text, 4);
     paragraph->addStretch(1);
     layout->addLayout(paragraph);
     layout->addSpacing(18);
-    layout->addWidget(caption(5));
+    layout->addWidget(heading);
     for (LinkLabel* link : std::as_const(m_programLinks))
         layout->addWidget(link);
     layout->addStretch(2);
-    caption(7)->setMinimumWidth(420);
-}
-
-QLabel* WelcomePanel::caption(int index) const
-{
-    return m_captions.value(index - kFirstCaption);
+    text->setMinimumWidth(420);
 }
 
 void WelcomePanel::mouseMoveEvent(QMouseEvent* event)
@@ -84,11 +75,8 @@ void WelcomePanel::mouseMoveEvent(QMouseEvent* event)
 
 bool WelcomePanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const int index = int(m_captions.indexOf(qobject_cast<QLabel*>(watched)));
-        if (index >= 0 && index + kFirstCaption < 8)
-            emit captionClicked(index + kFirstCaption);
-    }
+    if (event->type() == QEvent::MouseButtonRelease && m_texts.contains(qobject_cast<QLabel*>(watched)))
+        emit textClicked();
     return QWidget::eventFilter(watched, event);
 }
 

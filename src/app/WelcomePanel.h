@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Program.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -16,18 +18,17 @@ class WelcomePanel final : public QWidget {
 public:
     explicit WelcomePanel(QWidget* parent = nullptr);
 
-    // The labels lblCaption_5 .. lblCaption_10, by index.
-    QLabel* caption(int index) const;
-
 signals:
-    void captionClicked(int index);
+    void programChosen(Program program);
+    // A press on one of the plain texts.
+    void textClicked();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QList<QLabel*> m_captions; // index - 5
+    QList<QLabel*> m_texts;
     QList<LinkLabel*> m_programLinks;
 };
 

@@ -5,7 +5,7 @@
 #include "asanas/AsanaPage.h"
 #include "asanas/AsanaTables.h"
 #include "learn/ArticleWriter.h"
-#include "learn/frmLearnYogaDisp.h"
+#include "learn/ArticleViewer.h"
 #include "pictures/Pictures.h"
 #include "report/RichReport.h"
 #include "platform/StyleRole.h"
@@ -46,7 +46,7 @@ QListWidget* resultList(const QString& name, const QString& accessible)
 }
 } // namespace
 
-LookupStrip::LookupStrip(std::function<frmLearnYogaDisp&()> viewer, QWidget* parent)
+LookupStrip::LookupStrip(std::function<ArticleViewer&()> viewer, QWidget* parent)
     : QWidget(parent)
     , m_viewer(std::move(viewer))
     , m_picYoga(new QLabel)
@@ -76,7 +76,7 @@ LookupStrip::LookupStrip(std::function<frmLearnYogaDisp&()> viewer, QWidget* par
     row->addStretch(1);
 
     connect(m_byName, &QComboBox::activated, this,
-            [this] { ShowAsanaPage(m_byName->currentText().trimmed()); });
+            [this] { showAsanaPage(m_byName->currentText().trimmed()); });
     connect(m_byBodyPart, &QComboBox::activated, this, [this] {
         fillResults(m_bodyPartResults, AsanasForBodyPart(m_byBodyPart->currentText()));
     });
@@ -152,9 +152,11 @@ QWidget* LookupStrip::applicationPanel()
     return panel;
 }
 
-void LookupStrip::selectFirst(int section)
+void LookupStrip::selectFirst(LookupPanel panel)
 {
-    QComboBox* box = section == 2 ? m_byName : section == 3 ? m_byBodyPart : m_byApplication;
+    QComboBox* box = panel == LookupPanel::ByName       ? m_byName
+                     : panel == LookupPanel::ByBodyPart ? m_byBodyPart
+                                                        : m_byApplication;
     box->setCurrentIndex(0);
     emit box->activated(0);
 }
@@ -175,10 +177,10 @@ void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
 void LookupStrip::showSelectedResult(QListWidget* list, int row)
 {
     if (const QListWidgetItem* item = list->item(row))
-        ShowAsanaPage(item->text().trimmed());
+        showAsanaPage(item->text().trimmed());
 }
 
-void LookupStrip::ShowAsanaPage(const QString& name)
+void LookupStrip::showAsanaPage(const QString& name)
 {
     const auto number = FindAsana(name);
     if (!number)
@@ -192,10 +194,11 @@ void LookupStrip::ShowAsanaPage(const QString& name)
     m_viewer().showReport(page);
 }
 
-void LookupStrip::showPanel(int section)
+void LookupStrip::showPanel(LookupPanel panel)
 {
-    for (int k = 2; k <= 4; ++k)
-        m_panels[k - 2]->setVisible(k == section);
+    // Built in the order of the enumeration.
+    for (qsizetype k = 0; k < m_panels.size(); ++k)
+        m_panels[k]->setVisible(k == qsizetype(panel));
 }
 
 } // namespace tarvo

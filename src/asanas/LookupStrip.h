@@ -10,7 +10,9 @@ class QListWidget;
 
 namespace tarvo {
 
-class frmLearnYogaDisp;
+class ArticleViewer;
+
+enum class LookupPanel { ByName, ByBodyPart, ByApplication };
 
 // The asana lookup strip of the main window (picTop1): the asana picture and the three
 // lookup panels by name (Picture2), body part (Picture3) and therapeutic application (Picture4).
@@ -20,17 +22,17 @@ class LookupStrip final : public QWidget {
 
 public:
     // viewer opens the article viewer if it is not open yet.
-    explicit LookupStrip(std::function<frmLearnYogaDisp&()> viewer, QWidget* parent = nullptr);
+    explicit LookupStrip(std::function<ArticleViewer&()> viewer, QWidget* parent = nullptr);
 
-    // Shows the lookup panel of section 2, 3 or 4 and hides the other two.
-    void showPanel(int section);
+    // Shows one lookup panel and hides the other two.
+    void showPanel(LookupPanel panel);
     QList<QLabel*> captions() const { return m_captions; }
 
     // A section header's first action: the first entry of its list, shown.
-    void selectFirst(int section);
+    void selectFirst(LookupPanel panel);
     // Writes the asana's page into the viewer and its picture beside the lists; an unknown
     // name changes nothing.
-    void ShowAsanaPage(const QString& name);
+    void showAsanaPage(const QString& name);
 
 private:
     QWidget* namePanel();
@@ -40,7 +42,7 @@ private:
     void fillResults(QListWidget* list, const QList<int>& numbers);
     void showSelectedResult(QListWidget* list, int row);
 
-    std::function<frmLearnYogaDisp&()> m_viewer;
+    std::function<ArticleViewer&()> m_viewer;
 
     QLabel* m_picYoga;
     QList<QLabel*> m_captions;

@@ -1,12 +1,12 @@
 #include "app/ProgramWindows.h"
-#include "app/frmAbout.h"
-#include "app/frmMDI.h"
-#include "chakra/frmYogaChakra.h"
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
+#include "chakra/ChakraAsanaWindow.h"
 #include "platform/LinkLabel.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
-#include "zodiac/frmZodiacYogaDisplay.h"
-#include "zodiac/frmZodiacYogaMain.h"
+#include "zodiac/ZodiacResultWindow.h"
+#include "zodiac/ZodiacInputWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -106,7 +106,7 @@ class tst_Accessibility final : public QObject {
     }
 
     std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<frmMDI> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
 private slots:
     void init()
@@ -118,7 +118,7 @@ private slots:
         // Reminded just now, so no window asks about updates.
         m_seams->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
                                         m_seams->clock.time.toString(Qt::ISODate));
-        m_window = std::make_unique<frmMDI>(m_seams->context(), programWindows());
+        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
         m_window->resize(1280, 800);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -134,17 +134,19 @@ private slots:
     void mainWindowAndLearnYoga()
     {
         walk(m_window.get(), QStringLiteral("welcome"));
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
         walk(m_window.get(), QStringLiteral("Learn Yoga"));
         for (int section = 1; section <= 7; ++section) {
             const QString header = QStringLiteral("Command%1").arg(section);
             click(m_window.get(), header);
             walk(m_window.get(), QStringLiteral("Learn Yoga ") + header);
         }
-        const std::pair<int, const char*> lookups[] = {
-            {2, "cboAsanasByName"}, {3, "cboAsanasByBodyPart"}, {4, "cboAsanasByTherapeuticApplications"}};
+        const std::pair<Section, const char*> lookups[] = {
+            {Section::AsanasByName, "cboAsanasByName"},
+            {Section::AsanasByBodyPart, "cboAsanasByBodyPart"},
+            {Section::AsanasByApplication, "cboAsanasByTherapeuticApplications"}};
         for (const auto& [section, list] : lookups) {
-            m_window->ToggleSection(section);
+            m_window->toggleSection(static_cast<Section>(section));
             auto* box = in<QComboBox>(m_window.get(), QString::fromLatin1(list));
             QVERIFY(box);
             box->setCurrentIndex(1);
@@ -152,7 +154,7 @@ private slots:
             walk(m_window.get(), QStringLiteral("lookup ") + QString::fromLatin1(list));
         }
         // Every asana of the library, so each of its pictures is described.
-        m_window->ToggleSection(2);
+        m_window->toggleSection(Section::AsanasByName);
         auto* byName = in<QComboBox>(m_window.get(), QStringLiteral("cboAsanasByName"));
         for (int i = 0; i < byName->count(); ++i) {
             byName->setCurrentIndex(i);
@@ -164,7 +166,7 @@ private slots:
 
     void aboutBox()
     {
-        frmAbout about(m_seams->desktop, m_window.get());
+        AboutDialog about(m_seams->desktop, m_window.get());
         about.show();
         walk(&about, QStringLiteral("About"));
         verifyNoOffenders();
@@ -172,8 +174,8 @@ private slots:
 
     void zodiacWindows()
     {
-        m_window->SelectProgramOption(1);
-        auto* input = qobject_cast<frmZodiacYogaMain*>(m_window->child(QStringLiteral("frmZodiacYogaMain")));
+        m_window->selectProgram(Program::ZodiacYoga);
+        auto* input = qobject_cast<ZodiacInputWindow*>(m_window->child(QStringLiteral("frmZodiacYogaMain")));
         walk(input, QStringLiteral("Zodiac input"));
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
         in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(6);
@@ -211,7 +213,7 @@ private slots:
 
     void chakraWindows()
     {
-        m_window->SelectProgramOption(2);
+        m_window->selectProgram(Program::ChakraYoga);
         QWidget* selection = m_window->child(QStringLiteral("frmChakraYogaMain"));
         walk(selection, QStringLiteral("Chakra selection"));
         in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
@@ -228,7 +230,7 @@ private slots:
         QWidget* result = m_window->child(QStringLiteral("frmChakraYogaResult"));
         walk(result, QStringLiteral("Chakra result"));
         click(result, QStringLiteral("cmdYogaChakra"));
-        auto* asanas = qobject_cast<frmYogaChakra*>(m_window->child(QStringLiteral("frmYogaChakra")));
+        auto* asanas = qobject_cast<ChakraAsanaWindow*>(m_window->child(QStringLiteral("frmYogaChakra")));
         QVERIFY(asanas);
         walk(asanas, QStringLiteral("Chakra asanas"));
         // Through to the last record, where Next stays put.

@@ -1,19 +1,19 @@
 #include "app/ProgramWindows.h"
 #include "app/UpdateReminder.h"
-#include "app/frmAbout.h"
-#include "app/frmMDI.h"
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraQuestions.h"
-#include "chakra/frmYogaChakra.h"
-#include "learn/frmLearnYogaDisp.h"
+#include "chakra/ChakraAsanaWindow.h"
+#include "learn/ArticleViewer.h"
 #include "report/RichTextBox.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacRecordFile.h"
-#include "zodiac/frmZodiacYogaDisplay.h"
-#include "zodiac/frmZodiacYogaMain.h"
-#include "zodiac/frmZodiacYogaSave.h"
+#include "zodiac/ZodiacResultWindow.h"
+#include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacReportDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,7 +192,7 @@ class tst_Keyboard final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<frmMDI> m_window;
+    std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QWidget> m_dialog;
 
     QWidget* child(const QString& name) const { return m_window->child(name); }
@@ -221,8 +221,8 @@ class tst_Keyboard final : public QObject {
             return m_window.get();
         case State::LearnArticles:
         case State::LearnLookup:
-            m_window->SelectProgramOption(0);
-            m_window->ToggleSection(state == State::LearnArticles ? 1 : 3);
+            m_window->selectProgram(Program::LearnYoga);
+            m_window->toggleSection(state == State::LearnArticles ? Section::Information : Section::AsanasByBodyPart);
             return m_window.get();
         case State::ChakraSelection:
         case State::ChakraQuestions:
@@ -230,7 +230,7 @@ class tst_Keyboard final : public QObject {
         case State::ChakraAsanas:
             return enterChakra(state);
         case State::About:
-            m_dialog = std::make_unique<frmAbout>(m_seams->desktop, m_window.get());
+            m_dialog = std::make_unique<AboutDialog>(m_seams->desktop, m_window.get());
             return showDialog();
         default:
             return enterZodiac(state);
@@ -246,12 +246,12 @@ class tst_Keyboard final : public QObject {
 
     QWidget* enterZodiac(State state)
     {
-        m_window->SelectProgramOption(1);
-        auto* input = qobject_cast<frmZodiacYogaMain*>(child(QStringLiteral("frmZodiacYogaMain")));
+        m_window->selectProgram(Program::ZodiacYoga);
+        auto* input = qobject_cast<ZodiacInputWindow*>(child(QStringLiteral("frmZodiacYogaMain")));
         if (state == State::ZodiacInput)
             return m_window.get();
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("A"));
-        input->ShowZodiacReading(); // 1 January: Capricorn
+        input->showReading(); // 1 January: Capricorn
         auto* display = input->resultWindow();
         auto* tabs = in<QTabWidget>(display, QStringLiteral("SSTab1"));
         switch (state) {
@@ -268,7 +268,7 @@ class tst_Keyboard final : public QObject {
                 display->asanaTab().openAsana(SunSign::Capricorn, 0);
             break;
         case State::ZodiacReport:
-            m_dialog = std::make_unique<frmZodiacYogaSave>(m_seams->context(m_window.get()),
+            m_dialog = std::make_unique<ZodiacReportDialog>(m_seams->context(m_window.get()),
                                                            display->reading(), display->fields(),
                                                            display);
             return showDialog();
@@ -280,7 +280,7 @@ class tst_Keyboard final : public QObject {
 
     QWidget* enterChakra(State state)
     {
-        m_window->SelectProgramOption(2);
+        m_window->selectProgram(Program::ChakraYoga);
         QWidget* selection = child(QStringLiteral("frmChakraYogaMain"));
         if (state == State::ChakraSelection)
             return m_window.get();
@@ -306,7 +306,7 @@ private slots:
         m_seams = std::make_unique<test::TestContext>();
         // Reminded just now, so no window asks about updates.
         m_seams->settings.values.insert(kLastReminderKey, m_seams->clock.time.toString(Qt::ISODate));
-        m_window = std::make_unique<frmMDI>(m_seams->context(), programWindows());
+        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
         m_window->resize(1280, 800);
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
@@ -461,7 +461,7 @@ private slots:
     {
         tabTo(m_window.get(), QStringLiteral("cmdSelectOption_0"));
         press(Qt::Key_Return);
-        auto* viewer = qobject_cast<frmLearnYogaDisp*>(child(QStringLiteral("frmLearnYogaDisp")));
+        auto* viewer = qobject_cast<ArticleViewer*>(child(QStringLiteral("frmLearnYogaDisp")));
         QVERIFY(viewer);
         const QString introduction = viewer->richTextBox().toPlainText();
         QVERIFY(introduction.startsWith(QStringLiteral("Introduction")));
@@ -495,7 +495,7 @@ private slots:
     {
         tabTo(m_window.get(), QStringLiteral("cmdSelectOption_1"));
         press(Qt::Key_Return);
-        auto* input = qobject_cast<frmZodiacYogaMain*>(child(QStringLiteral("frmZodiacYogaMain")));
+        auto* input = qobject_cast<ZodiacInputWindow*>(child(QStringLiteral("frmZodiacYogaMain")));
         QVERIFY(input);
         tabTo(input, QStringLiteral("txtName"));
         type(QStringLiteral("anu rao"));
@@ -639,7 +639,7 @@ private slots:
 
         tabTo(result, QStringLiteral("cmdYogaChakra"));
         press(Qt::Key_Return);
-        auto* asanas = qobject_cast<frmYogaChakra*>(child(QStringLiteral("frmYogaChakra")));
+        auto* asanas = qobject_cast<ChakraAsanaWindow*>(child(QStringLiteral("frmYogaChakra")));
         QVERIFY(asanas);
         const std::optional<int> first = asanas->asanaPosition();
         QVERIFY(first);

@@ -1,14 +1,14 @@
 // Shoots the whole screen at each step of a Zodiac reading and a chakra test, dialogs included,
 // for checking the layout by eye at a given screen size.
 #include "app/ProgramWindows.h"
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
-#include "zodiac/frmZodiacYogaDisplay.h"
-#include "zodiac/frmZodiacYogaMain.h"
-#include "zodiac/frmZodiacYogaSave.h"
+#include "zodiac/ZodiacResultWindow.h"
+#include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacReportDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,15 +31,15 @@ void shoot(const QString& name) {
                                                          QStringLiteral(".png"));
 }
 
-void zodiacReading(frmMDI& mdi) {
-    mdi.SelectProgramOption(1);
-    auto* input = qobject_cast<frmZodiacYogaMain*>(mdi.child(QStringLiteral("frmZodiacYogaMain")));
+void zodiacReading(MainWindow& mdi) {
+    mdi.selectProgram(Program::ZodiacYoga);
+    auto* input = qobject_cast<ZodiacInputWindow*>(mdi.child(QStringLiteral("frmZodiacYogaMain")));
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4);
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(9);
     shoot(QStringLiteral("zodiac-input"));
-    input->ShowZodiacReading();
-    frmZodiacYogaDisplay* display = input->resultWindow();
+    input->showReading();
+    ZodiacResultWindow* display = input->resultWindow();
     auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     shoot(QStringLiteral("zodiac-characteristics"));
     tabs->setCurrentIndex(1);
@@ -49,14 +49,14 @@ void zodiacReading(frmMDI& mdi) {
     display->asanaTab().openAsana(sign, recommendedAsanas(sign).first().index);
     shoot(QStringLiteral("zodiac-asana-detail"));
     tarvo::test::TestContext t;
-    frmZodiacYogaSave report(t.context(&mdi), display->reading(), display->fields(), display);
+    ZodiacReportDialog report(t.context(&mdi), display->reading(), display->fields(), display);
     report.show();
     shoot(QStringLiteral("zodiac-report"));
     report.close();
 }
 
-void chakraResult(frmMDI& mdi) {
-    mdi.SelectProgramOption(2);
+void chakraResult(MainWindow& mdi) {
+    mdi.selectProgram(Program::ChakraYoga);
     QWidget* selection = mdi.child(QStringLiteral("frmChakraYogaMain"));
     for (int i = 0; i < 7; ++i)
         selection->findChild<QCheckBox*>(QStringLiteral("chkChakras_%1").arg(i))->setChecked(true);
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     tarvo::test::TestContext t;
     t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
                              t.clock.time.toString(Qt::ISODate));
-    frmMDI mdi(t.context(), programWindows());
+    MainWindow mdi(t.context(), programWindows());
     const QSize screen = argc > 3 ? QSize(atoi(argv[2]), atoi(argv[3]))
                                   : QGuiApplication::primaryScreen()->size();
     mdi.setGeometry(QRect(QPoint(0, 0), screen));

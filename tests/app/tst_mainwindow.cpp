@@ -1,5 +1,5 @@
-#include "app/frmMDI.h"
-#include "learn/frmLearnYogaDisp.h"
+#include "app/MainWindow.h"
+#include "learn/ArticleViewer.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
 #include "support/TestContext.h"
@@ -63,14 +63,14 @@ private:
     bool viewerOpen() const { return m_window->child(QStringLiteral("frmLearnYogaDisp")) != nullptr; }
 
     std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<frmMDI> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
 private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
         m_seams = std::make_unique<test::TestContext>();
-        m_window = std::make_unique<frmMDI>(m_seams->context(), fakePrograms());
+        m_window = std::make_unique<MainWindow>(m_seams->context(), fakePrograms());
         m_window->resize(1280, 800);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -150,9 +150,9 @@ private slots:
     void programWindowIsCentredAfterLearnYoga()
     {
         QFETCH(int, program);
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
         QCoreApplication::processEvents();
-        m_window->SelectProgramOption(program);
+        m_window->selectProgram(static_cast<Program>(program));
         QWidget* form = m_window->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
                                                      : QStringLiteral("frmChakraYogaMain"));
         QVERIFY(form);
@@ -163,7 +163,7 @@ private slots:
 
     void sectionHeaderTwiceCollapsesAndShowsTheArticleOnce()
     {
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
         auto* header = find<QPushButton>(QStringLiteral("Command1"));
         QTest::mouseClick(header, Qt::LeftButton);
         QVERIFY(find(QStringLiteral("Picture1"))->isVisible());
@@ -177,7 +177,7 @@ private slots:
 
     void articleButtonShowsItsArticle()
     {
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
         QTest::mouseClick(find(QStringLiteral("Command6")), Qt::LeftButton);
         auto* button = find<QPushButton>(QStringLiteral("Command62"));
         QCOMPARE(button->text(), QStringLiteral("Importance && Benefits Of Pranayam"));
@@ -187,7 +187,7 @@ private slots:
 
     void lookupHeaderShowsTheStrip()
     {
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
         QTest::mouseClick(find(QStringLiteral("Command3")), Qt::LeftButton);
         QVERIFY(find(QStringLiteral("picTop1"))->isVisible());
         QVERIFY(find(QStringLiteral("Picture3"))->isVisible());
@@ -206,8 +206,8 @@ private slots:
     void otherCaptionsCloseEverythingAndOpenNothing()
     {
         QFETCH(QString, caption);
-        m_window->SelectProgramOption(0);
-        m_window->ToggleSection(3); // shows the lookup prompts
+        m_window->selectProgram(Program::LearnYoga);
+        m_window->toggleSection(Section::AsanasByBodyPart); // shows the lookup prompts
         m_window->setWelcomePanelVisible(true);
         QTest::mouseClick(find(caption), Qt::LeftButton);
         QVERIFY(!viewerOpen());
@@ -229,15 +229,15 @@ private slots:
 
     void switchingProgramClosesEveryChildWithoutAsking()
     {
-        m_window->SelectProgramOption(1);
+        m_window->selectProgram(Program::ZodiacYoga);
         QVERIFY(m_window->child(QStringLiteral("frmZodiacYogaMain")));
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
         QTRY_VERIFY(!m_window->child(QStringLiteral("frmZodiacYogaMain")));
         QVERIFY(m_seams->desktop.messages.isEmpty());
         // The closing window asked for the welcome panel; the switch hides it again.
         QVERIFY(!m_window->welcomePanelVisible());
         QVERIFY(viewerOpen());
-        m_window->SelectProgramOption(2);
+        m_window->selectProgram(Program::ChakraYoga);
         QTRY_VERIFY(!viewerOpen());
         QVERIFY(!find(QStringLiteral("picLeft"))->isVisible());
     }
@@ -286,7 +286,7 @@ private slots:
 
     void closingTheMainWindowUnloadsItsChildren()
     {
-        m_window->SelectProgramOption(1);
+        m_window->selectProgram(Program::ZodiacYoga);
         QPointer<QWidget> zodiac = m_window->child(QStringLiteral("frmZodiacYogaMain"));
         QTest::mouseClick(find(QStringLiteral("cmdMdiExit")), Qt::LeftButton);
         QVERIFY(!m_window->isVisible());

@@ -3,6 +3,8 @@
 
 using namespace tarvo;
 
+Q_DECLARE_METATYPE(tarvo::Section)
+
 class tst_SectionNavigation : public QObject {
     Q_OBJECT
 
@@ -11,17 +13,17 @@ private slots:
 
     void expandingAnArticleSectionOpensItsPanelUnderItsHeader_data()
     {
-        QTest::addColumn<int>("section");
+        QTest::addColumn<Section>("section");
         QTest::addColumn<int>("panelTop");
         QTest::addColumn<int>("nextHeaderTop");
-        QTest::addRow("Information on Yoga") << 1 << 375 << 375 + 2300;
-        QTest::addRow("Meditation") << 5 << 1875 << 1875 + 1900;
-        QTest::addRow("Pranayam") << 6 << 2250 << 2250 + 2300;
-        QTest::addRow("Surya Namaskar") << 7 << 2625 << -1;
+        QTest::addRow("Information on Yoga") << Section::Information << 375 << 375 + 2300;
+        QTest::addRow("Meditation") << Section::Meditation << 1875 << 1875 + 1900;
+        QTest::addRow("Pranayam") << Section::Pranayam << 2250 << 2250 + 2300;
+        QTest::addRow("Surya Namaskar") << Section::SuryaNamaskar << 2625 << -1;
     }
     void expandingAnArticleSectionOpensItsPanelUnderItsHeader()
     {
-        QFETCH(int, section);
+        QFETCH(Section, section);
         QFETCH(int, panelTop);
         QFETCH(int, nextHeaderTop);
         SectionNavigation navigation;
@@ -30,62 +32,65 @@ private slots:
         QCOMPARE(layout.shownPanel, section);
         QCOMPARE(layout.panelTop, panelTop);
         QVERIFY(!layout.lookupStripVisible);
-        for (int k = 1; k <= section; ++k)
+        const int number = int(section);
+        for (int k = 1; k <= number; ++k)
             QCOMPARE(layout.headerTop[std::size_t(k - 1)], 375 * (k - 1));
         if (nextHeaderTop >= 0) {
-            QCOMPARE(layout.headerTop[std::size_t(section)], nextHeaderTop);
-            QCOMPARE(layout.headerTop[6], nextHeaderTop + 375 * (6 - section));
+            QCOMPARE(layout.headerTop[std::size_t(number)], nextHeaderTop);
+            QCOMPARE(layout.headerTop[6], nextHeaderTop + 375 * (6 - number));
         }
     }
 
     void secondClickCollapses()
     {
         SectionNavigation navigation;
-        navigation.toggle(1);
-        const SectionLayout layout = navigation.toggle(1);
-        QVERIFY(!navigation.expanded(1));
-        QCOMPARE(layout.shownPanel, 0);
+        navigation.toggle(Section::Information);
+        const SectionLayout layout = navigation.toggle(Section::Information);
+        QVERIFY(!navigation.expanded(Section::Information));
+        QVERIFY(!layout.shownPanel);
         QCOMPARE(layout.headerTop, collapsedLayout().headerTop);
     }
 
     void lookupHeaderKeepsOtherFlags()
     {
         SectionNavigation navigation;
-        navigation.toggle(1);
-        const SectionLayout lookup = navigation.toggle(2);
+        navigation.toggle(Section::Information);
+        const SectionLayout lookup = navigation.toggle(Section::AsanasByName);
         QVERIFY(lookup.lookupStripVisible);
-        QCOMPARE(lookup.shownPanel, 2);
+        QCOMPARE(lookup.shownPanel, Section::AsanasByName);
         QCOMPARE(lookup.headerTop, collapsedLayout().headerTop);
-        QVERIFY(navigation.expanded(1));
-        QVERIFY(navigation.expanded(2));
+        QVERIFY(navigation.expanded(Section::Information));
+        QVERIFY(navigation.expanded(Section::AsanasByName));
         // The article section still counts as expanded, so this click collapses it.
-        const SectionLayout again = navigation.toggle(1);
-        QVERIFY(!navigation.expanded(1));
-        QCOMPARE(again.shownPanel, 0);
+        const SectionLayout again = navigation.toggle(Section::Information);
+        QVERIFY(!navigation.expanded(Section::Information));
+        QVERIFY(!again.shownPanel);
         QVERIFY(!again.lookupStripVisible);
-        QVERIFY(!navigation.expanded(2));
+        QVERIFY(!navigation.expanded(Section::AsanasByName));
     }
 
     void collapsingALookupSectionKeepsItsPanel()
     {
         SectionNavigation navigation;
-        navigation.toggle(3);
-        const SectionLayout layout = navigation.toggle(3);
-        QVERIFY(!navigation.expanded(3));
-        QCOMPARE(layout.shownPanel, 3);
+        navigation.toggle(Section::AsanasByBodyPart);
+        const SectionLayout layout = navigation.toggle(Section::AsanasByBodyPart);
+        QVERIFY(!navigation.expanded(Section::AsanasByBodyPart));
+        QCOMPARE(layout.shownPanel, Section::AsanasByBodyPart);
         QVERIFY(layout.lookupStripVisible);
     }
 
     void articleSectionClosesTheOthers()
     {
         SectionNavigation navigation;
-        navigation.toggle(2);
-        navigation.toggle(4);
-        navigation.toggle(5);
-        navigation.toggle(6);
-        for (int k : {1, 2, 3, 4, 5, 7})
-            QVERIFY2(!navigation.expanded(k), qPrintable(QString::number(k)));
-        QVERIFY(navigation.expanded(6));
+        navigation.toggle(Section::AsanasByName);
+        navigation.toggle(Section::AsanasByApplication);
+        navigation.toggle(Section::Meditation);
+        navigation.toggle(Section::Pranayam);
+        for (Section other : kSections) {
+            if (other != Section::Pranayam)
+                QVERIFY2(!navigation.expanded(other), qPrintable(QString::number(int(other))));
+        }
+        QVERIFY(navigation.expanded(Section::Pranayam));
     }
 };
 

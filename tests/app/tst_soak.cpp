@@ -1,13 +1,13 @@
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleCatalogue.h"
 #include "platform/LinkLabel.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
-#include "zodiac/frmZodiacYogaDisplay.h"
-#include "zodiac/frmZodiacYogaMain.h"
+#include "zodiac/ZodiacResultWindow.h"
+#include "zodiac/ZodiacInputWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,11 +104,11 @@ class tst_Soak : public QObject {
     QWidget* form(const QString& name) const { return m_window->child(name); }
 
     std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<frmMDI> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
     void learnYoga(int round)
     {
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
         // A different article each round, so over the rounds every one is written.
         QList<ArticleButton> buttons;
         for (int section = 1; section <= 2; ++section)
@@ -129,14 +129,14 @@ class tst_Soak : public QObject {
 
     void zodiacYoga(int round)
     {
-        m_window->SelectProgramOption(1);
-        auto* input = qobject_cast<frmZodiacYogaMain*>(form(QStringLiteral("frmZodiacYogaMain")));
+        m_window->selectProgram(Program::ZodiacYoga);
+        auto* input = qobject_cast<ZodiacInputWindow*>(form(QStringLiteral("frmZodiacYogaMain")));
         QVERIFY(input);
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
         in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(round % 28);
         in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(round % 12);
-        input->ShowZodiacReading();
-        auto* display = qobject_cast<frmZodiacYogaDisplay*>(form(QStringLiteral("frmZodiacYogaDisplay")));
+        input->showReading();
+        auto* display = qobject_cast<ZodiacResultWindow*>(form(QStringLiteral("frmZodiacYogaDisplay")));
         QVERIFY(display);
         const QList<LinkLabel*> asanas =
             in(display, QStringLiteral("fraSelectYoga"))->findChildren<LinkLabel*>();
@@ -148,14 +148,14 @@ class tst_Soak : public QObject {
             }
         }
         closeNextModal();
-        display->PrintReport();
-        display->BackToMainPage();
+        display->openReport();
+        display->backToInput();
         QTRY_VERIFY(!form(QStringLiteral("frmZodiacYogaDisplay")));
     }
 
     void chakraYoga()
     {
-        m_window->SelectProgramOption(2);
+        m_window->selectProgram(Program::ChakraYoga);
         QWidget* selection = form(QStringLiteral("frmChakraYogaMain"));
         QVERIFY(selection);
         for (int c = 0; c < kChakraCount; ++c)
@@ -189,7 +189,7 @@ class tst_Soak : public QObject {
         learnYoga(n);
         zodiacYoga(n);
         chakraYoga();
-        m_window->UnloadChildWindows();
+        m_window->closeChildWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
@@ -205,7 +205,7 @@ private slots:
         // Reminded just now, so no reminder interrupts the rounds.
         m_seams->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
                                         m_seams->clock.time.toString(Qt::ISODate));
-        m_window = std::make_unique<frmMDI>(m_seams->context(), programWindows());
+        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
         m_window->resize(1280, 800);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

@@ -1,5 +1,5 @@
 #include "app/ProgramWindows.h"
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 #include "platform/ContentFile.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
@@ -17,7 +17,7 @@ private slots:
     void startReadsOnlyWhatTheWelcomeScreenShows()
     {
         test::TestContext seams;
-        frmMDI window(seams.context(), programWindows());
+        MainWindow window(seams.context(), programWindows());
         window.resize(1280, 800);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -30,7 +30,7 @@ private slots:
                                     QStringLiteral(":/content/poses/Siddhasana.json")}));
 
         // The record is live: opening a program reads that program's content.
-        window.SelectProgramOption(1);
+        window.selectProgram(Program::ZodiacYoga);
         QVERIFY(contentFilesRead().size() > 1);
         QVERIFY(contentFilesRead().contains(QStringLiteral(":/content/zodiac/texts.json")));
     }

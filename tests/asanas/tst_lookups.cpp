@@ -1,5 +1,5 @@
-#include "app/frmMDI.h"
-#include "learn/frmLearnYogaDisp.h"
+#include "app/MainWindow.h"
+#include "learn/ArticleViewer.h"
 #include "pictures/Pictures.h"
 #include "report/RichTextBox.h"
 #include "support/TestContext.h"
@@ -32,18 +32,18 @@ private:
     }
 
     std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<frmMDI> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
 private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
         m_seams = std::make_unique<test::TestContext>();
-        m_window = std::make_unique<frmMDI>(m_seams->context(), ProgramWindows{});
+        m_window = std::make_unique<MainWindow>(m_seams->context(), ProgramWindows{});
         m_window->resize(1280, 800);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->SelectProgramOption(0);
+        m_window->selectProgram(Program::LearnYoga);
     }
 
     void cleanup()
@@ -75,11 +75,11 @@ private slots:
 
     void armsAndAsthma()
     {
-        m_window->ToggleSection(3);
+        m_window->toggleSection(Section::AsanasByBodyPart);
         choose("cboAsanasByBodyPart", QStringLiteral("Arms"));
         QCOMPARE(find<QListWidget>("lstAsanasByBodyPart")->count(), 1);
         QVERIFY(page().startsWith(QStringLiteral("Anjali Mudra\n")));
-        m_window->ToggleSection(4);
+        m_window->toggleSection(Section::AsanasByApplication);
         QVERIFY(find("Picture4")->isVisible());
         QVERIFY(!find("Picture3")->isVisible());
         choose("cboAsanasByTherapeuticApplications", QStringLiteral("Asthma"));

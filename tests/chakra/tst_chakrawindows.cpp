@@ -1,8 +1,8 @@
 #include "app/ProgramWindows.h"
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 #include "chakra/ChakraChart.h"
-#include "chakra/frmChakraYogaResult.h"
-#include "chakra/frmYogaChakra.h"
+#include "chakra/ChakraResultWindow.h"
+#include "chakra/ChakraAsanaWindow.h"
 #include "report/RichTextBox.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
@@ -63,18 +63,18 @@ class tst_ChakraWindows final : public QObject {
     }
 
     std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<frmMDI> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
 private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
         m_seams = std::make_unique<test::TestContext>();
-        m_window = std::make_unique<frmMDI>(m_seams->context(), programWindows());
+        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
         m_window->resize(1280, 800);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->SelectProgramOption(2);
+        m_window->selectProgram(Program::ChakraYoga);
     }
 
     void cleanup()
@@ -156,7 +156,7 @@ private slots:
         shot(QStringLiteral("result"));
 
         click(result, QStringLiteral("cmdYogaChakra"));
-        auto* asanas = qobject_cast<frmYogaChakra*>(form(QStringLiteral("frmYogaChakra")));
+        auto* asanas = qobject_cast<ChakraAsanaWindow*>(form(QStringLiteral("frmYogaChakra")));
         QVERIFY(formShown(asanas));
         QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaResult")));
         QVERIFY(!m_window->welcomePanelVisible());
@@ -195,7 +195,7 @@ private slots:
     void nextPastTheEndThenPrevious()
     {
         RecommendedAsanas list = recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
-        auto* asanas = new frmYogaChakra(m_seams->context(m_window.get()), list);
+        auto* asanas = new ChakraAsanaWindow(m_seams->context(m_window.get()), list);
         m_window->showChild(asanas);
         for (int i = 0; i < 6; ++i)
             click(asanas, QStringLiteral("cmdNext"));
@@ -214,7 +214,7 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Navel)] = true;
         session->scores[chakraIndex(ChakraId::Navel)] = 5;
-        auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
+        auto* result = new ChakraResultWindow(m_seams->context(m_window.get()), session);
         m_window->showChild(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Navel)].percent, 62);
@@ -230,7 +230,7 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected.fill(true);
         session->scores = {0, 2, 3, 5, 6, 8, 1};
-        auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
+        auto* result = new ChakraResultWindow(m_seams->context(m_window.get()), session);
         m_window->showChild(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QVERIFY(chart->barRect(ChakraId::Root).isEmpty());
@@ -253,7 +253,7 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Root)] = true;
         session->needsYoga[chakraIndex(ChakraId::Root)] = true;
-        auto* result = new frmChakraYogaResult(m_seams->context(m_window.get()), session);
+        auto* result = new ChakraResultWindow(m_seams->context(m_window.get()), session);
         m_window->showChild(result);
         m_window->setWelcomePanelVisible(false);
         auto* rtb = in<RichTextBox>(result, QStringLiteral("RTB"));

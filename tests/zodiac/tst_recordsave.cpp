@@ -3,7 +3,7 @@
 #include "support/TestMain.h"
 #include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/ZodiacReport.h"
-#include "zodiac/frmZodiacYogaSave.h"
+#include "zodiac/ZodiacReportDialog.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -134,9 +134,9 @@ private:
     // Returns the reason the user was given.
     QString saveOver(const QString& path)
     {
-        frmZodiacYogaSave report(m_t->context(nullptr), kNew, zodiacDisplayFields(kNew.sunSign));
+        ZodiacReportDialog report(m_t->context(nullptr), kNew, zodiacDisplayFields(kNew.sunSign));
         m_t->desktop.saveNames.push_back(path);
-        report.SaveReading();
+        report.saveReading();
         if (m_t->desktop.messages.size() != 1)
             return {};
         const auto& message = m_t->desktop.messages.first();

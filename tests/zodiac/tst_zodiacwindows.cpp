@@ -1,5 +1,5 @@
 #include "app/ProgramWindows.h"
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
@@ -8,9 +8,9 @@
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacRecordFile.h"
-#include "zodiac/frmZodiacYogaDisplay.h"
-#include "zodiac/frmZodiacYogaMain.h"
-#include "zodiac/frmZodiacYogaSave.h"
+#include "zodiac/ZodiacResultWindow.h"
+#include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacReportDialog.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -65,11 +65,11 @@ private slots:
     void resultWindowFitsTheWorkArea();
 
 private:
-    frmZodiacYogaMain* openInput();
+    ZodiacInputWindow* openInput();
     QString writeFile(const QString& name, const QByteArray& bytes);
 
     std::unique_ptr<test::TestContext> m_t;
-    std::unique_ptr<frmMDI> m_mdi;
+    std::unique_ptr<MainWindow> m_mdi;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -79,7 +79,7 @@ void tst_ZodiacWindows::init() {
     // Reminded just now, so the input window asks nothing.
     m_t->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
                                 m_t->clock.time.toString(Qt::ISODate));
-    m_mdi = std::make_unique<frmMDI>(m_t->context(), programWindows());
+    m_mdi = std::make_unique<MainWindow>(m_t->context(), programWindows());
     m_mdi->resize(1280, 800);
     m_mdi->show();
     m_dir = std::make_unique<QTemporaryDir>();
@@ -96,9 +96,9 @@ void tst_ZodiacWindows::cleanup() {
                              [](QWidget* w) { return w->isVisible(); }));
 }
 
-frmZodiacYogaMain* tst_ZodiacWindows::openInput() {
-    m_mdi->SelectProgramOption(1);
-    return qobject_cast<frmZodiacYogaMain*>(m_mdi->child(QStringLiteral("frmZodiacYogaMain")));
+ZodiacInputWindow* tst_ZodiacWindows::openInput() {
+    m_mdi->selectProgram(Program::ZodiacYoga);
+    return qobject_cast<ZodiacInputWindow*>(m_mdi->child(QStringLiteral("frmZodiacYogaMain")));
 }
 
 QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes) {
@@ -110,7 +110,7 @@ QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& byte
 }
 
 void tst_ZodiacWindows::typedReadingEndToEnd() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     QVERIFY(input);
     QVERIFY(!m_mdi->welcomePanelVisible());
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
@@ -129,7 +129,7 @@ void tst_ZodiacWindows::typedReadingEndToEnd() {
     QVERIFY(m_t->desktop.messages.isEmpty());
 
     auto* display =
-        qobject_cast<frmZodiacYogaDisplay*>(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+        qobject_cast<ZodiacResultWindow*>(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(display);
     QVERIFY(!input->isVisibleTo(m_mdi.get()));
     QVERIFY(!m_mdi->welcomePanelVisible());
@@ -195,7 +195,7 @@ void tst_ZodiacWindows::typedReadingEndToEnd() {
 }
 
 void tst_ZodiacWindows::keyFilter() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QTest::keyClicks(name, QStringLiteral("ab"));
     for (const char key : {'1', '-', '.'})
@@ -211,7 +211,7 @@ void tst_ZodiacWindows::keyFilter() {
 }
 
 void tst_ZodiacWindows::pastedTextIsFiltered() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QApplication::clipboard()->setText(QStringLiteral("ravi 2 kumar!"));
     name->setFocus();
@@ -222,7 +222,7 @@ void tst_ZodiacWindows::pastedTextIsFiltered() {
 }
 
 void tst_ZodiacWindows::blankNameRefused() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QTest::keyClicks(name, QStringLiteral("   "));
@@ -231,7 +231,7 @@ void tst_ZodiacWindows::blankNameRefused() {
     QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
     // "A" on the opening date, 1 January 1900, is a Capricorn.
     name->setText(QStringLiteral("A"));
-    input->ShowZodiacReading();
+    input->showReading();
     QCOMPARE(input->reading().sunSign, SunSign::Capricorn);
 }
 
@@ -247,30 +247,30 @@ void tst_ZodiacWindows::impossibleDates() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(QString, message);
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(month);
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(day);
-    input->ShowZodiacReading();
+    input->showReading();
     QCOMPARE(m_t->desktop.messageTexts(), QStringList(message));
     QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentIndex(), day);
 }
 
 void tst_ZodiacWindows::savedReadingRoundTrip() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("A B"));
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(6);
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(6);
     auto* year = input->findChild<QComboBox*>(QStringLiteral("cboYear"));
     year->setCurrentIndex(year->findText(QStringLiteral("1985")));
-    input->ShowZodiacReading();
-    frmZodiacYogaDisplay* display = input->resultWindow();
+    input->showReading();
+    ZodiacResultWindow* display = input->resultWindow();
 
     const QString path = m_dir->filePath(QStringLiteral("reading.zoy"));
     m_t->desktop.saveNames.push_back(path);
     {
-        frmZodiacYogaSave report(m_t->context(m_mdi.get()), display->reading(), display->fields(),
+        ZodiacReportDialog report(m_t->context(m_mdi.get()), display->reading(), display->fields(),
                                  display);
         QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")),
                           Qt::LeftButton);
@@ -287,7 +287,7 @@ void tst_ZodiacWindows::savedReadingRoundTrip() {
     QCOMPARE(bytes.split('\n').size(), 5);
 
     // A fresh program switch forgets everything; the file brings it back.
-    frmZodiacYogaMain* again = openInput();
+    ZodiacInputWindow* again = openInput();
     QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QString());
     m_t->desktop.openNames.push_back(path);
     QTest::mouseClick(again->findChild<QPushButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
@@ -327,7 +327,7 @@ void tst_ZodiacWindows::refusedFiles() {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, content);
     QFETCH(QString, outcome);
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(3);
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     name->setText(QStringLiteral("TYPED"));
@@ -337,7 +337,7 @@ void tst_ZodiacWindows::refusedFiles() {
     else
         path = writeFile(fileName, content);
     m_t->desktop.openNames.push_back(path);
-    input->OpenPreviouslySavedReading();
+    input->openSavedReading();
     QCOMPARE(m_t->desktop.messageTexts(), QStringList(outcome));
     QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Critical);
     QCOMPARE(name->text(), u"TYPED");
@@ -348,12 +348,12 @@ void tst_ZodiacWindows::refusedFiles() {
 void tst_ZodiacWindows::saveFailureAndCancel() {
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
-    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading,
+    ZodiacReportDialog report(m_t->context(m_mdi.get()), reading,
                              zodiacDisplayFields(SunSign::Taurus));
-    report.SaveReading(); // cancelled
+    report.saveReading(); // cancelled
     QVERIFY(m_t->desktop.messages.isEmpty());
     m_t->desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("missing/folder/r.zoy")));
-    report.SaveReading();
+    report.saveReading();
     QCOMPARE(m_t->desktop.messages.size(), 1);
     QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Critical);
     QVERIFY(m_t->desktop.messages.first().text.startsWith(u"The reading could not be saved"));
@@ -362,7 +362,7 @@ void tst_ZodiacWindows::saveFailureAndCancel() {
 void tst_ZodiacWindows::printReport() {
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
-    frmZodiacYogaSave report(m_t->context(m_mdi.get()), reading,
+    ZodiacReportDialog report(m_t->context(m_mdi.get()), reading,
                              zodiacDisplayFields(SunSign::Taurus));
     const auto printTo = [this, &report](const QString& pdf) {
         m_t->desktop.printerSetup = [pdf](QPrinter& printer, bool hasSelection) {
@@ -395,12 +395,12 @@ void tst_ZodiacWindows::printReport() {
 }
 
 void tst_ZodiacWindows::hoverUnderline() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(9);
-    input->ShowZodiacReading();
-    frmZodiacYogaDisplay* display = input->resultWindow();
+    input->showReading();
+    ZodiacResultWindow* display = input->resultWindow();
     display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
     auto* panel = display->findChild<QGroupBox*>(QStringLiteral("fraPisces"));
     QCOMPARE(panel->findChildren<LinkLabel*>().size(), 7);
@@ -421,13 +421,13 @@ void tst_ZodiacWindows::hoverUnderline() {
 }
 
 void tst_ZodiacWindows::unmatchedMonthKeepsSelection() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4);
     QByteArray bytes;
     for (const char* value : {"ANU", "25", "Mayy", "1970"})
         bytes += ScrambleText(QString::fromLatin1(value)).toLatin1() + "\r\n";
     m_t->desktop.openNames.push_back(writeFile(QStringLiteral("m.zoy"), bytes));
-    input->OpenPreviouslySavedReading();
+    input->openSavedReading();
     QVERIFY(m_t->desktop.messages.isEmpty());
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentText(), u"May");
     QCOMPARE(input->reading().sunSign, SunSign::Gemini);
@@ -451,13 +451,13 @@ void tst_ZodiacWindows::reminderOnLoad() {
 }
 
 void tst_ZodiacWindows::reportIsModalAndLinksOpen() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
-    input->ShowZodiacReading();
-    frmZodiacYogaDisplay* display = input->resultWindow();
+    input->showReading();
+    ZodiacResultWindow* display = input->resultWindow();
     bool seen = false;
     QTimer::singleShot(0, this, [this, &seen] {
-        auto* report = qobject_cast<frmZodiacYogaSave*>(QApplication::activeModalWidget());
+        auto* report = qobject_cast<ZodiacReportDialog*>(QApplication::activeModalWidget());
         QVERIFY(report);
         seen = true;
         RichTextBox& box = report->richTextBox();
@@ -481,9 +481,9 @@ void tst_ZodiacWindows::reportIsModalAndLinksOpen() {
 }
 
 void tst_ZodiacWindows::closeBoxBringsBackWelcome() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
-    input->ShowZodiacReading();
+    input->showReading();
     QVERIFY(!m_mdi->welcomePanelVisible());
     input->resultWindow()->parentWidget()->close();
     QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
@@ -500,10 +500,10 @@ void tst_ZodiacWindows::captionsAreNotDrawnAsLinks() {
     QCOMPARE(colour(m_mdi->findChild<QWidget*>(QStringLiteral("PicCoBrand"))
                         ->findChild<QLabel*>(QStringLiteral("Label7"))),
              link);
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     QVERIFY(colour(input->findChild<QLabel*>(QStringLiteral("Label7"))) != link);
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
-    input->ShowZodiacReading();
+    input->showReading();
     QVERIFY(colour(input->resultWindow()->findChild<QLabel*>(QStringLiteral("Label7"))) != link);
 }
 
@@ -519,14 +519,14 @@ void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt_data() {
 void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt() {
     QFETCH(QString, name);
     QFETCH(QString, message);
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(name);
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QCOMPARE(m_t->desktop.messageTexts(), QStringList(message));
     QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
 
     // The report window checks again before it writes.
-    frmZodiacYogaSave report(m_t->context(m_mdi.get()),
+    ZodiacReportDialog report(m_t->context(m_mdi.get()),
                              {name, 1, QStringLiteral("May"), 1990, SunSign::Taurus},
                              zodiacDisplayFields(SunSign::Taurus));
     m_t->desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("x.zoy")));
@@ -536,7 +536,7 @@ void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt() {
 }
 
 void tst_ZodiacWindows::longPasteIsCutAtTheLimit() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QApplication::clipboard()->setText(QString(500, u'a'));
     name->setFocus();
@@ -549,16 +549,16 @@ void tst_ZodiacWindows::longPasteIsCutAtTheLimit() {
     QCOMPARE(name->text().size(), 60);
 
     // The longest name still makes a record that opens again.
-    input->ShowZodiacReading();
+    input->showReading();
     const QString path = m_dir->filePath(QStringLiteral("long.zoy"));
     QVERIFY(writeZodiacRecord(path, input->reading(), nullptr));
     QVERIFY(readZodiacRecord(path).has_value());
 }
 
 void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
-    input->ShowZodiacReading();
+    input->showReading();
     QRect placed;
     bool resizable = false;
     QTimer::singleShot(0, this, [&] {
@@ -569,7 +569,7 @@ void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
         resizable = report->minimumSize() != report->maximumSize();
         report->close();
     });
-    input->resultWindow()->PrintReport();
+    input->resultWindow()->openReport();
     const QRect area = m_mdi->workArea();
     QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())));
     QVERIFY(placed.width() >= area.width() * 4 / 5 - 1);
@@ -581,7 +581,7 @@ void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
 // The navigation hidden on the way out of Learn Yoga widens the work area before the window
 // is centred in it.
 void tst_ZodiacWindows::placedCentredFromLearnYoga() {
-    m_mdi->SelectProgramOption(0);
+    m_mdi->selectProgram(Program::LearnYoga);
     QCoreApplication::processEvents();
     QWidget* frame = openInput()->parentWidget();
     QCoreApplication::processEvents();
@@ -600,11 +600,11 @@ void tst_ZodiacWindows::resultWindowFitsTheWorkArea() {
     QFETCH(QSize, screen);
     m_mdi->resize(screen);
     QCoreApplication::processEvents();
-    frmZodiacYogaMain* input = openInput();
+    ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4); // Taurus
-    input->ShowZodiacReading();
-    frmZodiacYogaDisplay* display = input->resultWindow();
+    input->showReading();
+    ZodiacResultWindow* display = input->resultWindow();
     auto* frame = qobject_cast<QMdiSubWindow*>(display->parentWidget());
     const QRect area = m_mdi->findChild<QMdiArea*>()->viewport()->rect();
     QVERIFY(area.contains(frame->geometry()));

@@ -2,8 +2,8 @@
 //   tarvo-screenshots <folder> [width height]
 #include "app/ProgramPictures.h"
 #include "app/ProgramWindows.h"
-#include "app/frmAbout.h"
-#include "app/frmMDI.h"
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/PrimaryScreen.h"
@@ -67,40 +67,40 @@ int main(int argc, char** argv)
     tarvo::PrimaryScreen screen;
     const tarvo::AppContext context{desktop, clock, settings, random, screen};
 
-    tarvo::frmMDI window(context, tarvo::programWindows());
+    tarvo::MainWindow window(context, tarvo::programWindows());
     window.resize(size);
     window.show();
     save(window, folder, QStringLiteral("welcome") + suffix);
 
-    window.SelectProgramOption(0);
+    window.selectProgram(tarvo::Program::LearnYoga);
     save(window, folder, QStringLiteral("introduction") + suffix);
-    window.ToggleSection(1);
+    window.toggleSection(tarvo::Section::Information);
     save(window, folder, QStringLiteral("information-on-yoga") + suffix);
     window.showArticle(QStringLiteral("Command14"));
     save(window, folder, QStringLiteral("benefits-of-yoga") + suffix);
-    window.ToggleSection(5);
+    window.toggleSection(tarvo::Section::Meditation);
     window.showArticle(QStringLiteral("Command55"));
     save(window, folder, QStringLiteral("techniques-to-meditation") + suffix);
-    window.ToggleSection(6);
+    window.toggleSection(tarvo::Section::Pranayam);
     window.showArticle(QStringLiteral("Command63"));
     save(window, folder, QStringLiteral("nadi-shodan") + suffix);
-    window.ToggleSection(7);
+    window.toggleSection(tarvo::Section::SuryaNamaskar);
     window.showArticle(QStringLiteral("Command72"));
     save(window, folder, QStringLiteral("surya-namaskar") + suffix);
 
-    window.ToggleSection(2);
+    window.toggleSection(tarvo::Section::AsanasByName);
     save(window, folder, QStringLiteral("asanas-by-name") + suffix);
     choose(window, "cboAsanasByName", QStringLiteral("Trikonasana"));
     save(window, folder, QStringLiteral("asana-trikonasana") + suffix);
-    window.ToggleSection(3);
+    window.toggleSection(tarvo::Section::AsanasByBodyPart);
     choose(window, "cboAsanasByBodyPart", QStringLiteral("Knees"));
     window.findChild<QListWidget*>(QStringLiteral("lstAsanasByBodyPart"))->setCurrentRow(2);
     save(window, folder, QStringLiteral("asana-by-body-part") + suffix);
-    window.ToggleSection(4);
+    window.toggleSection(tarvo::Section::AsanasByApplication);
     choose(window, "cboAsanasByTherapeuticApplications", QStringLiteral("Asthma"));
     save(window, folder, QStringLiteral("asana-by-application") + suffix);
 
-    tarvo::frmAbout about(desktop, &window);
+    tarvo::AboutDialog about(desktop, &window);
     about.show();
     save(about, folder, QStringLiteral("about") + suffix);
     return 0;

@@ -1,14 +1,14 @@
-#include "app/frmMDI.h"
+#include "app/MainWindow.h"
 
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
 #include "app/MakerPages.h"
 #include "app/ProgramPictures.h"
 #include "app/WelcomePanel.h"
-#include "app/frmAbout.h"
+#include "app/AboutDialog.h"
 #include "asanas/LookupStrip.h"
 #include "learn/ArticleCatalogue.h"
-#include "learn/frmLearnYogaDisp.h"
+#include "learn/ArticleViewer.h"
 #include "platform/AppInfo.h"
 #include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
@@ -37,7 +37,6 @@ constexpr int kProgramStripHeight = 900;
 constexpr int kExitWidth = 1335;
 constexpr int kExitHeight = 495;
 
-enum Option { LearnYoga = 0, ZodiacYoga = 1, ChakraYoga = 2 };
 
 QWidget* strip(const QString& name, int heightTwips)
 {
@@ -53,7 +52,7 @@ QWidget* strip(const QString& name, int heightTwips)
 // buttons through the child to the exit strip instead of looping inside the child.
 class ChildFrame final : public QMdiSubWindow {
 public:
-    explicit ChildFrame(frmMDI& main)
+    explicit ChildFrame(MainWindow& main)
         : m_main(main)
     {
     }
@@ -62,12 +61,12 @@ protected:
     bool focusNextPrevChild(bool next) override { return m_main.moveFocus(next); }
 
 private:
-    frmMDI& m_main;
+    MainWindow& m_main;
 };
 
 } // namespace
 
-frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* parent)
+MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidget* parent)
     : QMainWindow(parent)
     , m_context{context.desktop, context.clock, context.settings, context.random, context.screen,
                 this}
@@ -85,13 +84,10 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     column->addWidget(buildProgramButtons());
 
     m_welcome = new WelcomePanel;
-    connect(m_welcome, &WelcomePanel::captionClicked, this, [this](int index) {
-        if (index >= 8)
-            SelectProgramOption(index - 8);
-        else {
-            UnloadChildWindows();
-            setWelcomePanelVisible(false);
-        }
+    connect(m_welcome, &WelcomePanel::programChosen, this, &MainWindow::selectProgram);
+    connect(m_welcome, &WelcomePanel::textClicked, this, [this] {
+        closeChildWindows();
+        setWelcomePanelVisible(false);
     });
 
     m_work = new QWidget;
@@ -99,7 +95,7 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     auto* workColumn = new QVBoxLayout(m_work);
     workColumn->setContentsMargins(0, 0, 0, 0);
     workColumn->setSpacing(0);
-    m_lookupStrip = new LookupStrip([this]() -> frmLearnYogaDisp& { return articleViewer(); });
+    m_lookupStrip = new LookupStrip([this]() -> ArticleViewer& { return articleViewer(); });
     m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
     m_lookupStrip->hide();
     for (QLabel* caption : m_lookupStrip->captions())
@@ -111,8 +107,8 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     m_learnNavigation = new LearnNavigation;
     m_learnNavigation->setAttribute(Qt::WA_StyledBackground);
     m_learnNavigation->hide();
-    connect(m_learnNavigation, &LearnNavigation::headerClicked, this, &frmMDI::ToggleSection);
-    connect(m_learnNavigation, &LearnNavigation::articleClicked, this, &frmMDI::showArticle);
+    connect(m_learnNavigation, &LearnNavigation::headerClicked, this, &MainWindow::toggleSection);
+    connect(m_learnNavigation, &LearnNavigation::articleClicked, this, &MainWindow::showArticle);
     row->addWidget(m_learnNavigation);
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
@@ -137,9 +133,9 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     resize(1024, 720);
 }
 
-frmMDI::~frmMDI() = default;
+MainWindow::~MainWindow() = default;
 
-void frmMDI::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -160,11 +156,11 @@ void frmMDI::buildMenus()
                     page(MakerPage::DownloadWebPage))
         ->setObjectName(QStringLiteral("mnuUpdate"));
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    help->addAction(QStringLiteral("&About Software"), this, &frmMDI::showAbout)
+    help->addAction(QStringLiteral("&About Software"), this, &MainWindow::showAbout)
         ->setObjectName(QStringLiteral("mnuAbout"));
 }
 
-QWidget* frmMDI::buildBanner()
+QWidget* MainWindow::buildBanner()
 {
     QWidget* banner = strip(QStringLiteral("picTopMain"), kBannerHeight);
     setStyleRole(banner, "banner");
@@ -181,7 +177,7 @@ QWidget* frmMDI::buildBanner()
     return banner;
 }
 
-QWidget* frmMDI::buildProgramButtons()
+QWidget* MainWindow::buildProgramButtons()
 {
     QWidget* top = strip(QStringLiteral("picTop"), kProgramStripHeight);
     setStyleRole(top, "programStrip");
@@ -203,7 +199,8 @@ QWidget* frmMDI::buildProgramButtons()
         auto* button = new QPushButton(captions[i]);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
         button->setMinimumSize(150, 36);
-        connect(button, &QPushButton::clicked, this, [this, i] { SelectProgramOption(i); });
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { selectProgram(static_cast<Program>(i)); });
         buttons->addWidget(button);
         if (i + 1 < captions.size())
             buttons->addSpacing(28);
@@ -214,7 +211,7 @@ QWidget* frmMDI::buildProgramButtons()
     return top;
 }
 
-QWidget* frmMDI::buildExitStrip()
+QWidget* MainWindow::buildExitStrip()
 {
     QWidget* bottom = strip(QStringLiteral("PicCoBrand"), 0);
     setStyleRole(bottom, "footer");
@@ -241,30 +238,28 @@ QWidget* frmMDI::buildExitStrip()
     return bottom;
 }
 
-void frmMDI::SelectProgramOption(int option)
+void MainWindow::selectProgram(Program program)
 {
-    UnloadChildWindows();
+    closeChildWindows();
     setWelcomePanelVisible(false);
-    switch (option) {
-    case LearnYoga:
+    switch (program) {
+    case Program::LearnYoga:
         m_learnNavigation->show();
         showIntroduction();
         break;
-    case ZodiacYoga:
-    case ChakraYoga: {
+    case Program::ZodiacYoga:
+    case Program::ChakraYoga: {
         hideLearnYogaPanels();
-        const auto& factory = option == ZodiacYoga ? m_programs.zodiac : m_programs.chakra;
+        const auto& factory = program == Program::ZodiacYoga ? m_programs.zodiac : m_programs.chakra;
         if (!factory)
             break;
         showChild(factory(m_context));
         break;
     }
-    default:
-        break;
     }
 }
 
-void frmMDI::UnloadChildWindows()
+void MainWindow::closeChildWindows()
 {
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
     for (QMdiSubWindow* window : windows)
@@ -273,7 +268,7 @@ void frmMDI::UnloadChildWindows()
     m_viewer = nullptr;
 }
 
-void frmMDI::hideLearnYogaPanels()
+void MainWindow::hideLearnYogaPanels()
 {
     if (QMdiSubWindow* viewer = subWindowOf(m_viewer))
         viewer->close();
@@ -282,68 +277,82 @@ void frmMDI::hideLearnYogaPanels()
     m_learnNavigation->hide();
 }
 
-void frmMDI::showIntroduction()
+void MainWindow::showIntroduction()
 {
     articleViewer().showArticle(introduction());
 }
 
-void frmMDI::ToggleSection(int section)
+namespace {
+
+LookupPanel lookupPanel(Section section)
+{
+    switch (section) {
+    case Section::AsanasByBodyPart:
+        return LookupPanel::ByBodyPart;
+    case Section::AsanasByApplication:
+        return LookupPanel::ByApplication;
+    default:
+        return LookupPanel::ByName;
+    }
+}
+
+} // namespace
+
+void MainWindow::toggleSection(Section section)
 {
     const SectionLayout layout = m_navigation.toggle(section);
     m_lookupStrip->setVisible(layout.lookupStripVisible);
-    if (layout.lookupStripVisible)
-        m_lookupStrip->showPanel(layout.shownPanel);
+    if (layout.lookupStripVisible && layout.shownPanel)
+        m_lookupStrip->showPanel(lookupPanel(*layout.shownPanel));
     m_learnNavigation->applyLayout(layout);
-    SizeArticleViewer();
-    static const std::array<QString, kSectionCount> firstArticle = {
-        QStringLiteral("Command11"), {}, {}, {}, QStringLiteral("Command51"),
-        QStringLiteral("Command61"), QStringLiteral("Command71")};
-    if (sectionKind(section) == SectionKind::Article)
-        showArticle(firstArticle[std::size_t(section - 1)]);
+    fitArticleViewer();
+    // An article section opens on its first article, a lookup on the first entry of its list.
+    if (isLookup(section))
+        m_lookupStrip->selectFirst(lookupPanel(section));
     else
-        m_lookupStrip->selectFirst(section);
+        showArticle(QStringLiteral("Command%1").arg(int(section) * 10 + 1));
 }
 
-void frmMDI::showArticle(const QString& buttonName)
+void MainWindow::showArticle(const QString& buttonName)
 {
     if (const auto article = articleForButton(buttonName))
         articleViewer().showArticle(*article);
 }
 
-frmLearnYogaDisp& frmMDI::articleViewer()
+ArticleViewer& MainWindow::articleViewer()
 {
     if (!m_viewer) {
-        m_viewer = new frmLearnYogaDisp(m_context.desktop);
+        m_viewer = new ArticleViewer(m_context.desktop);
         addChild(m_viewer, Qt::FramelessWindowHint);
-        SizeArticleViewer();
+        fitArticleViewer();
     }
     return *m_viewer;
 }
 
-void frmMDI::SizeArticleViewer()
+void MainWindow::fitArticleViewer()
 {
     // The viewer takes the whole work area beside the navigation, whatever strips are shown.
     if (QMdiSubWindow* viewer = subWindowOf(m_viewer))
         viewer->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
 }
 
-bool frmMDI::welcomePanelVisible() const
+bool MainWindow::welcomePanelVisible() const
 {
     return m_body->currentWidget() == m_welcome;
 }
 
-void frmMDI::setWelcomePanelVisible(bool visible)
+void MainWindow::setWelcomePanelVisible(bool visible)
 {
     m_body->setCurrentWidget(visible ? static_cast<QWidget*>(m_welcome) : m_work);
 }
 
-void frmMDI::showChild(QWidget* form)
+void MainWindow::showChild(QWidget* form)
 {
     activateButtonsOnEnter(form);
     addChild(form);
 }
 
-QMdiSubWindow* frmMDI::addChild(QWidget* form, Qt::WindowFlags flags)
+QMdiSubWindow* MainWindow::addChild(QWidget* form, Qt::WindowFlags flags)
 {
     auto* frame = new ChildFrame(*this);
     frame->setWidget(form);
@@ -367,7 +376,7 @@ QMdiSubWindow* frmMDI::addChild(QWidget* form, Qt::WindowFlags flags)
 // Shortcuts of the main window stay live while a child has the focus, so its "&File", "&Help"
 // and "&Exit" would make the child's own Alt+F, Alt+H and Alt+E ambiguous: they only move the
 // focus then. While a program window has the focus, the main window's letters step aside.
-void frmMDI::shareAltLettersWith(QWidget* focus)
+void MainWindow::shareAltLettersWith(QWidget* focus)
 {
     const QMdiSubWindow* active = focus && m_mdi->isAncestorOf(focus) ? m_mdi->activeSubWindow()
                                                                        : nullptr;
@@ -383,7 +392,7 @@ void frmMDI::shareAltLettersWith(QWidget* focus)
     }
 }
 
-void frmMDI::placeInWorkArea(QMdiSubWindow* window)
+void MainWindow::placeInWorkArea(QMdiSubWindow* window)
 {
     // Panels hidden or shown just before (the navigation, the welcome panel) change the work
     // area only when their layouts run; centring before that would use the old width.
@@ -394,13 +403,13 @@ void frmMDI::placeInWorkArea(QMdiSubWindow* window)
     window->move(std::max(0, (area.width() - size.width()) / 2), 0);
 }
 
-QRect frmMDI::workArea() const
+QRect MainWindow::workArea() const
 {
     const QWidget* viewport = m_mdi->viewport();
     return QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
 }
 
-QWidget* frmMDI::child(const QString& objectName) const
+QWidget* MainWindow::child(const QString& objectName) const
 {
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
     for (QMdiSubWindow* window : windows) {
@@ -410,32 +419,32 @@ QWidget* frmMDI::child(const QString& objectName) const
     return nullptr;
 }
 
-void frmMDI::showAbout()
+void MainWindow::showAbout()
 {
-    frmAbout about(m_context.desktop, this);
+    AboutDialog about(m_context.desktop, this);
     about.exec();
 }
 
-QMdiSubWindow* frmMDI::subWindowOf(const QWidget* form) const
+QMdiSubWindow* MainWindow::subWindowOf(const QWidget* form) const
 {
     if (!form)
         return nullptr;
     return qobject_cast<QMdiSubWindow*>(form->parentWidget());
 }
 
-void frmMDI::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    UnloadChildWindows();
+    closeChildWindows();
     QMainWindow::closeEvent(event);
 }
 
-bool frmMDI::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_mdi->viewport() && event->type() == QEvent::Resize)
-        SizeArticleViewer();
+        fitArticleViewer();
     else if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
         // The lookup prompts act like the welcome texts: a click closes every child window.
-        UnloadChildWindows();
+        closeChildWindows();
         setWelcomePanelVisible(false);
     }
     return QMainWindow::eventFilter(watched, event);

@@ -1,7 +1,7 @@
-#include "chakra/frmYogaChakra.h"
+#include "chakra/ChakraAsanaWindow.h"
 
 #include "chakra/ChakraForms.h"
-#include "chakra/frmChakraYogaResult.h"
+#include "chakra/ChakraResultWindow.h"
 #include "pictures/Pictures.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
@@ -24,7 +24,7 @@ constexpr QSize kPictureSize(250, 250);
 
 } // namespace
 
-frmYogaChakra::frmYogaChakra(const AppContext& context, const RecommendedAsanas& list, QWidget* parent)
+ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
     , m_navigator(list)
@@ -38,7 +38,7 @@ frmYogaChakra::frmYogaChakra(const AppContext& context, const RecommendedAsanas&
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(QStringLiteral("&Back"), this, &frmYogaChakra::cmdBack_Click)
+    file->addAction(QStringLiteral("&Back"), this, &ChakraAsanaWindow::backToResult)
         ->setObjectName(QStringLiteral("mnuBack"));
     file->addAction(QStringLiteral("E&xit"), this, [this] { unloadChakraForm(this); })
         ->setObjectName(QStringLiteral("mnuExit"));
@@ -70,11 +70,11 @@ frmYogaChakra::frmYogaChakra(const AppContext& context, const RecommendedAsanas&
         return push;
     };
     QPushButton* previous = button(QStringLiteral("cmdBk"), QStringLiteral("<< B&ack"));
-    connect(previous, &QPushButton::clicked, this, &frmYogaChakra::cmdBk_Click);
+    connect(previous, &QPushButton::clicked, this, &ChakraAsanaWindow::showPreviousRecord);
     QPushButton* next = button(QStringLiteral("cmdNext"), QStringLiteral("&Next >>"));
-    connect(next, &QPushButton::clicked, this, &frmYogaChakra::cmdNext_Click);
+    connect(next, &QPushButton::clicked, this, &ChakraAsanaWindow::showNextRecord);
     QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
-    connect(back, &QPushButton::clicked, this, &frmYogaChakra::cmdBack_Click);
+    connect(back, &QPushButton::clicked, this, &ChakraAsanaWindow::backToResult);
     QPushButton* exit = button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
     connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
     auto* buttons = new QHBoxLayout;
@@ -95,12 +95,12 @@ frmYogaChakra::frmYogaChakra(const AppContext& context, const RecommendedAsanas&
     Display_Yoga_Chakra();
 }
 
-QSize frmYogaChakra::sizeHint() const
+QSize ChakraAsanaWindow::sizeHint() const
 {
     return QSize(twipsToPixels(9345), twipsToPixels(7500)).expandedTo(minimumSizeHint());
 }
 
-void frmYogaChakra::Display_Yoga_Chakra()
+void ChakraAsanaWindow::Display_Yoga_Chakra()
 {
     const RecommendedAsana* entry = m_navigator.current();
     if (!entry)
@@ -114,13 +114,13 @@ void frmYogaChakra::Display_Yoga_Chakra()
     m_chakraName->setText(entry->chakraName);
 }
 
-void frmYogaChakra::cmdNext_Click()
+void ChakraAsanaWindow::showNextRecord()
 {
     if (m_navigator.next() == AsanaRecordNavigator::Move::Shown)
         Display_Yoga_Chakra();
 }
 
-void frmYogaChakra::cmdBk_Click()
+void ChakraAsanaWindow::showPreviousRecord()
 {
     switch (m_navigator.previous()) {
     case AsanaRecordNavigator::Move::Shown:
@@ -135,14 +135,14 @@ void frmYogaChakra::cmdBk_Click()
     }
 }
 
-void frmYogaChakra::cmdBack_Click()
+void ChakraAsanaWindow::backToResult()
 {
     showChakraSelection(m_context);
     unloadChakraForm(this);
     setWelcomePanelVisible(m_context, false);
 }
 
-void frmYogaChakra::closeEvent(QCloseEvent* event)
+void ChakraAsanaWindow::closeEvent(QCloseEvent* event)
 {
     setWelcomePanelVisible(m_context, true);
     QWidget::closeEvent(event);

@@ -11,18 +11,18 @@ namespace tarvo {
 class RichTextBox;
 
 // The report of the current reading: shown, printed, or its request saved as a record file.
-class frmZodiacYogaSave final : public QDialog {
+class ZodiacReportDialog final : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmZodiacYogaSave)
+    Q_DISABLE_COPY_MOVE(ZodiacReportDialog)
 
 public:
     // The report is written once, here, from the reading and the result window's texts.
-    frmZodiacYogaSave(const AppContext& context, const ZodiacReading& reading,
+    ZodiacReportDialog(const AppContext& context, const ZodiacReading& reading,
                       const ZodiacDisplayFields& fields, QWidget* parent = nullptr);
-    ~frmZodiacYogaSave() override;
+    ~ZodiacReportDialog() override;
 
-    void SaveReading();
-    void PrintReport();
+    void saveReading();
+    void printReport();
     RichTextBox& richTextBox() const { return *m_rtb; }
 
 protected:

@@ -1,4 +1,4 @@
-#include "zodiac/frmZodiacYogaMain.h"
+#include "zodiac/ZodiacInputWindow.h"
 
 #include "app/MakerPages.h"
 #include "app/UpdateReminder.h"
@@ -13,7 +13,7 @@
 #include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/ZodiacReport.h"
 #include "zodiac/ZodiacTexts.h"
-#include "zodiac/frmZodiacYogaDisplay.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -54,7 +54,7 @@ QComboBox* pickList(const QString& name, const QStringList& entries) {
 
 } // namespace
 
-frmZodiacYogaMain::frmZodiacYogaMain(const AppContext& context, QWidget* parent)
+ZodiacInputWindow::ZodiacInputWindow(const AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context) {
     setObjectName(QStringLiteral("frmZodiacYogaMain"));
@@ -86,7 +86,7 @@ frmZodiacYogaMain::frmZodiacYogaMain(const AppContext& context, QWidget* parent)
     setFixedWidth(640);
 }
 
-void frmZodiacYogaMain::buildMenus() {
+void ZodiacInputWindow::buildMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -98,16 +98,16 @@ void frmZodiacYogaMain::buildMenus() {
     };
     item(file, QStringLiteral("mnuOpenPreviouslySavedSunSignYoga"),
          QStringLiteral("Open Previously Saved Zodiac Yoga Reading"),
-         [this] { OpenPreviouslySavedReading(); });
+         [this] { openSavedReading(); });
     item(file, QStringLiteral("mnuGetSuitableYogas"),
-         QStringLiteral("Get Suitable &Yogas For My Zodiac"), [this] { ShowZodiacReading(); });
+         QStringLiteral("Get Suitable &Yogas For My Zodiac"), [this] { showReading(); });
     item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unload(); });
     addZodiacHelpMenu(*bar, m_context, {QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"),
                                         QStringLiteral("Check for Software &Update")});
     layout()->setMenuBar(bar);
 }
 
-QWidget* frmZodiacYogaMain::buildNameAndDate() {
+QWidget* ZodiacInputWindow::buildNameAndDate() {
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(frame);
@@ -146,7 +146,7 @@ QWidget* frmZodiacYogaMain::buildNameAndDate() {
     return frame;
 }
 
-QWidget* frmZodiacYogaMain::buildCommands() {
+QWidget* ZodiacInputWindow::buildCommands() {
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* column = new QVBoxLayout(frame);
@@ -156,17 +156,17 @@ QWidget* frmZodiacYogaMain::buildCommands() {
     QFont bold = next->font();
     bold.setBold(true);
     next->setFont(bold);
-    connect(next, &QPushButton::clicked, this, [this] { ShowZodiacReading(); });
+    connect(next, &QPushButton::clicked, this, [this] { showReading(); });
     auto* open =
         new QPushButton(QStringLiteral("Click Here To &Open Previously Saved Zodiac Yoga Reading"));
     open->setObjectName(QStringLiteral("cmdOpen"));
-    connect(open, &QPushButton::clicked, this, [this] { OpenPreviouslySavedReading(); });
+    connect(open, &QPushButton::clicked, this, [this] { openSavedReading(); });
     column->addWidget(next);
     column->addWidget(open);
     return frame;
 }
 
-QWidget* frmZodiacYogaMain::buildPromotions() {
+QWidget* ZodiacInputWindow::buildPromotions() {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame5"));
     auto* grid = new QGridLayout(frame);
@@ -204,7 +204,7 @@ QWidget* frmZodiacYogaMain::buildPromotions() {
     return frame;
 }
 
-void frmZodiacYogaMain::showEvent(QShowEvent* event) {
+void ZodiacInputWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_loaded)
         return;
@@ -213,21 +213,21 @@ void frmZodiacYogaMain::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { runUpdateReminder(m_context, this); });
 }
 
-void frmZodiacYogaMain::closeEvent(QCloseEvent* event) {
+void ZodiacInputWindow::closeEvent(QCloseEvent* event) {
     if (m_context.workspace)
         m_context.workspace->setWelcomePanelVisible(true);
     QWidget::closeEvent(event);
 }
 
-void frmZodiacYogaMain::unload() {
+void ZodiacInputWindow::unload() {
     unloadForm(this);
 }
 
-void frmZodiacYogaMain::message(const QString& text) {
+void ZodiacInputWindow::message(const QString& text) {
     m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle, text);
 }
 
-bool frmZodiacYogaMain::ValidateZodiacInput() {
+bool ZodiacInputWindow::validateInput() {
     // A name of blanks alone would give a reading, and a record, for nobody.
     if (m_name->text().trimmed().isEmpty()) {
         message(QStringLiteral("Please Enter Your Name"));
@@ -247,8 +247,8 @@ bool frmZodiacYogaMain::ValidateZodiacInput() {
     return true;
 }
 
-void frmZodiacYogaMain::ShowZodiacReading() {
-    if (!ValidateZodiacInput())
+void ZodiacInputWindow::showReading() {
+    if (!validateInput())
         return;
     m_reading.name = m_name->text().trimmed();
     m_reading.birthYear = qint16(m_year->currentText().toInt());
@@ -258,7 +258,7 @@ void frmZodiacYogaMain::ShowZodiacReading() {
 
     const bool fresh = !m_display;
     if (fresh)
-        m_display = new frmZodiacYogaDisplay(m_context, this);
+        m_display = new ZodiacResultWindow(m_context, this);
     m_display->showReading(m_reading, zodiacDisplayFields(m_reading.sunSign));
     LoadZodiacAsanas();
     setFormVisible(this, false);
@@ -270,7 +270,7 @@ void frmZodiacYogaMain::ShowZodiacReading() {
         m_context.workspace->setWelcomePanelVisible(false);
 }
 
-void frmZodiacYogaMain::OpenPreviouslySavedReading() {
+void ZodiacInputWindow::openSavedReading() {
     const QString path = m_context.desktop.openFileName(
         this, {QStringLiteral("Select the source file"),
                QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"), QStringLiteral("zoy")});
@@ -291,14 +291,14 @@ void frmZodiacYogaMain::OpenPreviouslySavedReading() {
     select(m_day, values->day);
     select(m_month, values->month);
     select(m_year, values->year);
-    ShowZodiacReading();
+    showReading();
 }
 
 } // namespace tarvo
 
 namespace tarvo {
 
-frmZodiacYogaDisplay* frmZodiacYogaMain::resultWindow() const {
+ZodiacResultWindow* ZodiacInputWindow::resultWindow() const {
     return m_display;
 }
 

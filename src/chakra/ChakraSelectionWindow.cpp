@@ -1,8 +1,8 @@
-#include "chakra/frmChakraYogaMain.h"
+#include "chakra/ChakraSelectionWindow.h"
 
 #include "chakra/ChakraForms.h"
 #include "chakra/ChakraTestSession.h"
-#include "chakra/frmChakraYogaQuestions.h"
+#include "chakra/ChakraQuestionWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/RandomSource.h"
@@ -20,7 +20,7 @@
 
 namespace tarvo {
 
-frmChakraYogaMain::frmChakraYogaMain(const AppContext& context, QWidget* parent)
+ChakraSelectionWindow::ChakraSelectionWindow(const AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
 {
@@ -55,7 +55,7 @@ frmChakraYogaMain::frmChakraYogaMain(const AppContext& context, QWidget* parent)
     auto* test = new QPushButton(QStringLiteral("ST&ART TEST"), this);
     test->setObjectName(QStringLiteral("cmdTest"));
     test->setDefault(true);
-    connect(test, &QPushButton::clicked, this, &frmChakraYogaMain::cmdTest_Click);
+    connect(test, &QPushButton::clicked, this, &ChakraSelectionWindow::startTest);
     auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
     exit->setObjectName(QStringLiteral("cmdNav"));
     connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
@@ -77,12 +77,12 @@ frmChakraYogaMain::frmChakraYogaMain(const AppContext& context, QWidget* parent)
     layout->addWidget(chakraPromotionFrame(m_context, this));
 }
 
-QSize frmChakraYogaMain::sizeHint() const
+QSize ChakraSelectionWindow::sizeHint() const
 {
     return QSize(twipsToPixels(7995), twipsToPixels(4725)).expandedTo(minimumSizeHint());
 }
 
-void frmChakraYogaMain::cmdTest_Click()
+void ChakraSelectionWindow::startTest()
 {
     PerChakra<bool> selected{};
     for (std::size_t i = 0; i < selected.size(); ++i)
@@ -94,12 +94,12 @@ void frmChakraYogaMain::cmdTest_Click()
         return;
     }
     auto* questions =
-        new frmChakraYogaQuestions(m_context, std::make_shared<ChakraTestSession>(std::move(*session)));
+        new ChakraQuestionWindow(m_context, std::make_shared<ChakraTestSession>(std::move(*session)));
     openChakraForm(m_context, questions);
     hideChakraForm(this);
 }
 
-void frmChakraYogaMain::closeEvent(QCloseEvent* event)
+void ChakraSelectionWindow::closeEvent(QCloseEvent* event)
 {
     setWelcomePanelVisible(m_context, true);
     QWidget::closeEvent(event);

@@ -15,13 +15,13 @@ namespace tarvo {
 class ZodiacAsanaTab;
 
 // The result window of a reading: characteristics, health and fitness, and the sign's asanas.
-class frmZodiacYogaDisplay final : public QWidget {
+class ZodiacResultWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmZodiacYogaDisplay)
+    Q_DISABLE_COPY_MOVE(ZodiacResultWindow)
 
 public:
     // inputWindow is shown again by the back command.
-    frmZodiacYogaDisplay(const AppContext& context, QWidget* inputWindow,
+    ZodiacResultWindow(const AppContext& context, QWidget* inputWindow,
                          QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
@@ -34,8 +34,8 @@ public:
     ZodiacAsanaTab& asanaTab() const { return *m_asanaTab; }
 
     // Opens the report window and waits until it closes.
-    void PrintReport();
-    void BackToMainPage();
+    void openReport();
+    void backToInput();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

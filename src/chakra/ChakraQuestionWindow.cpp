@@ -1,7 +1,7 @@
-#include "chakra/frmChakraYogaQuestions.h"
+#include "chakra/ChakraQuestionWindow.h"
 
 #include "chakra/ChakraForms.h"
-#include "chakra/frmChakraYogaResult.h"
+#include "chakra/ChakraResultWindow.h"
 #include "platform/Twips.h"
 
 #include <QButtonGroup>
@@ -16,7 +16,7 @@
 
 namespace tarvo {
 
-frmChakraYogaQuestions::frmChakraYogaQuestions(const AppContext& context,
+ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
                                                std::shared_ptr<ChakraTestSession> session, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
@@ -31,9 +31,9 @@ frmChakraYogaQuestions::frmChakraYogaQuestions(const AppContext& context,
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(QStringLiteral("&Next"), this, &frmChakraYogaQuestions::cmdNext_Click)
+    file->addAction(QStringLiteral("&Next"), this, &ChakraQuestionWindow::showNextQuestion)
         ->setObjectName(QStringLiteral("mnuNext"));
-    file->addAction(QStringLiteral("&Back"), this, &frmChakraYogaQuestions::cmdBack_Click)
+    file->addAction(QStringLiteral("&Back"), this, &ChakraQuestionWindow::showPreviousQuestion)
         ->setObjectName(QStringLiteral("mnuBack"));
     addChakraHelpMenu(bar, m_context, this,
                       {QStringLiteral("&Visit us Online"), QStringLiteral("&Check for Software Update")});
@@ -73,11 +73,11 @@ frmChakraYogaQuestions::frmChakraYogaQuestions(const AppContext& context,
 
     auto* back = new QPushButton(QStringLiteral("<< &Back"), this);
     back->setObjectName(QStringLiteral("cmdBack"));
-    connect(back, &QPushButton::clicked, this, &frmChakraYogaQuestions::cmdBack_Click);
+    connect(back, &QPushButton::clicked, this, &ChakraQuestionWindow::showPreviousQuestion);
     auto* next = new QPushButton(QStringLiteral("&Next >>"), this);
     next->setObjectName(QStringLiteral("cmdNext"));
     next->setDefault(true);
-    connect(next, &QPushButton::clicked, this, &frmChakraYogaQuestions::cmdNext_Click);
+    connect(next, &QPushButton::clicked, this, &ChakraQuestionWindow::showNextQuestion);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(back);
@@ -99,12 +99,12 @@ frmChakraYogaQuestions::frmChakraYogaQuestions(const AppContext& context,
     showStep({});
 }
 
-QSize frmChakraYogaQuestions::sizeHint() const
+QSize ChakraQuestionWindow::sizeHint() const
 {
     return QSize(twipsToPixels(6420), twipsToPixels(4110)).expandedTo(minimumSizeHint());
 }
 
-ChakraAnswer frmChakraYogaQuestions::selectedAnswer() const
+ChakraAnswer ChakraQuestionWindow::selectedAnswer() const
 {
     if (m_options[0]->isChecked())
         return ChakraAnswer::Yes;
@@ -113,7 +113,7 @@ ChakraAnswer frmChakraYogaQuestions::selectedAnswer() const
     return ChakraAnswer::NotSure;
 }
 
-void frmChakraYogaQuestions::showStep(const ChakraQuestionnaire::Step& step)
+void ChakraQuestionWindow::showStep(const ChakraQuestionnaire::Step& step)
 {
     m_number->setText(m_questionnaire.label());
     m_question->setPlainText(m_questionnaire.questionText());
@@ -121,7 +121,7 @@ void frmChakraYogaQuestions::showStep(const ChakraQuestionnaire::Step& step)
         m_options[std::size_t(*step.options)]->setChecked(true);
 }
 
-void frmChakraYogaQuestions::cmdNext_Click()
+void ChakraQuestionWindow::showNextQuestion()
 {
     const ChakraQuestionnaire::Step step = m_questionnaire.next(selectedAnswer());
     if (step.finished)
@@ -130,20 +130,20 @@ void frmChakraYogaQuestions::cmdNext_Click()
         showStep(step);
 }
 
-void frmChakraYogaQuestions::cmdBack_Click()
+void ChakraQuestionWindow::showPreviousQuestion()
 {
     showStep(m_questionnaire.back());
 }
 
-void frmChakraYogaQuestions::finish()
+void ChakraQuestionWindow::finish()
 {
     computeChakraResult(*m_session);
-    openChakraForm(m_context, new frmChakraYogaResult(m_context, m_session));
+    openChakraForm(m_context, new ChakraResultWindow(m_context, m_session));
     unloadChakraForm(this);
     setWelcomePanelVisible(m_context, false);
 }
 
-void frmChakraYogaQuestions::closeEvent(QCloseEvent* event)
+void ChakraQuestionWindow::closeEvent(QCloseEvent* event)
 {
     setWelcomePanelVisible(m_context, true);
     QWidget::closeEvent(event);

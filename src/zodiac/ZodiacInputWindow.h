@@ -11,23 +11,23 @@ class QLineEdit;
 
 namespace tarvo {
 
-class frmZodiacYogaDisplay;
+class ZodiacResultWindow;
 
 // The Zodiac Yoga input window: name and date of birth in, a reading out.
-class frmZodiacYogaMain final : public QWidget {
+class ZodiacInputWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmZodiacYogaMain)
+    Q_DISABLE_COPY_MOVE(ZodiacInputWindow)
 
 public:
-    explicit frmZodiacYogaMain(const AppContext& context, QWidget* parent = nullptr);
+    explicit ZodiacInputWindow(const AppContext& context, QWidget* parent = nullptr);
 
-    bool ValidateZodiacInput();
-    void ShowZodiacReading();
+    bool validateInput();
+    void showReading();
     // The open command: a record file chosen by the user refills the fields and reruns.
-    void OpenPreviouslySavedReading();
+    void openSavedReading();
 
     const ZodiacReading& reading() const { return m_reading; }
-    frmZodiacYogaDisplay* resultWindow() const;
+    ZodiacResultWindow* resultWindow() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,7 +49,7 @@ private:
     QComboBox* m_day = nullptr;
     QComboBox* m_month = nullptr;
     QComboBox* m_year = nullptr;
-    QPointer<frmZodiacYogaDisplay> m_display;
+    QPointer<ZodiacResultWindow> m_display;
 };
 
 } // namespace tarvo

@@ -1,4 +1,4 @@
-#include "zodiac/frmZodiacYogaSave.h"
+#include "zodiac/ZodiacReportDialog.h"
 
 #include "app/MakerPages.h"
 #include "platform/AppInfo.h"
@@ -16,7 +16,7 @@
 
 namespace tarvo {
 
-frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacReading& reading,
+ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacReading& reading,
                                      const ZodiacDisplayFields& fields, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
@@ -58,10 +58,10 @@ frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacRead
           MakerPage::FullyBranded, 2, 1);
     auto* save = new QPushButton(QStringLiteral("&Save"));
     save->setObjectName(QStringLiteral("cmdSave"));
-    connect(save, &QPushButton::clicked, this, [this] { SaveReading(); });
+    connect(save, &QPushButton::clicked, this, [this] { saveReading(); });
     auto* print = new QPushButton(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("cmdPrint"));
-    connect(print, &QPushButton::clicked, this, [this] { PrintReport(); });
+    connect(print, &QPushButton::clicked, this, [this] { printReport(); });
     grid->addWidget(save, 1, 2, 2, 1);
     grid->addWidget(print, 1, 3, 2, 1);
     grid->setColumnStretch(0, 1);
@@ -73,15 +73,15 @@ frmZodiacYogaSave::frmZodiacYogaSave(const AppContext& context, const ZodiacRead
     resize(820, 560);
 }
 
-frmZodiacYogaSave::~frmZodiacYogaSave() {
+ZodiacReportDialog::~ZodiacReportDialog() {
     unload();
 }
 
-void frmZodiacYogaSave::unload() {
+void ZodiacReportDialog::unload() {
     m_rtb->disableLinkDetection();
 }
 
-void frmZodiacYogaSave::showEvent(QShowEvent* event) {
+void ZodiacReportDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (m_placed)
         return;
@@ -99,7 +99,7 @@ void frmZodiacYogaSave::showEvent(QShowEvent* event) {
     move(placed.topLeft());
 }
 
-void frmZodiacYogaSave::SaveReading() {
+void ZodiacReportDialog::saveReading() {
     if (const QString rejected = nameRejection(m_reading.name); !rejected.isEmpty()) {
         m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
                                   rejected);
@@ -119,7 +119,7 @@ void frmZodiacYogaSave::SaveReading() {
     }
 }
 
-void frmZodiacYogaSave::PrintReport() {
+void ZodiacReportDialog::printReport() {
     m_rtb->printReport();
 }
 

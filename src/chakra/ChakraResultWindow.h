@@ -13,18 +13,18 @@ class ChakraChart;
 class RichTextBox;
 
 // The outcome of one test: the score chart and the explanation of every chosen chakra.
-class frmChakraYogaResult final : public QWidget {
+class ChakraResultWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmChakraYogaResult)
+    Q_DISABLE_COPY_MOVE(ChakraResultWindow)
 
 public:
-    frmChakraYogaResult(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
+    ChakraResultWindow(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
                         QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 
-    void cmdYogaChakra_Click();
-    void cmdBack_Click();
+    void showRecommendedAsanas();
+    void backToSelection();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

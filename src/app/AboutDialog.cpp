@@ -1,4 +1,4 @@
-#include "app/frmAbout.h"
+#include "app/AboutDialog.h"
 
 #include "app/MakerPages.h"
 #include "app/ProgramPictures.h"
@@ -13,7 +13,7 @@
 
 namespace tarvo {
 
-frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
+AboutDialog::AboutDialog(Desktop& desktop, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));

@@ -1,4 +1,4 @@
-#include "zodiac/frmZodiacYogaDisplay.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include "app/MakerPages.h"
 #include "pictures/Pictures.h"
@@ -7,7 +7,7 @@
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacForms.h"
 #include "zodiac/ZodiacSignTabs.h"
-#include "zodiac/frmZodiacYogaSave.h"
+#include "zodiac/ZodiacReportDialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +19,7 @@
 
 namespace tarvo {
 
-frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* inputWindow,
+ZodiacResultWindow::ZodiacResultWindow(const AppContext& context, QWidget* inputWindow,
                                            QWidget* parent)
     : QWidget(parent)
     , m_context(context)
@@ -51,13 +51,13 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(const AppContext& context, QWidget* i
 
 }
 
-QSize frmZodiacYogaDisplay::sizeHint() const {
+QSize ZodiacResultWindow::sizeHint() const {
     // Room for the diet tab and an asana page without scrolling; the work area may cut it down,
     // and the pages scroll then.
     return QSize(1180, 860);
 }
 
-void frmZodiacYogaDisplay::buildMenus() {
+void ZodiacResultWindow::buildMenus() {
     auto* bar = new QMenuBar(this);
     const auto item = [this](QMenu* menu, const QString& name, const QString& text, auto slot) {
         QAction* action = menu->addAction(text);
@@ -66,16 +66,16 @@ void frmZodiacYogaDisplay::buildMenus() {
     };
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    item(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"), [this] { PrintReport(); });
+    item(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"), [this] { openReport(); });
     item(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back To Main Page"),
-         [this] { BackToMainPage(); });
+         [this] { backToInput(); });
     item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unloadForm(this); });
     addZodiacHelpMenu(*bar, m_context, {QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"),
                                         QStringLiteral("&Check for Software Update")});
     layout()->setMenuBar(bar);
 }
 
-QWidget* frmZodiacYogaDisplay::buildFoot() {
+QWidget* ZodiacResultWindow::buildFoot() {
     auto* foot = new QGroupBox;
     foot->setObjectName(QStringLiteral("Frame2"));
     auto* row = new QHBoxLayout(foot);
@@ -103,14 +103,14 @@ QWidget* frmZodiacYogaDisplay::buildFoot() {
         connect(b, &QPushButton::clicked, this, slot);
         row->addWidget(b);
     };
-    button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), [this] { PrintReport(); });
+    button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), [this] { openReport(); });
     button(QStringLiteral("cmdBack"), QStringLiteral("&Back To Main Page"),
-           [this] { BackToMainPage(); });
+           [this] { backToInput(); });
     button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), [this] { unloadForm(this); });
     return foot;
 }
 
-void frmZodiacYogaDisplay::showReading(const ZodiacReading& reading,
+void ZodiacResultWindow::showReading(const ZodiacReading& reading,
                                        const ZodiacDisplayFields& fields) {
     m_reading = reading;
     for (const FieldBinding& binding : m_bindings)
@@ -122,19 +122,19 @@ void frmZodiacYogaDisplay::showReading(const ZodiacReading& reading,
     m_asanaTab->showSignPanel(reading.sunSign);
 }
 
-ZodiacDisplayFields frmZodiacYogaDisplay::fields() const {
+ZodiacDisplayFields ZodiacResultWindow::fields() const {
     ZodiacDisplayFields shown;
     for (const FieldBinding& binding : m_bindings)
         shown.*(binding.member) = fieldText(binding.widget);
     return shown;
 }
 
-void frmZodiacYogaDisplay::PrintReport() {
-    frmZodiacYogaSave report(m_context, m_reading, fields(), this);
+void ZodiacResultWindow::openReport() {
+    ZodiacReportDialog report(m_context, m_reading, fields(), this);
     report.exec();
 }
 
-void frmZodiacYogaDisplay::BackToMainPage() {
+void ZodiacResultWindow::backToInput() {
     QPointer<QWidget> input = m_inputWindow;
     Workspace* workspace = m_context.workspace;
     unloadForm(this);
@@ -144,7 +144,7 @@ void frmZodiacYogaDisplay::BackToMainPage() {
         workspace->setWelcomePanelVisible(false);
 }
 
-void frmZodiacYogaDisplay::closeEvent(QCloseEvent* event) {
+void ZodiacResultWindow::closeEvent(QCloseEvent* event) {
     if (m_context.workspace)
         m_context.workspace->setWelcomePanelVisible(true);
     QWidget::closeEvent(event);

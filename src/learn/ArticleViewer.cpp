@@ -1,4 +1,4 @@
-#include "learn/frmLearnYogaDisp.h"
+#include "learn/ArticleViewer.h"
 
 #include "learn/ArticleWriter.h"
 #include "report/RichTextBox.h"
@@ -7,7 +7,7 @@
 
 namespace tarvo {
 
-frmLearnYogaDisp::frmLearnYogaDisp(Desktop& desktop, QWidget* parent)
+ArticleViewer::ArticleViewer(Desktop& desktop, QWidget* parent)
     : QWidget(parent)
     , m_rtb(new RichTextBox(desktop, this))
 {
@@ -27,14 +27,14 @@ frmLearnYogaDisp::frmLearnYogaDisp(Desktop& desktop, QWidget* parent)
     layout->addWidget(m_rtb);
 }
 
-void frmLearnYogaDisp::showArticle(const Article& article)
+void ArticleViewer::showArticle(const Article& article)
 {
     RichReport report = articleViewerReport();
     writeArticle(report, article);
     showReport(report);
 }
 
-void frmLearnYogaDisp::showReport(const RichReport& report)
+void ArticleViewer::showReport(const RichReport& report)
 {
     m_rtb->setReport(report);
 }

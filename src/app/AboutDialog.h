@@ -7,12 +7,12 @@ namespace tarvo {
 class Desktop;
 
 // The About box: what the program is, and where its makers are found.
-class frmAbout final : public QDialog {
+class AboutDialog final : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmAbout)
+    Q_DISABLE_COPY_MOVE(AboutDialog)
 
 public:
-    frmAbout(Desktop& desktop, QWidget* parent = nullptr);
+    AboutDialog(Desktop& desktop, QWidget* parent = nullptr);
 };
 
 } // namespace tarvo

@@ -1,10 +1,10 @@
-#include "chakra/frmChakraYogaResult.h"
+#include "chakra/ChakraResultWindow.h"
 
 #include "chakra/ChakraAsanas.h"
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraForms.h"
-#include "chakra/frmChakraYogaMain.h"
-#include "chakra/frmYogaChakra.h"
+#include "chakra/ChakraSelectionWindow.h"
+#include "chakra/ChakraAsanaWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/Twips.h"
@@ -28,10 +28,10 @@ void showChakraSelection(const AppContext& context)
             return;
         }
     }
-    openChakraForm(context, new frmChakraYogaMain(context));
+    openChakraForm(context, new ChakraSelectionWindow(context));
 }
 
-frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
+ChakraResultWindow::ChakraResultWindow(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
                                          QWidget* parent)
     : QWidget(parent)
     , m_context(context)
@@ -46,7 +46,7 @@ frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(QStringLiteral("&Back"), this, &frmChakraYogaResult::cmdBack_Click)
+    file->addAction(QStringLiteral("&Back"), this, &ChakraResultWindow::backToSelection)
         ->setObjectName(QStringLiteral("mnuBack"));
     file->addAction(QStringLiteral("E&xit"), this, [this] { unloadChakraForm(this); })
         ->setObjectName(QStringLiteral("mnuExit"));
@@ -69,9 +69,9 @@ frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_
     };
     QPushButton* find = button(QStringLiteral("cmdYogaChakra"), QStringLiteral("Find &Chakra Yoga"));
     find->setDefault(true);
-    connect(find, &QPushButton::clicked, this, &frmChakraYogaResult::cmdYogaChakra_Click);
+    connect(find, &QPushButton::clicked, this, &ChakraResultWindow::showRecommendedAsanas);
     QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
-    connect(back, &QPushButton::clicked, this, &frmChakraYogaResult::cmdBack_Click);
+    connect(back, &QPushButton::clicked, this, &ChakraResultWindow::backToSelection);
     QPushButton* exit = button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
     connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
     auto* buttons = new QVBoxLayout;
@@ -100,7 +100,7 @@ frmChakraYogaResult::frmChakraYogaResult(const AppContext& context, std::shared_
     m_rtb->setReport(chakraResultReport(*m_session));
 }
 
-QSize frmChakraYogaResult::sizeHint() const
+QSize ChakraResultWindow::sizeHint() const
 {
     // Wider and taller than the designed 9705 x 7185 twips, so the wrapped introduction and
     // the chart both get their full height beside a useful amount of result text; the work
@@ -108,7 +108,7 @@ QSize frmChakraYogaResult::sizeHint() const
     return QSize(twipsToPixels(14400), twipsToPixels(12600)).expandedTo(minimumSizeHint());
 }
 
-void frmChakraYogaResult::cmdYogaChakra_Click()
+void ChakraResultWindow::showRecommendedAsanas()
 {
     // The list is read before closing, which clears the flags it comes from.
     const RecommendedAsanas list = recommendedAsanas(m_session->needsYoga);
@@ -117,19 +117,19 @@ void frmChakraYogaResult::cmdYogaChakra_Click()
                                   QStringLiteral("Chakra Yoga not applicable for Open Chakras"));
         return;
     }
-    openChakraForm(m_context, new frmYogaChakra(m_context, list));
+    openChakraForm(m_context, new ChakraAsanaWindow(m_context, list));
     unloadChakraForm(this);
     setWelcomePanelVisible(m_context, false);
 }
 
-void frmChakraYogaResult::cmdBack_Click()
+void ChakraResultWindow::backToSelection()
 {
     showChakraSelection(m_context);
     unloadChakraForm(this);
     setWelcomePanelVisible(m_context, false);
 }
 
-void frmChakraYogaResult::closeEvent(QCloseEvent* event)
+void ChakraResultWindow::closeEvent(QCloseEvent* event)
 {
     m_rtb->disableLinkDetection();
     m_session->needsYoga.fill(false);

@@ -14,18 +14,18 @@ class QRadioButton;
 namespace tarvo {
 
 // Asks the chosen chakras' questions one at a time and, after the last, shows the result.
-class frmChakraYogaQuestions final : public QWidget {
+class ChakraQuestionWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmChakraYogaQuestions)
+    Q_DISABLE_COPY_MOVE(ChakraQuestionWindow)
 
 public:
-    frmChakraYogaQuestions(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
+    ChakraQuestionWindow(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
                            QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 
-    void cmdNext_Click();
-    void cmdBack_Click();
+    void showNextQuestion();
+    void showPreviousQuestion();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

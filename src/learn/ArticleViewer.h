@@ -10,12 +10,12 @@ class RichTextBox;
 struct Article;
 
 // The Learn Yoga article viewer: one read-only rich-text box that every Learn text is written to.
-class frmLearnYogaDisp final : public QWidget {
+class ArticleViewer final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmLearnYogaDisp)
+    Q_DISABLE_COPY_MOVE(ArticleViewer)
 
 public:
-    explicit frmLearnYogaDisp(Desktop& desktop, QWidget* parent = nullptr);
+    explicit ArticleViewer(Desktop& desktop, QWidget* parent = nullptr);
 
     void showArticle(const Article& article);
     void showReport(const RichReport& report);

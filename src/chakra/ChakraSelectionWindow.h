@@ -10,16 +10,16 @@ class QCheckBox;
 namespace tarvo {
 
 // The chakra selection window: tick chakras, start the test.
-class frmChakraYogaMain final : public QWidget {
+class ChakraSelectionWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmChakraYogaMain)
+    Q_DISABLE_COPY_MOVE(ChakraSelectionWindow)
 
 public:
-    explicit frmChakraYogaMain(const AppContext& context, QWidget* parent = nullptr);
+    explicit ChakraSelectionWindow(const AppContext& context, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 
-    void cmdTest_Click();
+    void startTest();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -12,20 +12,20 @@ namespace tarvo {
 class RichTextBox;
 
 // The recommended asanas of a test, one record at a time.
-class frmYogaChakra final : public QWidget {
+class ChakraAsanaWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmYogaChakra)
+    Q_DISABLE_COPY_MOVE(ChakraAsanaWindow)
 
 public:
-    frmYogaChakra(const AppContext& context, const RecommendedAsanas& list, QWidget* parent = nullptr);
+    ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 
     std::optional<int> asanaPosition() const { return m_navigator.position(); }
     void Display_Yoga_Chakra();
-    void cmdNext_Click();
-    void cmdBk_Click();
-    void cmdBack_Click();
+    void showNextRecord();
+    void showPreviousRecord();
+    void backToResult();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Program.h"
 #include "app/ProgramWindows.h"
 #include "app/SectionNavigation.h"
 #include "platform/AppContext.h"
@@ -14,28 +15,28 @@ class QStackedWidget;
 
 namespace tarvo {
 
-class frmLearnYogaDisp;
+class ArticleViewer;
 class LearnNavigation;
 class LookupStrip;
 class WelcomePanel;
 
 // The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
 // and the work area in which every other window of the program opens.
-class frmMDI final : public QMainWindow, public Workspace {
+class MainWindow final : public QMainWindow, public Workspace {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmMDI)
+    Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    frmMDI(const AppContext& context, ProgramWindows programs, QWidget* parent = nullptr);
-    ~frmMDI() override;
+    MainWindow(const AppContext& context, ProgramWindows programs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void SelectProgramOption(int option);
-    void UnloadChildWindows();
-    void ToggleSection(int section);
+    void selectProgram(Program program);
+    void closeChildWindows();
+    void toggleSection(Section section);
     void showArticle(const QString& buttonName);
 
     // The article viewer, opened by the first write to it.
-    frmLearnYogaDisp& articleViewer();
+    ArticleViewer& articleViewer();
     bool welcomePanelVisible() const;
     const SectionNavigation& navigation() const { return m_navigation; }
 
@@ -59,7 +60,7 @@ private:
     QWidget* buildExitStrip();
     void showIntroduction();
     void hideLearnYogaPanels();
-    void SizeArticleViewer();
+    void fitArticleViewer();
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
     void placeInWorkArea(QMdiSubWindow* window);
@@ -77,7 +78,7 @@ private:
     QMdiArea* m_mdi = nullptr;
     QWidget* m_promotion = nullptr;
     QWidget* m_exit = nullptr;
-    QPointer<frmLearnYogaDisp> m_viewer;
+    QPointer<ArticleViewer> m_viewer;
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;
