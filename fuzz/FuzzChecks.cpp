@@ -80,7 +80,7 @@ Verdict checkRecordBytes(const QByteArray& bytes) {
         // Writing the values back the way the program writes them must read as the same values.
         QByteArray again;
         for (const QString& value : {decoded->name, decoded->day, decoded->month, decoded->year})
-            again += ScrambleText(value).toLatin1() + "\r\n";
+            again += scrambleText(value).toLatin1() + "\r\n";
         if (again.size() <= kMaxRecordFileSize && !same(decodeZodiacRecord(again), decoded))
             return fail("the values written back read differently");
     }

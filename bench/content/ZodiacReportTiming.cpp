@@ -19,7 +19,7 @@ ZodiacReading readingFor(SunSign sign)
     const QStringList months = monthNames();
     for (int month = 0; month < 12; ++month) {
         for (int day = 0; day < 28; ++day) {
-            if (DetermineSunSign(month, day) == sign)
+            if (determineSunSign(month, day) == sign)
                 return {QStringLiteral("Maya Lindqvist"), qint16(day + 1), months[month],
                         qint16(1990), sign};
         }

@@ -174,7 +174,7 @@ std::optional<SunSign> signFromName(const QString& name) {
     return std::nullopt;
 }
 
-SunSign DetermineSunSign(int monthIndex, int dayIndex) {
+SunSign determineSunSign(int monthIndex, int dayIndex) {
     struct Split {
         SunSign first;
         int lastDayIndexOfFirst;
@@ -198,7 +198,7 @@ SunSign DetermineSunSign(int monthIndex, int dayIndex) {
     return dayIndex <= split.lastDayIndexOfFirst ? split.first : split.second;
 }
 
-QString CheckBirthDate(int monthIndex, int dayIndex) {
+QString checkBirthDate(int monthIndex, int dayIndex) {
     if (monthIndex == 1 && (dayIndex == 29 || dayIndex == 30))
         return kFebruaryDateMessage;
     const bool thirtyDays =

@@ -33,10 +33,10 @@ QString signName(SunSign sign);
 std::optional<SunSign> signFromName(const QString& name);
 
 // Month index 0 = January .. 11, day index 0 = day 1 .. 30 = day 31, as the pick lists give them.
-SunSign DetermineSunSign(int monthIndex, int dayIndex);
+SunSign determineSunSign(int monthIndex, int dayIndex);
 
 // Empty when the day exists in the month (29 February always does), else the message to show.
-QString CheckBirthDate(int monthIndex, int dayIndex);
+QString checkBirthDate(int monthIndex, int dayIndex);
 
 inline const QString kFebruaryDateMessage = QStringLiteral("Please Enter Correct Date of Birth!");
 inline const QString kThirtyDayMonthMessage =

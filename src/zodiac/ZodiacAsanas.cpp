@@ -113,7 +113,7 @@ QString zodiacAsanaName(int index) {
     return QString::fromUtf16(kNames[std::size_t(index - 1)].name);
 }
 
-const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& LoadZodiacAsanas() {
+const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& loadZodiacAsanas() {
     static const std::array<ZodiacAsanaRecord, kZodiacAsanaCount> records = [] {
         std::array<ZodiacAsanaRecord, kZodiacAsanaCount> all;
         const QJsonArray entries = readContentObject(QStringLiteral(":/content/zodiac/asanas.json"))
@@ -142,7 +142,7 @@ const ZodiacAsanaRecord& zodiacAsana(int index) {
     static const ZodiacAsanaRecord none;
     if (index < 1 || index > kZodiacAsanaCount)
         return none;
-    return LoadZodiacAsanas()[std::size_t(index - 1)];
+    return loadZodiacAsanas()[std::size_t(index - 1)];
 }
 
 QList<AsanaRecommendation> recommendedAsanas(SunSign sign) {

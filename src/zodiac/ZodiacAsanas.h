@@ -23,7 +23,7 @@ struct ZodiacAsanaRecord {
 QString zodiacAsanaName(int index);
 
 // The fourteen records, index 1 at position 0. The same content on every call.
-const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& LoadZodiacAsanas();
+const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& loadZodiacAsanas();
 const ZodiacAsanaRecord& zodiacAsana(int index);
 
 // One recommended asana of a sign, in display order.

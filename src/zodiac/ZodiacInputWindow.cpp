@@ -239,7 +239,7 @@ bool ZodiacInputWindow::validateInput() {
         m_name->setFocus();
         return false;
     }
-    const QString rejection = CheckBirthDate(m_month->currentIndex(), m_day->currentIndex());
+    const QString rejection = checkBirthDate(m_month->currentIndex(), m_day->currentIndex());
     if (!rejection.isEmpty()) {
         message(rejection);
         return false;
@@ -254,13 +254,13 @@ void ZodiacInputWindow::showReading() {
     m_reading.birthYear = qint16(m_year->currentText().toInt());
     m_reading.birthMonth = m_month->currentText();
     m_reading.birthDay = qint16(m_day->currentText().toInt());
-    m_reading.sunSign = DetermineSunSign(m_month->currentIndex(), m_day->currentIndex());
+    m_reading.sunSign = determineSunSign(m_month->currentIndex(), m_day->currentIndex());
 
     const bool fresh = !m_display;
     if (fresh)
         m_display = new ZodiacResultWindow(m_context, this);
     m_display->showReading(m_reading, zodiacDisplayFields(m_reading.sunSign));
-    LoadZodiacAsanas();
+    loadZodiacAsanas();
     setFormVisible(this, false);
     if (fresh)
         showForm(m_context.workspace, m_display);

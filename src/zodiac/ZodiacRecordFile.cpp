@@ -33,11 +33,11 @@ bool isLettersAndBlanks(const QString& text) {
 
 } // namespace
 
-QString ScrambleText(const QString& text) {
+QString scrambleText(const QString& text) {
     return shifted(text, kScrambleOffset);
 }
 
-QString UnscrambleText(const QString& text) {
+QString unscrambleText(const QString& text) {
     return shifted(text, -kScrambleOffset);
 }
 
@@ -46,7 +46,7 @@ QByteArray encodeZodiacRecord(const ZodiacReading& reading) {
                               QString::number(reading.birthYear)};
     QByteArray bytes;
     for (const QString& value : values) {
-        bytes += ScrambleText(value).toLatin1();
+        bytes += scrambleText(value).toLatin1();
         bytes += "\r\n";
     }
     return bytes;
@@ -87,7 +87,7 @@ std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content) 
     if (text.endsWith(u'\n'))
         lines.removeLast();
     const auto line = [&lines](int i) {
-        return i < lines.size() ? UnscrambleText(lines.at(i)) : QString();
+        return i < lines.size() ? unscrambleText(lines.at(i)) : QString();
     };
     // A record without a name or a date would show a reading nobody asked for.
     if (lines.size() < 4)

@@ -15,8 +15,8 @@ inline const QString kCheckTheFileMessage = QStringLiteral("Please Check The Fil
 
 // Work on Latin-1 codes; a shift past either end wraps round within 0..255, and a character
 // outside Latin-1 is stored as "?".
-QString ScrambleText(const QString& text);
-QString UnscrambleText(const QString& text);
+QString scrambleText(const QString& text);
+QString unscrambleText(const QString& text);
 
 // The four lines of a record: each the scrambled Latin-1 bytes of its value and CR LF.
 QByteArray encodeZodiacRecord(const ZodiacReading& reading);

@@ -81,7 +81,7 @@ void tst_ZodiacRules::determineSunSign() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(SunSign, sign);
-    QCOMPARE(DetermineSunSign(month, day), sign);
+    QCOMPARE(determineSunSign(month, day), sign);
 }
 
 void tst_ZodiacRules::everyDayHasASign() {
@@ -89,7 +89,7 @@ void tst_ZodiacRules::everyDayHasASign() {
     QSet<int> seen;
     for (int m = 0; m < 12; ++m)
         for (int d = 0; d < 31; ++d)
-            seen.insert(signIndex(DetermineSunSign(m, d)));
+            seen.insert(signIndex(determineSunSign(m, d)));
     QCOMPARE(seen.size(), kSunSignCount);
 }
 
@@ -112,7 +112,7 @@ void tst_ZodiacRules::checkBirthDate() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(QString, message);
-    QCOMPARE(CheckBirthDate(month, day), message);
+    QCOMPARE(checkBirthDate(month, day), message);
     QVERIFY(kFebruaryDateMessage != kThirtyDayMonthMessage);
 }
 
@@ -222,14 +222,14 @@ void tst_ZodiacRules::nameFilter() {
 
 void tst_ZodiacRules::scrambleRoundTrip() {
     const QString plain = QStringLiteral("A Z 0123456789 SeptemberJanuary");
-    const QString scrambled = ScrambleText(plain);
+    const QString scrambled = scrambleText(plain);
     QCOMPARE(scrambled.size(), plain.size());
     for (qsizetype i = 0; i < plain.size(); ++i)
         QCOMPARE(scrambled.at(i).unicode(), char16_t(plain.at(i).unicode() + kScrambleOffset));
-    QCOMPARE(UnscrambleText(scrambled), plain);
+    QCOMPARE(unscrambleText(scrambled), plain);
     // Past either end of the byte range a code wraps round and still comes back.
     const QString edges = QString(QChar(char16_t(0xFE))) + QChar(char16_t(2));
-    QCOMPARE(UnscrambleText(ScrambleText(edges)), edges);
+    QCOMPARE(unscrambleText(scrambleText(edges)), edges);
 }
 
 void tst_ZodiacRules::recordBytesExact() {
@@ -258,8 +258,8 @@ void tst_ZodiacRules::decodeRecord_data() {
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("month");
-    const QByteArray name = ScrambleText(QStringLiteral("ANU")).toLatin1();
-    const QByteArray july = ScrambleText(QStringLiteral("July")).toLatin1();
+    const QByteArray name = scrambleText(QStringLiteral("ANU")).toLatin1();
+    const QByteArray july = scrambleText(QStringLiteral("July")).toLatin1();
     const QByteArray date = ">\r\n" + july + "\r\n8?6<\r\n";
     QTest::addRow("empty") << QByteArray() << false << QString() << QString();
     QTest::addRow("one line") << name + "\r\n" << false << QString() << QString();
@@ -280,7 +280,7 @@ void tst_ZodiacRules::decodeRecord_data() {
     QTest::addRow("binary garbage")
         << QByteArray("\x01\xff\x10\x00\x7f\x80", 6) << false << QString() << QString();
     QTest::addRow("1 MiB") << QByteArray(1 << 20, 'H') << false << QString() << QString();
-    QTest::addRow("name with digits") << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n"
+    QTest::addRow("name with digits") << scrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n"
                                       << false << QString() << QString();
     QTest::addRow("plain text") << QByteArray("ANU\r\n7\r\nJuly\r\n1985\r\n") << false << QString()
                                 << QString();

@@ -311,12 +311,12 @@ void tst_ZodiacWindows::refusedFiles_data() {
         << "g.zoy" << QByteArray("\x01\xff\x10\x00\x7f", 5) << "Please Check The File.";
     QTest::addRow("1 MiB") << "big.zoy" << QByteArray(1 << 20, 'H') << "Please Check The File.";
     QTest::addRow("name with digits")
-        << "d.zoy" << ScrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n"
+        << "d.zoy" << scrambleText(QStringLiteral("ANU 2")).toLatin1() + "\r\n"
         << "Please Check The File.";
     // A record without a name or a date must not take a reading from the typed name or the
     // selected date.
     QTest::addRow("empty") << "e.zoy" << QByteArray() << "Please Check The File.";
-    QTest::addRow("name only") << "n.zoy" << ScrambleText(QStringLiteral("ANU")).toLatin1()
+    QTest::addRow("name only") << "n.zoy" << scrambleText(QStringLiteral("ANU")).toLatin1()
                                << "Please Check The File.";
     QTest::addRow("blank name line") << "b.zoy" << QByteArray("\r\n") + good.mid(5)
                                      << "Please Check The File.";
@@ -425,7 +425,7 @@ void tst_ZodiacWindows::unmatchedMonthKeepsSelection() {
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4);
     QByteArray bytes;
     for (const char* value : {"ANU", "25", "Mayy", "1970"})
-        bytes += ScrambleText(QString::fromLatin1(value)).toLatin1() + "\r\n";
+        bytes += scrambleText(QString::fromLatin1(value)).toLatin1() + "\r\n";
     m_t->desktop.openNames.push_back(writeFile(QStringLiteral("m.zoy"), bytes));
     input->openSavedReading();
     QVERIFY(m_t->desktop.messages.isEmpty());
