@@ -1,6 +1,6 @@
 #include "fuzz/FuzzChecks.h"
 
-#include "app/UpdateReminder.h"
+#include "shell/UpdateReminder.h"
 #include "zodiac/ZodiacRecordFile.h"
 
 #include <QFile>

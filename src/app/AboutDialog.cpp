@@ -1,10 +1,10 @@
 #include "app/AboutDialog.h"
 
-#include "app/MakerPages.h"
 #include "app/ProgramPictures.h"
 #include "learn/ArticleCatalogue.h"
 #include "platform/AppInfo.h"
 #include "platform/LinkLabel.h"
+#include "shell/MakerLink.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -47,20 +47,14 @@ AboutDialog::AboutDialog(Desktop& desktop, QWidget* parent)
     QLabel* description = plain(QStringLiteral("Label1"), applicationText(QStringLiteral("about")));
     QLabel* promo = plain(QStringLiteral("Label3"), applicationText(QStringLiteral("aboutPromo")));
 
-    auto* coBrand = new LinkLabel(QStringLiteral("Click here for more details."));
-    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
-    connect(coBrand, &LinkLabel::clicked, this,
-            [&desktop] { openMakerPage(desktop, MakerPage::FullyBranded); });
-    auto* homePage = new LinkLabel(applicationText(QStringLiteral("aboutHomePage")));
-    homePage->setObjectName(QStringLiteral("lblHomePage"));
-    connect(homePage, &LinkLabel::clicked, this,
-            [&desktop] { openMakerPage(desktop, MakerPage::HomePage); });
-    for (LinkLabel* link : {coBrand, homePage}) {
-        QPalette blue = link->palette();
-        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        link->setPalette(blue);
+    LinkLabel* coBrand = makerLink(desktop, QStringLiteral("lblCoBrand"),
+                                   QStringLiteral("Click here for more details."),
+                                   MakerPage::FullyBranded);
+    LinkLabel* homePage = makerLink(desktop, QStringLiteral("lblHomePage"),
+                                    applicationText(QStringLiteral("aboutHomePage")),
+                                    MakerPage::HomePage);
+    for (LinkLabel* link : {coBrand, homePage})
         link->setUnderlined(true);
-    }
 
     auto* ok = new QPushButton(QStringLiteral("&OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));

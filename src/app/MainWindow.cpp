@@ -2,7 +2,8 @@
 
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
-#include "app/MakerPages.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
 #include "app/ProgramPictures.h"
 #include "app/WelcomePanel.h"
 #include "app/AboutDialog.h"
@@ -142,22 +143,9 @@ void MainWindow::buildMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    auto page = [this](MakerPage which) {
-        return [this, which] { openMakerPage(m_context.desktop, which); };
-    };
-    help->addAction(QStringLiteral("&Online Help"), this, page(MakerPage::HelpWebPage))
-        ->setObjectName(QStringLiteral("mnuOnline"));
-    help->addAction(QStringLiteral("&Visit Us Online"), this, page(MakerPage::HomePage))
-        ->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    help->addAction(QStringLiteral("Check for Software &Update"), this,
-                    page(MakerPage::DownloadWebPage))
-        ->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    help->addAction(QStringLiteral("&About Software"), this, &MainWindow::showAbout)
-        ->setObjectName(QStringLiteral("mnuAbout"));
+    addHelpMenu(*menuBar(), m_context,
+                {.firstSeparator = QStringLiteral("mnuSep2"),
+                 .secondSeparator = QStringLiteral("mnuSep3")});
 }
 
 QWidget* MainWindow::buildBanner()
@@ -166,13 +154,10 @@ QWidget* MainWindow::buildBanner()
     setStyleRole(banner, "banner");
     auto* layout = new QHBoxLayout(banner);
     layout->setContentsMargins(8, 0, 8, 0);
-    auto* label = new LinkLabel(
-        QStringLiteral("Free yoga lessons, sun-sign readings and chakra tests - visit the Tarvo "
-                       "Yoga home page"),
-        banner);
-    label->setObjectName(QStringLiteral("lblSolvaneBanner"));
-    connect(label, &LinkLabel::clicked, this,
-            [this] { openMakerPage(m_context.desktop, MakerPage::HomePage); });
+    LinkLabel* label = makerLink(m_context.desktop, QStringLiteral("lblSolvaneBanner"),
+                                 QStringLiteral("Free yoga lessons, sun-sign readings and chakra "
+                                                "tests - visit the Tarvo Yoga home page"),
+                                 MakerPage::HomePage, banner);
     layout->addWidget(label, 0, Qt::AlignCenter);
     return banner;
 }
@@ -217,13 +202,11 @@ QWidget* MainWindow::buildExitStrip()
     setStyleRole(bottom, "footer");
     auto* layout = new QHBoxLayout(bottom);
     layout->setContentsMargins(12, twipsToPixels(120), twipsToPixels(120), twipsToPixels(120));
-    auto* promo = new LinkLabel(
-        QStringLiteral("Tarvo Yoga with your own name and logo: ask for the fully branded edition"),
-        bottom);
-    promo->setObjectName(QStringLiteral("Label7"));
+    LinkLabel* promo = makerLink(m_context.desktop, QStringLiteral("Label7"),
+                                 QStringLiteral("Tarvo Yoga with your own name and logo: ask for "
+                                                "the fully branded edition"),
+                                 MakerPage::FullyBranded, bottom);
     setStyleRole(promo, "promotion");
-    connect(promo, &LinkLabel::clicked, this,
-            [this] { openMakerPage(m_context.desktop, MakerPage::FullyBranded); });
     layout->addWidget(promo, 1, Qt::AlignCenter);
     m_promotion = promo;
     auto* exit = new QPushButton(QStringLiteral("&Exit"));

@@ -1,6 +1,8 @@
 #include "chakra/ChakraAsanaWindow.h"
 
 #include "chakra/ChakraForms.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 #include "chakra/ChakraResultWindow.h"
 #include "pictures/Pictures.h"
 #include "platform/AppInfo.h"
@@ -25,8 +27,7 @@ constexpr QSize kPictureSize(250, 250);
 } // namespace
 
 ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list, QWidget* parent)
-    : QWidget(parent)
-    , m_context(context)
+    : ProgramWindow(context, parent)
     , m_navigator(list)
     , m_chakraName(new QLabel(QStringLiteral("Chakra Name"), this))
     , m_picture(new QLabel(this))
@@ -40,9 +41,9 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addAction(QStringLiteral("&Back"), this, &ChakraAsanaWindow::backToResult)
         ->setObjectName(QStringLiteral("mnuBack"));
-    file->addAction(QStringLiteral("E&xit"), this, [this] { unloadChakraForm(this); })
+    file->addAction(QStringLiteral("E&xit"), this, [this] { closeProgramWindow(this); })
         ->setObjectName(QStringLiteral("mnuExit"));
-    addChakraHelpMenu(bar, m_context, this);
+    addHelpMenu(*bar, m_context);
 
     auto* frame = new QGroupBox(QStringLiteral("Tarvo Chakra Yoga Interpretation"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -76,7 +77,7 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
     connect(back, &QPushButton::clicked, this, &ChakraAsanaWindow::backToResult);
     QPushButton* exit = button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
-    connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
+    connect(exit, &QPushButton::clicked, this, [this] { closeProgramWindow(this); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(previous);
     buttons->addWidget(next);
@@ -138,14 +139,9 @@ void ChakraAsanaWindow::showPreviousRecord()
 void ChakraAsanaWindow::backToResult()
 {
     showChakraSelection(m_context);
-    unloadChakraForm(this);
+    closeProgramWindow(this);
     setWelcomePanelVisible(m_context, false);
 }
 
-void ChakraAsanaWindow::closeEvent(QCloseEvent* event)
-{
-    setWelcomePanelVisible(m_context, true);
-    QWidget::closeEvent(event);
-}
 
 } // namespace tarvo

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chakra/ChakraAsanas.h"
-#include "platform/AppContext.h"
+#include "shell/ProgramWindow.h"
 
 #include <QWidget>
 
@@ -12,7 +12,7 @@ namespace tarvo {
 class RichTextBox;
 
 // The recommended asanas of a test, one record at a time.
-class ChakraAsanaWindow final : public QWidget {
+class ChakraAsanaWindow final : public ProgramWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChakraAsanaWindow)
 
@@ -27,11 +27,7 @@ public:
     void showPreviousRecord();
     void backToResult();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    AppContext m_context;
     AsanaRecordNavigator m_navigator;
     QLabel* m_chakraName;
     QLabel* m_picture;

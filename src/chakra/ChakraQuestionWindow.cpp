@@ -1,6 +1,8 @@
 #include "chakra/ChakraQuestionWindow.h"
 
 #include "chakra/ChakraForms.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 #include "chakra/ChakraResultWindow.h"
 #include "platform/Twips.h"
 
@@ -18,8 +20,7 @@ namespace tarvo {
 
 ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
                                                std::shared_ptr<ChakraTestSession> session, QWidget* parent)
-    : QWidget(parent)
-    , m_context(context)
+    : ProgramWindow(context, parent)
     , m_session(std::move(session))
     , m_questionnaire(*m_session)
     , m_number(new QLabel(this))
@@ -35,8 +36,9 @@ ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
         ->setObjectName(QStringLiteral("mnuNext"));
     file->addAction(QStringLiteral("&Back"), this, &ChakraQuestionWindow::showPreviousQuestion)
         ->setObjectName(QStringLiteral("mnuBack"));
-    addChakraHelpMenu(bar, m_context, this,
-                      {QStringLiteral("&Visit us Online"), QStringLiteral("&Check for Software Update")});
+    addHelpMenu(*bar, m_context,
+                {.visit = QStringLiteral("&Visit us Online"),
+                 .update = QStringLiteral("&Check for Software Update")});
 
     auto* remember = new QLabel(QStringLiteral("Remember to answer each question as truthfully as you can."), this);
     remember->setObjectName(QStringLiteral("Label1"));
@@ -138,15 +140,10 @@ void ChakraQuestionWindow::showPreviousQuestion()
 void ChakraQuestionWindow::finish()
 {
     computeChakraResult(*m_session);
-    openChakraForm(m_context, new ChakraResultWindow(m_context, m_session));
-    unloadChakraForm(this);
+    openProgramWindow(m_context, new ChakraResultWindow(m_context, m_session));
+    closeProgramWindow(this);
     setWelcomePanelVisible(m_context, false);
 }
 
-void ChakraQuestionWindow::closeEvent(QCloseEvent* event)
-{
-    setWelcomePanelVisible(m_context, true);
-    QWidget::closeEvent(event);
-}
 
 } // namespace tarvo

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chakra/ChakraQuestionnaire.h"
-#include "platform/AppContext.h"
+#include "shell/ProgramWindow.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@ class QRadioButton;
 namespace tarvo {
 
 // Asks the chosen chakras' questions one at a time and, after the last, shows the result.
-class ChakraQuestionWindow final : public QWidget {
+class ChakraQuestionWindow final : public ProgramWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChakraQuestionWindow)
 
@@ -27,15 +27,11 @@ public:
     void showNextQuestion();
     void showPreviousQuestion();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     ChakraAnswer selectedAnswer() const;
     void showStep(const ChakraQuestionnaire::Step& step);
     void finish();
 
-    AppContext m_context;
     std::shared_ptr<ChakraTestSession> m_session;
     ChakraQuestionnaire m_questionnaire;
     QLabel* m_number;

@@ -3,6 +3,8 @@
 #include "chakra/ChakraAsanas.h"
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraForms.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 #include "chakra/ChakraSelectionWindow.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "platform/AppInfo.h"
@@ -24,17 +26,16 @@ void showChakraSelection(const AppContext& context)
 {
     if (context.workspace) {
         if (QWidget* selection = context.workspace->child(QStringLiteral("frmChakraYogaMain"))) {
-            showChakraForm(selection);
+            setProgramWindowVisible(selection, true);
             return;
         }
     }
-    openChakraForm(context, new ChakraSelectionWindow(context));
+    openProgramWindow(context, new ChakraSelectionWindow(context));
 }
 
 ChakraResultWindow::ChakraResultWindow(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
                                          QWidget* parent)
-    : QWidget(parent)
-    , m_context(context)
+    : ProgramWindow(context, parent)
     , m_session(std::move(session))
     , m_chart(new ChakraChart(this))
     // Parented when laid out, after the buttons above it, so Tab reaches it after them.
@@ -48,9 +49,9 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context, std::shared_pt
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addAction(QStringLiteral("&Back"), this, &ChakraResultWindow::backToSelection)
         ->setObjectName(QStringLiteral("mnuBack"));
-    file->addAction(QStringLiteral("E&xit"), this, [this] { unloadChakraForm(this); })
+    file->addAction(QStringLiteral("E&xit"), this, [this] { closeProgramWindow(this); })
         ->setObjectName(QStringLiteral("mnuExit"));
-    addChakraHelpMenu(bar, m_context, this);
+    addHelpMenu(*bar, m_context);
 
     auto* intro = new QLabel(chakraIntroduction(), this);
     intro->setObjectName(QStringLiteral("lblChakra"));
@@ -73,7 +74,7 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context, std::shared_pt
     QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
     connect(back, &QPushButton::clicked, this, &ChakraResultWindow::backToSelection);
     QPushButton* exit = button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
-    connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
+    connect(exit, &QPushButton::clicked, this, [this] { closeProgramWindow(this); });
     auto* buttons = new QVBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(find);
@@ -117,15 +118,15 @@ void ChakraResultWindow::showRecommendedAsanas()
                                   QStringLiteral("Chakra Yoga not applicable for Open Chakras"));
         return;
     }
-    openChakraForm(m_context, new ChakraAsanaWindow(m_context, list));
-    unloadChakraForm(this);
+    openProgramWindow(m_context, new ChakraAsanaWindow(m_context, list));
+    closeProgramWindow(this);
     setWelcomePanelVisible(m_context, false);
 }
 
 void ChakraResultWindow::backToSelection()
 {
     showChakraSelection(m_context);
-    unloadChakraForm(this);
+    closeProgramWindow(this);
     setWelcomePanelVisible(m_context, false);
 }
 
@@ -133,8 +134,7 @@ void ChakraResultWindow::closeEvent(QCloseEvent* event)
 {
     m_rtb->disableLinkDetection();
     m_session->needsYoga.fill(false);
-    setWelcomePanelVisible(m_context, true);
-    QWidget::closeEvent(event);
+    ProgramWindow::closeEvent(event);
 }
 
 } // namespace tarvo

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chakra/ChakraTestSession.h"
-#include "platform/AppContext.h"
+#include "shell/ProgramWindow.h"
 
 #include <QWidget>
 
@@ -13,7 +13,7 @@ class ChakraChart;
 class RichTextBox;
 
 // The outcome of one test: the score chart and the explanation of every chosen chakra.
-class ChakraResultWindow final : public QWidget {
+class ChakraResultWindow final : public ProgramWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChakraResultWindow)
 
@@ -30,7 +30,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    AppContext m_context;
     std::shared_ptr<ChakraTestSession> m_session;
     ChakraChart* m_chart;
     RichTextBox* m_rtb;

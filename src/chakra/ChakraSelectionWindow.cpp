@@ -1,6 +1,8 @@
 #include "chakra/ChakraSelectionWindow.h"
 
 #include "chakra/ChakraForms.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 #include "chakra/ChakraTestSession.h"
 #include "chakra/ChakraQuestionWindow.h"
 #include "platform/AppInfo.h"
@@ -21,8 +23,7 @@
 namespace tarvo {
 
 ChakraSelectionWindow::ChakraSelectionWindow(const AppContext& context, QWidget* parent)
-    : QWidget(parent)
-    , m_context(context)
+    : ProgramWindow(context, parent)
 {
     setObjectName(QStringLiteral("frmChakraYogaMain"));
     setWindowTitle(kChakraCaption);
@@ -30,9 +31,9 @@ ChakraSelectionWindow::ChakraSelectionWindow(const AppContext& context, QWidget*
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(QStringLiteral("&Exit"), this, [this] { unloadChakraForm(this); })
+    file->addAction(QStringLiteral("&Exit"), this, [this] { closeProgramWindow(this); })
         ->setObjectName(QStringLiteral("mnuExit"));
-    addChakraHelpMenu(bar, m_context, this);
+    addHelpMenu(*bar, m_context);
 
     auto* intro = new QLabel(
         QStringLiteral("Tarvo Chakra Yoga is a simple software that attempts to correlate your under-active or "
@@ -58,7 +59,7 @@ ChakraSelectionWindow::ChakraSelectionWindow(const AppContext& context, QWidget*
     connect(test, &QPushButton::clicked, this, &ChakraSelectionWindow::startTest);
     auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
     exit->setObjectName(QStringLiteral("cmdNav"));
-    connect(exit, &QPushButton::clicked, this, [this] { unloadChakraForm(this); });
+    connect(exit, &QPushButton::clicked, this, [this] { closeProgramWindow(this); });
     auto* buttons = new QVBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(test);
@@ -95,14 +96,9 @@ void ChakraSelectionWindow::startTest()
     }
     auto* questions =
         new ChakraQuestionWindow(m_context, std::make_shared<ChakraTestSession>(std::move(*session)));
-    openChakraForm(m_context, questions);
-    hideChakraForm(this);
+    openProgramWindow(m_context, questions);
+    setProgramWindowVisible(this, false);
 }
 
-void ChakraSelectionWindow::closeEvent(QCloseEvent* event)
-{
-    setWelcomePanelVisible(m_context, true);
-    QWidget::closeEvent(event);
-}
 
 } // namespace tarvo

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chakra/ChakraModel.h"
-#include "platform/AppContext.h"
+#include "shell/ProgramWindow.h"
 
 #include <QWidget>
 
@@ -10,7 +10,7 @@ class QCheckBox;
 namespace tarvo {
 
 // The chakra selection window: tick chakras, start the test.
-class ChakraSelectionWindow final : public QWidget {
+class ChakraSelectionWindow final : public ProgramWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChakraSelectionWindow)
 
@@ -21,11 +21,7 @@ public:
 
     void startTest();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    AppContext m_context;
     PerChakra<QCheckBox*> m_chakras{};
 };
 

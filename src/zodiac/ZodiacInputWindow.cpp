@@ -1,14 +1,15 @@
 #include "zodiac/ZodiacInputWindow.h"
 
-#include "app/MakerPages.h"
-#include "app/UpdateReminder.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
+#include "shell/ProgramWindow.h"
+#include "shell/UpdateReminder.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/NameFilter.h"
-#include "zodiac/ZodiacForms.h"
 #include "zodiac/ZodiacNameBox.h"
 #include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/ZodiacReport.h"
@@ -55,8 +56,7 @@ QComboBox* pickList(const QString& name, const QStringList& entries) {
 } // namespace
 
 ZodiacInputWindow::ZodiacInputWindow(const AppContext& context, QWidget* parent)
-    : QWidget(parent)
-    , m_context(context) {
+    : ProgramWindow(context, parent) {
     setObjectName(QStringLiteral("frmZodiacYogaMain"));
     setWindowTitle(kZodiacCaption);
 
@@ -102,8 +102,9 @@ void ZodiacInputWindow::buildMenus() {
     item(file, QStringLiteral("mnuGetSuitableYogas"),
          QStringLiteral("Get Suitable &Yogas For My Zodiac"), [this] { showReading(); });
     item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unload(); });
-    addZodiacHelpMenu(*bar, m_context, {QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"),
-                                        QStringLiteral("Check for Software &Update")});
+    addHelpMenu(*bar, m_context,
+                {.firstSeparator = QStringLiteral("mnuHelp1"),
+                 .secondSeparator = QStringLiteral("mnuHelp2")});
     layout()->setMenuBar(bar);
 }
 
@@ -171,17 +172,10 @@ QWidget* ZodiacInputWindow::buildPromotions() {
     frame->setObjectName(QStringLiteral("Frame5"));
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(0, 0, 0, 0);
-    Desktop& desktop = m_context.desktop;
     const auto promo = [&](const QString& name, const QString& text, MakerPage page) {
-        auto* label = new LinkLabel(text);
-        label->setObjectName(name);
-        label->setWordWrap(true);
-        QPalette blue = label->palette();
-        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        label->setPalette(blue);
-        connect(label, &LinkLabel::clicked, this,
-                [&desktop, page] { openMakerPage(desktop, page); });
-        return label;
+        LinkLabel* link = makerLink(m_context.desktop, name, text, page);
+        link->setWordWrap(true);
+        return link;
     };
     grid->addWidget(promo(QStringLiteral("Label61"),
                           QStringLiteral("More free yoga programs at the Tarvo Yoga web site"),
@@ -213,14 +207,9 @@ void ZodiacInputWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { runUpdateReminder(m_context, this); });
 }
 
-void ZodiacInputWindow::closeEvent(QCloseEvent* event) {
-    if (m_context.workspace)
-        m_context.workspace->setWelcomePanelVisible(true);
-    QWidget::closeEvent(event);
-}
 
 void ZodiacInputWindow::unload() {
-    unloadForm(this);
+    closeProgramWindow(this);
 }
 
 void ZodiacInputWindow::message(const QString& text) {
@@ -261,11 +250,11 @@ void ZodiacInputWindow::showReading() {
         m_display = new ZodiacResultWindow(m_context, this);
     m_display->showReading(m_reading, zodiacDisplayFields(m_reading.sunSign));
     loadZodiacAsanas();
-    setFormVisible(this, false);
+    setProgramWindowVisible(this, false);
     if (fresh)
-        showForm(m_context.workspace, m_display);
+        openProgramWindow(m_context, m_display);
     else
-        setFormVisible(m_display, true);
+        setProgramWindowVisible(m_display, true);
     if (m_context.workspace)
         m_context.workspace->setWelcomePanelVisible(false);
 }

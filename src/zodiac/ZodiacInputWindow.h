@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AppContext.h"
+#include "shell/ProgramWindow.h"
 #include "zodiac/ZodiacReading.h"
 
 #include <QPointer>
@@ -14,7 +14,7 @@ namespace tarvo {
 class ZodiacResultWindow;
 
 // The Zodiac Yoga input window: name and date of birth in, a reading out.
-class ZodiacInputWindow final : public QWidget {
+class ZodiacInputWindow final : public ProgramWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ZodiacInputWindow)
 
@@ -31,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
@@ -42,7 +41,6 @@ private:
     void unload();
     void hideForm();
 
-    AppContext m_context;
     ZodiacReading m_reading;
     bool m_loaded = false;
     QLineEdit* m_name = nullptr;

@@ -1,13 +1,15 @@
 #include "zodiac/ZodiacReportDialog.h"
 
-#include "app/MakerPages.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
+#include "shell/ProgramWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
 #include "report/RichTextBox.h"
 #include "zodiac/NameFilter.h"
-#include "zodiac/ZodiacForms.h"
+#include "zodiac/ZodiacTexts.h"
 #include "zodiac/ZodiacRecordFile.h"
 
 #include <QDir>
@@ -36,17 +38,9 @@ ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacRe
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_rtb, 0, 0, 1, 4);
-    Desktop& desktop = m_context.desktop;
     const auto promo = [&](const QString& name, const QString& text, MakerPage page, int row,
                            int column) {
-        auto* label = new LinkLabel(text);
-        label->setObjectName(name);
-        QPalette blue = label->palette();
-        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        label->setPalette(blue);
-        connect(label, &LinkLabel::clicked, this,
-                [&desktop, page] { openMakerPage(desktop, page); });
-        grid->addWidget(label, row, column);
+        grid->addWidget(makerLink(m_context.desktop, name, text, page), row, column);
     };
     // Built row by row, the order Tab takes them in.
     promo(QStringLiteral("Label1"), QStringLiteral("Tarvo Yoga"), MakerPage::HomePage, 1, 0);

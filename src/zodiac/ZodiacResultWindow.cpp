@@ -1,11 +1,13 @@
 #include "zodiac/ZodiacResultWindow.h"
 
-#include "app/MakerPages.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
+#include "shell/ProgramWindow.h"
 #include "pictures/Pictures.h"
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
 #include "zodiac/ZodiacAsanaTab.h"
-#include "zodiac/ZodiacForms.h"
+#include "zodiac/ZodiacTexts.h"
 #include "zodiac/ZodiacSignTabs.h"
 #include "zodiac/ZodiacReportDialog.h"
 
@@ -21,8 +23,7 @@ namespace tarvo {
 
 ZodiacResultWindow::ZodiacResultWindow(const AppContext& context, QWidget* inputWindow,
                                            QWidget* parent)
-    : QWidget(parent)
-    , m_context(context)
+    : ProgramWindow(context, parent)
     , m_inputWindow(inputWindow) {
     setObjectName(QStringLiteral("frmZodiacYogaDisplay"));
     setWindowTitle(kZodiacCaption);
@@ -69,9 +70,11 @@ void ZodiacResultWindow::buildMenus() {
     item(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"), [this] { openReport(); });
     item(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back To Main Page"),
          [this] { backToInput(); });
-    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unloadForm(this); });
-    addZodiacHelpMenu(*bar, m_context, {QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"),
-                                        QStringLiteral("&Check for Software Update")});
+    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { closeProgramWindow(this); });
+    addHelpMenu(*bar, m_context,
+                {.update = QStringLiteral("&Check for Software Update"),
+                 .firstSeparator = QStringLiteral("mnuFileSep1"),
+                 .secondSeparator = QStringLiteral("mnuFileSep2")});
     layout()->setMenuBar(bar);
 }
 
@@ -79,17 +82,10 @@ QWidget* ZodiacResultWindow::buildFoot() {
     auto* foot = new QGroupBox;
     foot->setObjectName(QStringLiteral("Frame2"));
     auto* row = new QHBoxLayout(foot);
-    Desktop& desktop = m_context.desktop;
     const auto promo = [&](const QString& name, const QString& text, MakerPage page) {
-        auto* label = new LinkLabel(text);
-        label->setObjectName(name);
-        label->setWordWrap(true);
-        QPalette blue = label->palette();
-        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        label->setPalette(blue);
-        connect(label, &LinkLabel::clicked, this,
-                [&desktop, page] { openMakerPage(desktop, page); });
-        row->addWidget(label, 1);
+        LinkLabel* link = makerLink(m_context.desktop, name, text, page);
+        link->setWordWrap(true);
+        row->addWidget(link, 1);
     };
     promo(QStringLiteral("Label61"),
           QStringLiteral("More free yoga programs at the Tarvo Yoga web site"),
@@ -106,7 +102,7 @@ QWidget* ZodiacResultWindow::buildFoot() {
     button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), [this] { openReport(); });
     button(QStringLiteral("cmdBack"), QStringLiteral("&Back To Main Page"),
            [this] { backToInput(); });
-    button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), [this] { unloadForm(this); });
+    button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), [this] { closeProgramWindow(this); });
     return foot;
 }
 
@@ -137,17 +133,12 @@ void ZodiacResultWindow::openReport() {
 void ZodiacResultWindow::backToInput() {
     QPointer<QWidget> input = m_inputWindow;
     Workspace* workspace = m_context.workspace;
-    unloadForm(this);
+    closeProgramWindow(this);
     if (input)
-        setFormVisible(input, true);
+        setProgramWindowVisible(input, true);
     if (workspace)
         workspace->setWelcomePanelVisible(false);
 }
 
-void ZodiacResultWindow::closeEvent(QCloseEvent* event) {
-    if (m_context.workspace)
-        m_context.workspace->setWelcomePanelVisible(true);
-    QWidget::closeEvent(event);
-}
 
 } // namespace tarvo

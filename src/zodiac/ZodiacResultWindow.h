@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AppContext.h"
+#include "shell/ProgramWindow.h"
 #include "zodiac/ZodiacFieldWidgets.h"
 #include "zodiac/ZodiacReading.h"
 
@@ -15,7 +15,7 @@ namespace tarvo {
 class ZodiacAsanaTab;
 
 // The result window of a reading: characteristics, health and fitness, and the sign's asanas.
-class ZodiacResultWindow final : public QWidget {
+class ZodiacResultWindow final : public ProgramWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ZodiacResultWindow)
 
@@ -37,14 +37,10 @@ public:
     void openReport();
     void backToInput();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildMenus();
     QWidget* buildFoot();
 
-    AppContext m_context;
     QPointer<QWidget> m_inputWindow;
     ZodiacReading m_reading;
     FieldBindings m_bindings;

@@ -5,6 +5,8 @@
 
 namespace tarvo {
 
+inline const QString kZodiacCaption = QStringLiteral("Tarvo Zodiac Yoga");
+
 // The welcome paragraph of the input window.
 QString zodiacIntroduction();
 // The four paragraphs of the "Yoga Asanas" tab; the last is the beginners' discipline.

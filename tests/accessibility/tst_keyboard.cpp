@@ -1,5 +1,5 @@
 #include "app/ProgramWindows.h"
-#include "app/UpdateReminder.h"
+#include "shell/UpdateReminder.h"
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "chakra/ChakraChart.h"

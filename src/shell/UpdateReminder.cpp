@@ -1,4 +1,4 @@
-#include "app/UpdateReminder.h"
+#include "shell/UpdateReminder.h"
 
 namespace tarvo {
 
@@ -24,7 +24,7 @@ QString reminderValue(const QDateTime& moment)
 
 } // namespace tarvo
 
-#include "app/MakerPages.h"
+#include "shell/MakerPages.h"
 #include "platform/AppContext.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"

@@ -1,4 +1,4 @@
-#include "app/MakerPages.h"
+#include "shell/MakerPages.h"
 
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"

@@ -1,5 +1,5 @@
-#include "app/MakerPages.h"
-#include "app/UpdateReminder.h"
+#include "shell/MakerPages.h"
+#include "shell/UpdateReminder.h"
 #include "platform/AppContext.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
