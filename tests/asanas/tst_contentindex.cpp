@@ -152,6 +152,29 @@ private slots:
             QCOMPARE(articles.at(i).caption, record.value(QStringLiteral("title")).toString());
         }
     }
+
+    void zodiacAsanasAreTheirCatalogueInOrder()
+    {
+        const QList<contentindex::ZodiacAsana>& asanas = contentindex::zodiacAsanas();
+        QCOMPARE(contentindex::kZodiacAsanaCount, 14);
+        QCOMPARE(asanas.size(), 14);
+        QCOMPARE(asanas.first().index, 1);
+        QCOMPARE(asanas.first().name, QStringLiteral("Sarvangasana"));
+        QCOMPARE(asanas.first().englishName, QStringLiteral("Shoulder Stand Pose"));
+        QCOMPARE(asanas.at(6).englishName, QStringLiteral("Half- Cobra Pose"));
+        QCOMPARE(asanas.last().index, 14);
+        QCOMPARE(asanas.last().name, QStringLiteral("Garudasana"));
+        QCOMPARE(asanas.last().englishName, QStringLiteral("Eagle Pose"));
+
+        const QJsonArray records = sourceArray(QStringLiteral("zodiac/asanas.json"), QStringLiteral("asanas"));
+        QCOMPARE(records.size(), asanas.size());
+        for (int i = 0; i < records.size(); ++i) {
+            const QJsonObject record = records.at(i).toObject();
+            QCOMPARE(asanas.at(i).index, record.value(QStringLiteral("index")).toInt());
+            QCOMPARE(asanas.at(i).name, record.value(QStringLiteral("name")).toString());
+            QCOMPARE(asanas.at(i).englishName, record.value(QStringLiteral("englishName")).toString());
+        }
+    }
 };
 
 TARVO_TEST_MAIN(tst_ContentIndex)
