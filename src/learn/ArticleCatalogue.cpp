@@ -1,5 +1,6 @@
 #include "learn/ArticleCatalogue.h"
 
+#include "contentindex/ContentIndex.h"
 #include "platform/ContentFile.h"
 
 #include <QHash>
@@ -68,35 +69,12 @@ std::optional<Article> articleForButton(const QString& buttonName)
 
 QList<ArticleButton> articleButtons(int section)
 {
-    // The captions are fixed, so the navigation can be built without reading the articles.
-    static const QList<ArticleButton> all = {
-        {QStringLiteral("Command11"), QStringLiteral("What Is Yoga ?")},
-        {QStringLiteral("Command12"), QStringLiteral("Paths Of Yoga")},
-        {QStringLiteral("Command13"), QStringLiteral("Who Can Practice Yoga ?")},
-        {QStringLiteral("Command14"), QStringLiteral("Benefits Of Yoga")},
-        {QStringLiteral("Command15"), QStringLiteral("Tips To Practice Yoga")},
-        {QStringLiteral("Command16"), QStringLiteral("What Are Yogasanas ?")},
-        {QStringLiteral("Command51"), QStringLiteral("What Is Meditation ?")},
-        {QStringLiteral("Command52"), QStringLiteral("Why Should We Meditate ?")},
-        {QStringLiteral("Command53"), QStringLiteral("Importance Of Meditation")},
-        {QStringLiteral("Command54"), QStringLiteral("Techniques To Control Our Mind")},
-        {QStringLiteral("Command55"), QStringLiteral("Techniques To Meditation")},
-        {QStringLiteral("Command61"), QStringLiteral("What Is Pranayam ?")},
-        {QStringLiteral("Command62"), QStringLiteral("Importance && Benefits Of Pranayam")},
-        {QStringLiteral("Command63"), QStringLiteral("Nadi Shodan Prnayam")},
-        {QStringLiteral("Command64"), QStringLiteral("Bhastrika Pranayam")},
-        {QStringLiteral("Command65"), QStringLiteral("Bhramari Pranayam")},
-        {QStringLiteral("Command66"), QStringLiteral("Kapalbhati Pranayam")},
-        {QStringLiteral("Command71"), QStringLiteral("What Is Surya Namaskar ?")},
-        {QStringLiteral("Command72"), QStringLiteral("How To Practice Surya Namaskar ?")},
-        {QStringLiteral("Command73"), QStringLiteral("Benefits Of Surya Namaskar")},
-        {QStringLiteral("Command74"), QStringLiteral("People Who Should Not Practice")},
-    };
+    // From the content index, so the navigation is built without reading the articles.
     const QString prefix = QStringLiteral("Command%1").arg(section);
     QList<ArticleButton> buttons;
-    for (const ArticleButton& button : all) {
-        if (button.name.size() == prefix.size() + 1 && button.name.startsWith(prefix))
-            buttons.append(button);
+    for (const contentindex::Article& article : contentindex::articles()) {
+        if (article.button.size() == prefix.size() + 1 && article.button.startsWith(prefix))
+            buttons.append({article.button, article.caption});
     }
     return buttons;
 }

@@ -4,6 +4,8 @@
 #include "pictures/FigurePainter.h"
 #include "pictures/PoseLibrary.h"
 
+#include "contentindex/ContentIndex.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -11,19 +13,13 @@ namespace tarvo::pictures {
 
 QStringList poseNames()
 {
-    static const QStringList names = {
-        QStringLiteral("Anjali Mudra"), QStringLiteral("Ardhachandrasana"),
-        QStringLiteral("Ardhamatsyendrasana"), QStringLiteral("Bhujangasana"),
-        QStringLiteral("Dhanurasana"), QStringLiteral("Garudasana"), QStringLiteral("Gomukhasana"),
-        QStringLiteral("Halasana"), QStringLiteral("Kukkutasana"), QStringLiteral("Makarasana"),
-        QStringLiteral("Mandukasana"), QStringLiteral("Matsyasana"), QStringLiteral("Mayurasana"),
-        QStringLiteral("Noukasana"), QStringLiteral("Padmasana"), QStringLiteral("Parvatasana"),
-        QStringLiteral("Paschimottanasana"), QStringLiteral("Pavanamuktasana"),
-        QStringLiteral("Sarvangasana"), QStringLiteral("Shalabhasana"), QStringLiteral("Shavasana"),
-        QStringLiteral("Siddhasana"), QStringLiteral("Simhasana"), QStringLiteral("Suptavajrasana"),
-        QStringLiteral("Tadasana"), QStringLiteral("Trikonasana"), QStringLiteral("Ustrasana"),
-        QStringLiteral("Uttanasana"), QStringLiteral("Vajrasana"), QStringLiteral("Veerasana"),
-        QStringLiteral("Vrikshasana"), QStringLiteral("Yoga Mudra")};
+    // From the content index: one pose record per library asana, in catalogue order.
+    static const QStringList names = [] {
+        QStringList list;
+        for (const contentindex::Asana& asana : contentindex::asanas())
+            list.append(asana.name);
+        return list;
+    }();
     return names;
 }
 

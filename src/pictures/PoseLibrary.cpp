@@ -1,6 +1,6 @@
 #include "pictures/PoseLibrary.h"
 
-#include "pictures/Pictures.h"
+#include "contentindex/ContentIndex.h"
 #include "platform/ContentFile.h"
 
 #include <map>
@@ -63,6 +63,15 @@ std::optional<Pose> poseFromJson(const QJsonObject& record)
     return pose;
 }
 
+QJsonObject poseRecord(const QString& libraryName)
+{
+    for (const contentindex::Asana& asana : contentindex::asanas()) {
+        if (asana.name == libraryName)
+            return readContentObject(asana.poseFile);
+    }
+    return {};
+}
+
 const Pose* findPose(const QString& libraryName)
 {
     // Each pose is read when first drawn, so start-up reads only the poses its pictures show.
@@ -70,10 +79,7 @@ const Pose* findPose(const QString& libraryName)
     static std::map<QString, std::optional<Pose>> poses;
     auto it = poses.find(libraryName);
     if (it == poses.end()) {
-        std::optional<Pose> pose;
-        if (poseNames().contains(libraryName))
-            pose = poseFromJson(
-                readContentObject(QStringLiteral(":/content/poses/%1.json").arg(libraryName)));
+        std::optional<Pose> pose = poseFromJson(poseRecord(libraryName));
         if (pose && pose->name != libraryName)
             pose.reset();
         it = poses.emplace(libraryName, std::move(pose)).first;

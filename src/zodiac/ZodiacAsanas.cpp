@@ -1,6 +1,7 @@
 #include "zodiac/ZodiacAsanas.h"
 
 #include "asanas/AsanaCatalogue.h"
+#include "contentindex/ContentIndex.h"
 #include "platform/ContentFile.h"
 
 #include <QJsonArray>
@@ -10,27 +11,8 @@ namespace tarvo {
 
 namespace {
 
-struct AsanaNames {
-    const char16_t* name;
-    const char16_t* englishName;
-};
-
-constexpr std::array<AsanaNames, kZodiacAsanaCount> kNames = {{
-    {u"Sarvangasana", u"Shoulder Stand Pose"},
-    {u"Makarasana", u"Crocodile Pose"},
-    {u"Savasana", u"Corpse Pose"},
-    {u"Halasana", u"Plough Posture"},
-    {u"Padmasana", u"Lotus Pose"},
-    {u"Dhanurasana", u"Bow Pose"},
-    {u"Bhujangasana", u"Half- Cobra Pose"},
-    {u"Paschimottasana", u"Forward Bend Pose"},
-    {u"Yoga Mudra", u"Scaling Pose"},
-    {u"Naukasana", u"Boat Pose"},
-    {u"Mayurasana", u"Feathered Peacock Pose"},
-    {u"Vajrasana", u"Thunderbolt Pose"},
-    {u"Simhasana", u"Lion Pose"},
-    {u"Garudasana", u"Eagle Pose"},
-}};
+// Names come from the content index, so the tab can name its asanas before their file is read.
+static_assert(contentindex::kZodiacAsanaCount == kZodiacAsanaCount);
 
 struct Entry {
     int index;
@@ -110,7 +92,7 @@ const std::array<QList<Entry>, kSunSignCount>& recommendationTable() {
 QString zodiacAsanaName(int index) {
     if (index < 1 || index > kZodiacAsanaCount)
         return {};
-    return QString::fromUtf16(kNames[std::size_t(index - 1)].name);
+    return contentindex::zodiacAsanas().at(index - 1).name;
 }
 
 const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& loadZodiacAsanas() {
@@ -129,7 +111,7 @@ const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& loadZodiacAsanas() {
             };
             // The catalogue calls the definition "description", as the library does.
             all[std::size_t(index - 1)] = {
-                QString::fromUtf16(kNames[std::size_t(index - 1)].englishName),
+                contentindex::zodiacAsanas().at(index - 1).englishName,
                 prose(QStringLiteral("description")), prose(QStringLiteral("procedure")),
                 prose(QStringLiteral("benefits")), prose(QStringLiteral("contradictions"))};
         }

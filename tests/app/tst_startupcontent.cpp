@@ -1,6 +1,15 @@
 #include "app/ProgramWindows.h"
 #include "app/MainWindow.h"
+#include "asanas/AsanaCatalogue.h"
+#include "chakra/ChakraAsanas.h"
+#include "chakra/ChakraModel.h"
+#include "chakra/ChakraQuestions.h"
+#include "learn/ArticleCatalogue.h"
+#include "pictures/Pictures.h"
 #include "platform/ContentFile.h"
+#include "zodiac/SunSign.h"
+#include "zodiac/ZodiacAsanas.h"
+#include "zodiac/ZodiacTexts.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 
@@ -33,6 +42,44 @@ private slots:
         window.selectProgram(Program::ZodiacYoga);
         QVERIFY(contentFilesRead().size() > 1);
         QVERIFY(contentFilesRead().contains(QStringLiteral(":/content/zodiac/texts.json")));
+    }
+
+    // Every reader asks for its file as often as it likes; each file is parsed only once.
+    void everyFileIsParsedOnce()
+    {
+        for (int round = 0; round < 2; ++round) {
+            for (int sign = 0; sign < 12; ++sign)
+                QVERIFY(!sunSignProfile(static_cast<SunSign>(sign)).positiveTraits.isEmpty());
+            for (const char* element : {"Fire", "Air", "Water", "Earth"})
+                QVERIFY(!constitutionTypeProfile(QLatin1String(element))->description.isEmpty());
+            QVERIFY(!zodiacIntroduction().isEmpty());
+            QVERIFY(!zodiacAsana(1).procedure.isEmpty());
+            QVERIFY(!chakraInfo(ChakraId::Crown).description.isEmpty());
+            QVERIFY(!chakraYogaAsanas().constFirst().procedure.isEmpty());
+            QCOMPARE(chakraQuestion(55).text,
+                     QStringLiteral("Do you feel unattached from the real world?"));
+            QVERIFY(!LoadAsanaCatalogue().constLast().benefits.isEmpty());
+            QVERIFY(articleForButton(QStringLiteral("Command74")).has_value());
+            QVERIFY(!introduction().blocks.isEmpty());
+            QVERIFY(!applicationText(QStringLiteral("welcome")).isEmpty());
+            for (const char* pose : {"Anjali Mudra", "Yoga Mudra", "Padmasana"}) {
+                QVERIFY(!pictures::asanaPicture(QLatin1String(pose), {40, 40}).isNull());
+                QVERIFY(!pictures::asanaPictureDescription(QLatin1String(pose)).isEmpty());
+            }
+        }
+        const QStringList read = contentFilesRead();
+        for (const QString& file : read)
+            QVERIFY2(read.count(file) == 1, qPrintable(file));
+        // The readers above went through these files, so none of them was left out of the check.
+        for (const char* file :
+             {":/content/zodiac/signs.json", ":/content/zodiac/elements.json",
+              ":/content/zodiac/texts.json", ":/content/zodiac/asanas.json",
+              ":/content/chakra/chakras.json", ":/content/chakra/asanas.json",
+              ":/content/chakra/questions.json", ":/content/asanas/catalogue.json",
+              ":/content/learn/articles.json", ":/content/app/texts.json",
+              ":/content/poses/AnjaliMudra.json", ":/content/poses/YogaMudra.json",
+              ":/content/poses/Padmasana.json"})
+            QVERIFY2(read.contains(QLatin1String(file)), file);
     }
 };
 

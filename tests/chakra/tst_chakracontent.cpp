@@ -1,9 +1,15 @@
 #include "chakra/ChakraAsanas.h"
 #include "chakra/ChakraModel.h"
+#include "chakra/ChakraQuestions.h"
 #include "pictures/Pictures.h"
 #include "support/TestMain.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 
 using namespace tarvo;
 
@@ -213,6 +219,33 @@ private slots:
             QVERIFY(isParagraph(asana.contradictions));
         else
             QCOMPARE(asana.contradictions, QString());
+    }
+
+    // The questionnaire's texts: one record per question, numbered 1..56, nothing else in them.
+    void questionFileHoldsEveryQuestionOnce()
+    {
+        QFile file(QStringLiteral(":/content/chakra/questions.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject content = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(content.keys(), QStringList({QStringLiteral("questions")}));
+        const QJsonArray records = content.value(QStringLiteral("questions")).toArray();
+        QCOMPARE(records.size(), 56);
+        QSet<int> numbers;
+        for (const QJsonValue& value : records) {
+            const QJsonObject record = value.toObject();
+            QCOMPARE(record.keys(), QStringList({QStringLiteral("number"), QStringLiteral("text")}));
+            const int number = record.value(QStringLiteral("number")).toInt();
+            QVERIFY2(number >= 1 && number <= 56, qPrintable(QString::number(number)));
+            numbers.insert(number);
+            const QString text = record.value(QStringLiteral("text")).toString();
+            QVERIFY2(text.trimmed().endsWith(u'?'), qPrintable(text));
+            QCOMPARE(chakraQuestion(number - 1).text, text);
+        }
+        QCOMPARE(numbers.size(), 56);
+        QCOMPARE(records.first().toObject().value(QStringLiteral("text")).toString(),
+                 QStringLiteral("Do you have a good sense of direction?"));
+        QCOMPARE(records.last().toObject().value(QStringLiteral("text")).toString(),
+                 QStringLiteral("Do you feel unattached from the real world?"));
     }
 };
 

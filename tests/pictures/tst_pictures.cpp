@@ -4,6 +4,7 @@
 #include "support/TestMain.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -332,6 +333,33 @@ private slots:
             QVERIFY2(description.startsWith(name + QStringLiteral(", ") + english + QStringLiteral(": ")),
                      qPrintable(description));
         }
+    }
+
+    // The descriptions live in the pose records, one each, and are what a screen reader hears.
+    void poseRecordsHoldTheirDescriptions()
+    {
+        const QDir poses(QStringLiteral(TARVO_CONTENT_DIR "/poses"));
+        const QStringList files = poses.entryList({QStringLiteral("*.json")}, QDir::Files);
+        QCOMPARE(files.size(), 32);
+        for (const QString& file : files) {
+            QFile json(poses.filePath(file));
+            QVERIFY(json.open(QIODevice::ReadOnly));
+            const QJsonObject record = QJsonDocument::fromJson(json.readAll()).object();
+            const QString name = record.value(QLatin1String("name")).toString();
+            const QString description = record.value(QLatin1String("description")).toString();
+            QVERIFY2(description.size() > name.size() + 20, qPrintable(file));
+            QCOMPARE(asanaPictureDescription(name), description);
+        }
+        QCOMPARE(asanaPictureDescription(QStringLiteral("Anjali Mudra")),
+                 QStringLiteral("Anjali Mudra, Salutation Seal: sitting cross-legged, upright, with the "
+                                "palms pressed together before the chest"));
+        QCOMPARE(asanaPictureDescription(QStringLiteral("Yoga Mudra")),
+                 QStringLiteral("Yoga Mudra, Scaling Pose: sitting cross-legged and bending forward until "
+                                "the forehead nears the floor, the hands behind the back"));
+        QCOMPARE(asanaPictureDescription(QStringLiteral("Savasana")),
+                 QStringLiteral("Shavasana, Corpse Pose: lying flat on the back, completely relaxed, the "
+                                "arms a little away from the body"));
+        QCOMPARE(asanaPictureDescription(QStringLiteral("Sukhasana")), QString());
     }
 
     void depthOutsideTheQuarterTurnIsRejected()
