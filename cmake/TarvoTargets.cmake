@@ -12,10 +12,22 @@ target_compile_definitions(tarvo_warnings INTERFACE
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH)
 
 # tarvo_library(<name> <sources...> LINKS <libs...>): a static library of ours.
+# A library exports only the headers it lists, through links in a folder of its own, so code can
+# include only what the libraries it links own: an include of a higher layer does not compile.
 function(tarvo_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    set(exports ${CMAKE_BINARY_DIR}/exports/${name})
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+    file(REMOVE_RECURSE ${exports})
+    foreach(source ${ARG_SOURCES})
+        if(source MATCHES "\\.h$")
+            file(MAKE_DIRECTORY ${exports}/${folder})
+            file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${exports}/${folder}/${source}
+                 SYMBOLIC)
+        endif()
+    endforeach()
+    target_include_directories(${name} PUBLIC ${exports})
     target_link_libraries(${name} PUBLIC ${ARG_LINKS} PRIVATE tarvo_warnings)
 endfunction()
 

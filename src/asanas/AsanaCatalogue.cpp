@@ -41,7 +41,7 @@ QString asanaProse(const QJsonValue& field, const QString& fieldName)
     return joinedText(field);
 }
 
-const QList<AsanaRecord>& LoadAsanaCatalogue()
+const QList<AsanaRecord>& loadAsanaCatalogue()
 {
     static const QList<AsanaRecord> records = [] {
         QList<AsanaRecord> list;
@@ -57,9 +57,9 @@ const QList<AsanaRecord>& LoadAsanaCatalogue()
     return records;
 }
 
-std::optional<int> FindAsana(const QString& name)
+std::optional<int> findAsana(const QString& name)
 {
-    for (const AsanaRecord& record : LoadAsanaCatalogue()) {
+    for (const AsanaRecord& record : loadAsanaCatalogue()) {
         if (record.name == name)
             return record.number;
     }

@@ -21,10 +21,10 @@ struct AsanaRecord {
 };
 
 // The 32 records in catalogue order, read from the compiled-in catalogue on first call.
-const QList<AsanaRecord>& LoadAsanaCatalogue();
+const QList<AsanaRecord>& loadAsanaCatalogue();
 
 // Catalogue number (1..32) of the record with exactly this name.
-std::optional<int> FindAsana(const QString& name);
+std::optional<int> findAsana(const QString& name);
 
 // The text of a prose field in any asana file: either the field itself, or a reference
 // {"same": "library:<Name>"} to the same field of a library record.

@@ -21,13 +21,13 @@ Table tableOf(const QList<contentindex::Lookup>& lookups)
 
 } // namespace
 
-QList<int> AsanasForBodyPart(const QString& bodyPart)
+QList<int> asanasForBodyPart(const QString& bodyPart)
 {
     static const Table table = tableOf(contentindex::bodyParts());
     return table.value(bodyPart);
 }
 
-QList<int> AsanasForApplication(const QString& application)
+QList<int> asanasForApplication(const QString& application)
 {
     static const Table table = tableOf(contentindex::applications());
     return table.value(application);

@@ -7,7 +7,7 @@ namespace tarvo {
 
 // Catalogue numbers of the asanas that serve a body part or a therapeutic application, in
 // catalogue order. Texts match exactly (case and blanks included); others match nothing.
-QList<int> AsanasForBodyPart(const QString& bodyPart);
-QList<int> AsanasForApplication(const QString& application);
+QList<int> asanasForBodyPart(const QString& bodyPart);
+QList<int> asanasForApplication(const QString& application);
 
 } // namespace tarvo

@@ -78,10 +78,10 @@ LookupStrip::LookupStrip(std::function<ArticleViewer&()> viewer, QWidget* parent
     connect(m_byName, &QComboBox::activated, this,
             [this] { showAsanaPage(m_byName->currentText().trimmed()); });
     connect(m_byBodyPart, &QComboBox::activated, this, [this] {
-        fillResults(m_bodyPartResults, AsanasForBodyPart(m_byBodyPart->currentText()));
+        fillResults(m_bodyPartResults, asanasForBodyPart(m_byBodyPart->currentText()));
     });
     connect(m_byApplication, &QComboBox::activated, this, [this] {
-        fillResults(m_applicationResults, AsanasForApplication(m_byApplication->currentText()));
+        fillResults(m_applicationResults, asanasForApplication(m_byApplication->currentText()));
     });
     for (QListWidget* list : {m_bodyPartResults, m_applicationResults}) {
         connect(list, &QListWidget::currentRowChanged, this,
@@ -163,7 +163,7 @@ void LookupStrip::selectFirst(LookupPanel panel)
 
 void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
 {
-    const QList<AsanaRecord>& catalogue = LoadAsanaCatalogue();
+    const QList<AsanaRecord>& catalogue = loadAsanaCatalogue();
     {
         const QSignalBlocker quiet(list);
         list->clear();
@@ -182,10 +182,10 @@ void LookupStrip::showSelectedResult(QListWidget* list, int row)
 
 void LookupStrip::showAsanaPage(const QString& name)
 {
-    const auto number = FindAsana(name);
+    const auto number = findAsana(name);
     if (!number)
         return;
-    const AsanaRecord& record = LoadAsanaCatalogue().at(*number - 1);
+    const AsanaRecord& record = loadAsanaCatalogue().at(*number - 1);
     m_picYoga->setPixmap(QPixmap::fromImage(
         pictures::asanaPicture(record.name, m_picYoga->size(), devicePixelRatioF())));
     m_picYoga->setAccessibleDescription(pictures::asanaPictureDescription(record.name));

@@ -58,7 +58,7 @@ private slots:
             QVERIFY(!chakraYogaAsanas().constFirst().procedure.isEmpty());
             QCOMPARE(chakraQuestion(55).text,
                      QStringLiteral("Do you feel unattached from the real world?"));
-            QVERIFY(!LoadAsanaCatalogue().constLast().benefits.isEmpty());
+            QVERIFY(!loadAsanaCatalogue().constLast().benefits.isEmpty());
             QVERIFY(articleForButton(QStringLiteral("Command74")).has_value());
             QVERIFY(!introduction().blocks.isEmpty());
             QVERIFY(!applicationText(QStringLiteral("welcome")).isEmpty());

@@ -32,7 +32,7 @@ QStringList namesOf(const QList<int>& numbers)
 {
     QStringList names;
     for (int n : numbers)
-        names.append(LoadAsanaCatalogue().value(n - 1).name);
+        names.append(loadAsanaCatalogue().value(n - 1).name);
     return names;
 }
 
@@ -93,12 +93,12 @@ private slots:
         QFETCH(int, steps);
         QFETCH(QString, benefits);
         QFETCH(QString, contradictions);
-        QCOMPARE(LoadAsanaCatalogue().size(), 32);
-        const AsanaRecord& record = LoadAsanaCatalogue().at(number - 1);
+        QCOMPARE(loadAsanaCatalogue().size(), 32);
+        const AsanaRecord& record = loadAsanaCatalogue().at(number - 1);
         QCOMPARE(record.number, number);
         QCOMPARE(record.name, name);
         QCOMPARE(record.englishName, englishName);
-        QCOMPARE(FindAsana(name), std::optional<int>(number));
+        QCOMPARE(findAsana(name), std::optional<int>(number));
         QCOMPARE(asanaNames().at(number - 1), name);
         QCOMPARE(layoutOf(record.procedure), QStringLiteral("#%1").arg(steps));
         QCOMPARE(layoutOf(record.benefits), benefits);
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, bodyPart);
         QFETCH(QStringList, asanas);
         QVERIFY(tarvo::bodyParts().contains(bodyPart));
-        QCOMPARE(namesOf(AsanasForBodyPart(bodyPart)), asanas);
+        QCOMPARE(namesOf(asanasForBodyPart(bodyPart)), asanas);
     }
 
     void applications_data()
@@ -199,16 +199,16 @@ private slots:
         QFETCH(QString, application);
         QFETCH(QStringList, asanas);
         QVERIFY(therapeuticApplications().contains(application));
-        QCOMPARE(namesOf(AsanasForApplication(application)), asanas);
+        QCOMPARE(namesOf(asanasForApplication(application)), asanas);
     }
 
     void matchingIsExact()
     {
-        QCOMPARE(FindAsana(QStringLiteral("tadasana")), std::nullopt);
-        QCOMPARE(FindAsana(QStringLiteral("Tadasana ")), std::nullopt);
-        QVERIFY(AsanasForBodyPart(QStringLiteral("Liver")).isEmpty());
-        QVERIFY(AsanasForBodyPart(QStringLiteral("knees")).isEmpty());
-        QVERIFY(AsanasForApplication(QStringLiteral("Asthma ")).isEmpty());
+        QCOMPARE(findAsana(QStringLiteral("tadasana")), std::nullopt);
+        QCOMPARE(findAsana(QStringLiteral("Tadasana ")), std::nullopt);
+        QVERIFY(asanasForBodyPart(QStringLiteral("Liver")).isEmpty());
+        QVERIFY(asanasForBodyPart(QStringLiteral("knees")).isEmpty());
+        QVERIFY(asanasForApplication(QStringLiteral("Asthma ")).isEmpty());
         QCOMPARE(tarvo::bodyParts().size(), 36);
         QCOMPARE(therapeuticApplications().size(), 31);
     }
@@ -217,14 +217,14 @@ private slots:
     {
         QSet<int> listed;
         for (const QString& part : tarvo::bodyParts())
-            for (int n : AsanasForBodyPart(part))
+            for (int n : asanasForBodyPart(part))
                 listed.insert(n);
         for (const QString& application : therapeuticApplications())
-            for (int n : AsanasForApplication(application))
+            for (int n : asanasForApplication(application))
                 listed.insert(n);
         QCOMPARE(listed.size(), 31);
         QVERIFY(!listed.contains(16));
-        QCOMPARE(LoadAsanaCatalogue().at(15).name, QStringLiteral("Parvatasana"));
+        QCOMPARE(loadAsanaCatalogue().at(15).name, QStringLiteral("Parvatasana"));
     }
 
     // A reader who picked a condition must find on each listed page what applies to them.
@@ -242,10 +242,10 @@ private slots:
     {
         QFETCH(QString, application);
         QFETCH(QString, mention);
-        const QList<int> listed = AsanasForApplication(application);
+        const QList<int> listed = asanasForApplication(application);
         QVERIFY(!listed.isEmpty());
         for (int n : listed) {
-            const AsanaRecord& r = LoadAsanaCatalogue().at(n - 1);
+            const AsanaRecord& r = loadAsanaCatalogue().at(n - 1);
             const QString page = (r.description + r.procedure + r.benefits + r.contradictions).toLower();
             if (application == QLatin1String("Menstruation") && page.contains(QLatin1String("during menstruation")))
                 QVERIFY2(page.contains(QLatin1String("between periods")), qPrintable(r.name));
@@ -259,7 +259,7 @@ private slots:
     {
         static const QRegularExpression caution(QStringLiteral("\\b(avoid|do not|injur|pregnan)"),
                                                 QRegularExpression::CaseInsensitiveOption);
-        for (const AsanaRecord& r : LoadAsanaCatalogue()) {
+        for (const AsanaRecord& r : loadAsanaCatalogue()) {
             if (!r.contradictions.isEmpty())
                 continue;
             const QStringList steps = r.procedure.split(QStringLiteral("\r\n"));
@@ -271,17 +271,17 @@ private slots:
     void pageOfYogaMudraEndsAfterItsBenefits()
     {
         RichReport page;
-        writeAsanaPage(page, LoadAsanaCatalogue().at(31));
+        writeAsanaPage(page, loadAsanaCatalogue().at(31));
         const QString text = page.plainText();
         QVERIFY(text.startsWith(QStringLiteral("Yoga Mudra\r\n\r\nDescription: \r\n")));
         QVERIFY(text.contains(QStringLiteral("English Name: Scaling Pose\r\n\r\nProcedure: \r\n1. ")));
         QVERIFY(!text.contains(QStringLiteral("Contradictions")));
-        QVERIFY(text.endsWith(LoadAsanaCatalogue().at(31).benefits + QStringLiteral("\r\n\r\n")));
+        QVERIFY(text.endsWith(loadAsanaCatalogue().at(31).benefits + QStringLiteral("\r\n\r\n")));
     }
 
     void pageOfAnjaliMudraRunByRun()
     {
-        const AsanaRecord& anjali = LoadAsanaCatalogue().at(0);
+        const AsanaRecord& anjali = loadAsanaCatalogue().at(0);
         RichReport page;
         writeAsanaPage(page, anjali);
         const RichAttributes headingCentred{true, false, 5, 14.0, Alignment::Centre};
