@@ -5,7 +5,6 @@
 #include "platform/StyleRole.h"
 
 #include <QEvent>
-#include <QMouseEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -17,7 +16,6 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     setObjectName(QStringLiteral("picMain"));
     setStyleRole(this, "welcome");
     setAttribute(Qt::WA_StyledBackground);
-    setMouseTracking(true);
 
     auto plain = [this](int index, const QString& text) {
         auto* label = new QLabel(text, this);
@@ -37,15 +35,15 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     setStyleRole(text, "welcomeText");
     const QStringList programs = {QStringLiteral("Learn Yoga"), QStringLiteral("Zodiac Yoga"),
                                   QStringLiteral("Chakra Yoga")};
+    QList<LinkLabel*> links;
     for (int i = 0; i < programs.size(); ++i) {
         auto* link = new LinkLabel(programs[i], this);
+        links.append(link);
         link->setObjectName(QStringLiteral("lblCaption_%1").arg(8 + i));
         link->setAlignment(Qt::AlignHCenter);
         setStyleRole(link, "programLink");
         const auto program = static_cast<Program>(i);
         connect(link, &LinkLabel::clicked, this, [this, program] { emit programChosen(program); });
-        connect(link, &LinkLabel::hovered, link, [link] { link->setUnderlined(true); });
-        m_programLinks.append(link);
     }
 
     auto* layout = new QVBoxLayout(this);
@@ -60,17 +58,10 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     layout->addLayout(paragraph);
     layout->addSpacing(18);
     layout->addWidget(heading);
-    for (LinkLabel* link : std::as_const(m_programLinks))
+    for (LinkLabel* link : links)
         layout->addWidget(link);
     layout->addStretch(2);
     text->setMinimumWidth(420);
-}
-
-void WelcomePanel::mouseMoveEvent(QMouseEvent* event)
-{
-    for (LinkLabel* link : std::as_const(m_programLinks))
-        link->setUnderlined(false);
-    QWidget::mouseMoveEvent(event);
 }
 
 bool WelcomePanel::eventFilter(QObject* watched, QEvent* event)

@@ -24,12 +24,10 @@ signals:
     void textClicked();
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QList<QLabel*> m_texts;
-    QList<LinkLabel*> m_programLinks;
 };
 
 } // namespace tarvo

@@ -1,17 +1,58 @@
 #include "platform/LinkLabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tarvo {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+namespace {
+
+// A label is static text to assistive tools; this one is a link they can press.
+class LinkAccessible final : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<LinkLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* linkAccessible(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("tarvo::LinkLabel") && object && object->isWidgetType())
+        return new LinkAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent)
+{
+    // Parent and text are set only now: an accessible event raised while the label was still
+    // being built would cache a plain label's interface, not a link's.
+    static const bool installed = [] {
+        QAccessible::installFactory(linkAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setParent(parent);
+    setText(text);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
-    setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     // Room for the focus frame, so it never touches the text.
     setContentsMargins(2, 1, 2, 1);
@@ -19,6 +60,12 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent)
 }
 
 void LinkLabel::setUnderlined(bool underlined)
+{
+    m_underlined = underlined;
+    showUnderline(underlined);
+}
+
+void LinkLabel::showUnderline(bool underlined)
 {
     QFont f = font();
     if (f.underline() == underlined)
@@ -34,10 +81,16 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
 }
 
-void LinkLabel::mouseMoveEvent(QMouseEvent* event)
+void LinkLabel::enterEvent(QEnterEvent* event)
 {
-    emit hovered();
-    QLabel::mouseMoveEvent(event);
+    showUnderline(true);
+    QLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent* event)
+{
+    showUnderline(m_underlined);
+    QLabel::leaveEvent(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)

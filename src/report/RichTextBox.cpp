@@ -4,21 +4,27 @@
 #include "report/RichTextRenderer.h"
 #include "report/WebAddress.h"
 
-#include <QMouseEvent>
 #include <QPrinter>
 
 namespace tarvo {
 
 RichTextBox::RichTextBox(Desktop& desktop, QWidget* parent)
-    : QTextEdit(parent)
+    : QTextBrowser(parent)
     , m_desktop(desktop)
 {
-    setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // Reachable for reading and copying, but Tab moves on instead of being swallowed.
+    // Links go to the user's browser, never into this box.
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    // Reachable for reading and copying; Tab moves on to the links, then out of the box.
     setTabChangesFocus(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     document()->setDefaultFont(QFont(QStringLiteral("Verdana"), 9));
-    viewport()->setMouseTracking(true);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& href) {
+        if (!m_linkDetection)
+            return;
+        if (const auto url = linkTarget(href.toString()))
+            m_desktop.openUrl(*url);
+    });
 }
 
 void RichTextBox::setReport(const RichReport& report)
@@ -45,6 +51,10 @@ void RichTextBox::disableLinkDetection()
 
 void RichTextBox::render()
 {
+    const Qt::TextInteractionFlags reading = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    setTextInteractionFlags(m_linkDetection ? reading | Qt::LinksAccessibleByMouse
+                                                  | Qt::LinksAccessibleByKeyboard
+                                            : reading);
     renderRichReport(m_report, *document(), m_linkDetection);
     moveCursor(QTextCursor::Start);
 }
@@ -59,27 +69,6 @@ void RichTextBox::printReport()
     if (!hasSelection)
         printer.setPrintRange(QPrinter::AllPages);
     print(&printer);
-}
-
-void RichTextBox::mousePressEvent(QMouseEvent* event)
-{
-    if (m_linkDetection && event->button() == Qt::LeftButton) {
-        const QString href = anchorAt(event->position().toPoint());
-        if (!href.isEmpty()) {
-            if (const auto url = linkTarget(href))
-                m_desktop.openUrl(*url);
-            event->accept();
-            return;
-        }
-    }
-    QTextEdit::mousePressEvent(event);
-}
-
-void RichTextBox::mouseMoveEvent(QMouseEvent* event)
-{
-    const bool overLink = m_linkDetection && !anchorAt(event->position().toPoint()).isEmpty();
-    viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
-    QTextEdit::mouseMoveEvent(event);
 }
 
 } // namespace tarvo

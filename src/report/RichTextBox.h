@@ -2,15 +2,15 @@
 
 #include "report/RichReport.h"
 
-#include <QTextEdit>
+#include <QTextBrowser>
 
 namespace tarvo {
 
 class Desktop;
 
-// The read-only rich-text box of every viewer: shows a RichReport, opens web addresses on a
-// left press while link detection is on, and prints.
-class RichTextBox final : public QTextEdit {
+// The read-only rich-text box of every viewer: shows a RichReport, opens web addresses in the
+// browser while link detection is on (by mouse, or by Tab and Enter), and prints.
+class RichTextBox final : public QTextBrowser {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RichTextBox)
 
@@ -26,10 +26,6 @@ public:
 
     // The printer dialog, then the selection if there is one, else the whole text.
     void printReport();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void render();

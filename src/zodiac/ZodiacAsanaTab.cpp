@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -36,9 +35,6 @@ QLabel* paragraph(const QString& name, const QString& text) {
 ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("fraSelectYoga"));
-    m_selectYoga = this;
-    setMouseTracking(true);
-    installEventFilter(this);
 
     auto* columns = new QHBoxLayout(this);
     columns->addWidget(buildIntroduction(), 2);
@@ -86,8 +82,6 @@ QWidget* ZodiacAsanaTab::buildIntroduction() {
 QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign) {
     auto* panel = new QGroupBox(QStringLiteral("Recommended Yoga Asanas For ") + signName(sign));
     panel->setObjectName(QStringLiteral("fra") + signName(sign));
-    panel->setMouseTracking(true);
-    panel->installEventFilter(this);
     auto* column = new QVBoxLayout(panel);
     column->setSpacing(14);
     QList<LinkLabel*>& labels = m_labels[std::size_t(signIndex(sign))];
@@ -103,10 +97,8 @@ QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign) {
         label->setPalette(blue);
         const int index = asana.index;
         connect(label, &LinkLabel::clicked, this, [this, sign, index] { openAsana(sign, index); });
-        connect(label, &LinkLabel::hovered, label, [label] { label->setUnderlined(true); });
         column->addWidget(label);
         labels.append(label);
-        m_allLabels.append(label);
     }
     column->addStretch();
     return panel;
@@ -220,32 +212,6 @@ void ZodiacAsanaTab::closeAsana() {
     if (hadFocus && m_openedLabel)
         m_openedLabel->setFocus(Qt::OtherFocusReason);
     m_detail->hide();
-}
-
-void ZodiacAsanaTab::clearUnderline(const QList<LinkLabel*>& labels) {
-    for (LinkLabel* label : labels)
-        label->setUnderlined(false);
-}
-
-bool ZodiacAsanaTab::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        auto* area = static_cast<QWidget*>(watched);
-        const auto* move = static_cast<QMouseEvent*>(event);
-        // A move over a label reaches its panel too; only the bare panel clears the marks.
-        const bool overLabel =
-            qobject_cast<LinkLabel*>(area->childAt(move->position().toPoint())) != nullptr;
-        if (!overLabel) {
-            if (watched == m_selectYoga) {
-                clearUnderline(m_allLabels);
-            } else {
-                for (int i = 0; i < kSunSignCount; ++i) {
-                    if (watched == m_signPanels[std::size_t(i)])
-                        clearUnderline(m_labels[std::size_t(i)]);
-                }
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tarvo

@@ -30,20 +30,14 @@ public:
     void openAsana(SunSign sign, int index);
     void closeAsana();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildIntroduction();
     QWidget* buildDetailPanel();
     QGroupBox* buildSignPanel(SunSign sign);
-    void clearUnderline(const QList<LinkLabel*>& labels);
 
     SunSign m_sign = SunSign::Aries;
-    QWidget* m_selectYoga = nullptr;
     std::array<QGroupBox*, kSunSignCount> m_signPanels{};
     std::array<QList<LinkLabel*>, kSunSignCount> m_labels{};
-    QList<LinkLabel*> m_allLabels;
     QWidget* m_detail = nullptr;
     QPushButton* m_back = nullptr;
     QPointer<LinkLabel> m_openedLabel;

@@ -75,6 +75,14 @@ class tst_Accessibility final : public QObject {
                 continue;
             if (interactive(w) && accessibleName(w).trimmed().isEmpty())
                 record(QStringLiteral("%1 has no accessible name").arg(describe(w)), where);
+            if (qobject_cast<LinkLabel*>(w)) {
+                QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w);
+                if (!link || link->role() != QAccessible::Link || !link->actionInterface()
+                    || !link->actionInterface()->actionNames().contains(
+                        QAccessibleActionInterface::pressAction()))
+                    record(QStringLiteral("%1 is not a link that can be pressed").arg(describe(w)),
+                           where);
+            }
             auto* label = qobject_cast<QLabel*>(w);
             if (label && !label->pixmap().isNull() && label->accessibleDescription().trimmed().isEmpty())
                 record(QStringLiteral("picture %1 has no accessible description").arg(describe(w)), where);
@@ -162,6 +170,18 @@ private slots:
             walk(m_window.get(), QStringLiteral("asana ") + byName->itemText(i));
         }
         verifyNoOffenders();
+    }
+
+    // What a screen reader's "press" does on a link is what a click does.
+    void pressingALinkOpensItsPage()
+    {
+        auto* link = in<LinkLabel>(m_window.get(), QStringLiteral("lblSolvaneBanner"));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(link);
+        QVERIFY(iface && iface->actionInterface());
+        QCOMPARE(iface->text(QAccessible::Name), link->text());
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_seams->desktop.openedUrls.size(), 1);
+        QVERIFY(m_seams->desktop.openedUrls.first().toString().contains(u"home-page"));
     }
 
     void aboutBox()

@@ -113,6 +113,23 @@ private slots:
         QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, onLink);
         QCOMPARE(desktop.openedUrls.size(), 1);
     }
+
+    void tabAndEnterOpenALink()
+    {
+        test::ScriptedDesktop desktop;
+        QWidget window;
+        auto* box = new RichTextBox(desktop, &window);
+        box->setReport(sampleReport());
+        box->enableLinkDetection();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(box->hasFocus());
+        QVERIFY(box->textCursor().charFormat().isAnchor());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(desktop.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://www.tarvo-yoga.example"))});
+    }
 };
 
 TARVO_TEST_MAIN(tst_RichTextBox)

@@ -405,18 +405,25 @@ void tst_ZodiacWindows::hoverUnderline() {
     auto* panel = display->findChild<QGroupBox*>(QStringLiteral("fraPisces"));
     QCOMPARE(panel->findChildren<LinkLabel*>().size(), 7);
     auto* label = display->findChild<LinkLabel*>(QStringLiteral("lblGarudaasanaaPisces"));
-    const auto moveOver = [](QWidget* widget, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(widget, &move);
-    };
-    moveOver(label, label->rect().center());
-    QVERIFY(label->font().underline());
     auto* other = display->findChild<LinkLabel*>(QStringLiteral("lblSavaasanaaPisces"));
-    moveOver(other, other->rect().center());
+    // Underlined while the mouse is over it, and only then.
+    const auto enter = [](QWidget* w) {
+        QEnterEvent event(w->rect().center(), w->mapTo(w->window(), w->rect().center()),
+                          w->mapToGlobal(w->rect().center()));
+        QApplication::sendEvent(w, &event);
+    };
+    const auto leave = [](QWidget* w) {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(w, &event);
+    };
+    enter(label);
     QVERIFY(label->font().underline());
-    moveOver(panel, QPoint(panel->width() - 3, panel->height() - 3));
+    QVERIFY(!other->font().underline());
+    leave(label);
+    enter(other);
+    QVERIFY(other->font().underline());
     QVERIFY(!label->font().underline());
+    leave(other);
     QVERIFY(!other->font().underline());
 }
 
