@@ -7,7 +7,6 @@
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
-#include "platform/PrimaryScreen.h"
 #include "platform/QtDesktop.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
@@ -41,8 +40,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     UserSettingsStore settings;
     SystemRandomSource random;
-    PrimaryScreen screen;
-    const AppContext context{desktop, clock, settings, random, screen};
+    const AppContext context{desktop, clock, settings, random};
 
     // The article goes first: only a process that has read no article shows the first open.
     const bench::ArticleTiming article =

@@ -7,7 +7,6 @@
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
-#include "platform/PrimaryScreen.h"
 #include "platform/QtDesktop.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
@@ -78,8 +77,7 @@ int runApplication(int argc, char** argv)
     SystemClock clock;
     UserSettingsStore settings;
     SystemRandomSource random;
-    PrimaryScreen screen;
-    const AppContext context{desktop, clock, settings, random, screen};
+    const AppContext context{desktop, clock, settings, random};
 
     SingleInstance instance;
     switch (instance.acquire()) {

@@ -13,7 +13,6 @@
 #include "platform/AppInfo.h"
 #include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
-#include "platform/Screen.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
 
@@ -69,7 +68,7 @@ private:
 
 MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidget* parent)
     : QMainWindow(parent)
-    , m_context{context.desktop, context.clock, context.settings, context.random, context.screen,
+    , m_context{context.desktop, context.clock, context.settings, context.random,
                 this}
     , m_programs(std::move(programs))
 {

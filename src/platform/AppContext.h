@@ -5,7 +5,6 @@ namespace tarvo {
 class Clock;
 class Desktop;
 class RandomSource;
-class Screen;
 class SettingsStore;
 class Workspace;
 
@@ -15,7 +14,6 @@ struct AppContext {
     Clock& clock;
     SettingsStore& settings;
     RandomSource& random;
-    Screen& screen;
     Workspace* workspace = nullptr;
 };
 

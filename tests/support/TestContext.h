@@ -3,7 +3,6 @@
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
-#include "platform/Screen.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedDesktop.h"
 
@@ -30,23 +29,16 @@ public:
     std::uint64_t nextSeed = 1;
 };
 
-class FixedScreen final : public Screen {
-public:
-    QSize sizeInTwips() const override { return size; }
-    QSize size = QSize(1280 * 15, 800 * 15);
-};
-
 // Scripted seams for one test; context() hands them to the windows under test.
 struct TestContext {
     ScriptedDesktop desktop;
     FixedClock clock;
     MemorySettings settings;
     CountingRandom random;
-    FixedScreen screen;
 
     AppContext context(Workspace* workspace = nullptr)
     {
-        return {desktop, clock, settings, random, screen, workspace};
+        return {desktop, clock, settings, random, workspace};
     }
 };
 

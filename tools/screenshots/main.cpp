@@ -6,7 +6,6 @@
 #include "app/MainWindow.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
-#include "platform/PrimaryScreen.h"
 #include "platform/QtDesktop.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
@@ -64,8 +63,7 @@ int main(int argc, char** argv)
     tarvo::SystemClock clock;
     tarvo::UserSettingsStore settings;
     tarvo::SystemRandomSource random;
-    tarvo::PrimaryScreen screen;
-    const tarvo::AppContext context{desktop, clock, settings, random, screen};
+    const tarvo::AppContext context{desktop, clock, settings, random};
 
     tarvo::MainWindow window(context, tarvo::programWindows());
     window.resize(size);
