@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "platform/LinkLabel.h"
-#include "support/TestContext.h"
+#include "support/WindowFixture.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacResultWindow.h"
 #include "zodiac/ZodiacInputWindow.h"
@@ -26,6 +26,8 @@
 #include <memory>
 
 using namespace tarvo;
+using test::click;
+using test::in;
 
 namespace {
 
@@ -99,22 +101,8 @@ class tst_Accessibility final : public QObject {
     {
         QVERIFY2(m_offenders.isEmpty(), qPrintable(QStringLiteral("\n") + m_offenders.join(u'\n')));
     }
-    template <typename T = QWidget>
-    static T* in(QWidget* form, const QString& name)
-    {
-        T* widget = form ? form->findChild<T*>(name) : nullptr;
-        if (!widget)
-            qWarning("no widget %s", qPrintable(name));
-        return widget;
-    }
-    static void click(QWidget* form, const QString& name)
-    {
-        if (QWidget* w = in(form, name))
-            QTest::mouseClick(w, Qt::LeftButton);
-    }
 
-    std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
 
 private slots:
     void init()
@@ -122,52 +110,44 @@ private slots:
         test::failOnUnexpectedWarnings();
         m_offenders.clear();
         m_offences.clear();
-        m_seams = std::make_unique<test::TestContext>();
-        // Reminded just now, so no window asks about updates.
-        m_seams->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
-                                        m_seams->clock.time.toString(Qt::ISODate));
-        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
-        m_window->resize(1280, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_fixture = std::make_unique<test::MainWindowFixture>();
     }
 
     void cleanup()
     {
-        m_window.reset();
-        m_seams.reset();
+        m_fixture.reset();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
     void mainWindowAndLearnYoga()
     {
-        walk(m_window.get(), QStringLiteral("welcome"));
-        m_window->selectProgram(Program::LearnYoga);
-        walk(m_window.get(), QStringLiteral("Learn Yoga"));
+        walk(m_fixture->window.get(), QStringLiteral("welcome"));
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        walk(m_fixture->window.get(), QStringLiteral("Learn Yoga"));
         for (int section = 1; section <= 7; ++section) {
             const QString header = QStringLiteral("Command%1").arg(section);
-            click(m_window.get(), header);
-            walk(m_window.get(), QStringLiteral("Learn Yoga ") + header);
+            click(m_fixture->window.get(), header);
+            walk(m_fixture->window.get(), QStringLiteral("Learn Yoga ") + header);
         }
         const std::pair<Section, const char*> lookups[] = {
             {Section::AsanasByName, "cboAsanasByName"},
             {Section::AsanasByBodyPart, "cboAsanasByBodyPart"},
             {Section::AsanasByApplication, "cboAsanasByTherapeuticApplications"}};
         for (const auto& [section, list] : lookups) {
-            m_window->toggleSection(static_cast<Section>(section));
-            auto* box = in<QComboBox>(m_window.get(), QString::fromLatin1(list));
+            m_fixture->window->toggleSection(static_cast<Section>(section));
+            auto* box = in<QComboBox>(m_fixture->window.get(), QString::fromLatin1(list));
             QVERIFY(box);
             box->setCurrentIndex(1);
             emit box->activated(1);
-            walk(m_window.get(), QStringLiteral("lookup ") + QString::fromLatin1(list));
+            walk(m_fixture->window.get(), QStringLiteral("lookup ") + QString::fromLatin1(list));
         }
         // Every asana of the library, so each of its pictures is described.
-        m_window->toggleSection(Section::AsanasByName);
-        auto* byName = in<QComboBox>(m_window.get(), QStringLiteral("cboAsanasByName"));
+        m_fixture->window->toggleSection(Section::AsanasByName);
+        auto* byName = in<QComboBox>(m_fixture->window.get(), QStringLiteral("cboAsanasByName"));
         for (int i = 0; i < byName->count(); ++i) {
             byName->setCurrentIndex(i);
             emit byName->activated(i);
-            walk(m_window.get(), QStringLiteral("asana ") + byName->itemText(i));
+            walk(m_fixture->window.get(), QStringLiteral("asana ") + byName->itemText(i));
         }
         verifyNoOffenders();
     }
@@ -175,18 +155,18 @@ private slots:
     // What a screen reader's "press" does on a link is what a click does.
     void pressingALinkOpensItsPage()
     {
-        auto* link = in<LinkLabel>(m_window.get(), QStringLiteral("lblSolvaneBanner"));
+        auto* link = in<LinkLabel>(m_fixture->window.get(), QStringLiteral("lblSolvaneBanner"));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(link);
         QVERIFY(iface && iface->actionInterface());
         QCOMPARE(iface->text(QAccessible::Name), link->text());
         iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(m_seams->desktop.openedUrls.size(), 1);
-        QVERIFY(m_seams->desktop.openedUrls.first().toString().contains(u"home-page"));
+        QCOMPARE(m_fixture->seams.desktop.openedUrls.size(), 1);
+        QVERIFY(m_fixture->seams.desktop.openedUrls.first().toString().contains(u"home-page"));
     }
 
     void aboutBox()
     {
-        AboutDialog about(m_seams->desktop, m_window.get());
+        AboutDialog about(m_fixture->seams.desktop, m_fixture->window.get());
         about.show();
         walk(&about, QStringLiteral("About"));
         verifyNoOffenders();
@@ -194,14 +174,14 @@ private slots:
 
     void zodiacWindows()
     {
-        m_window->selectProgram(Program::ZodiacYoga);
-        auto* input = qobject_cast<ZodiacInputWindow*>(m_window->child(QStringLiteral("frmZodiacYogaMain")));
+        m_fixture->window->selectProgram(Program::ZodiacYoga);
+        auto* input = qobject_cast<ZodiacInputWindow*>(m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
         walk(input, QStringLiteral("Zodiac input"));
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
         in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(6);
         in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(6);
         click(input, QStringLiteral("cmdNext"));
-        QWidget* display = m_window->child(QStringLiteral("frmZodiacYogaDisplay"));
+        QWidget* display = m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay"));
         QVERIFY(display);
         auto* pages = in<QTabWidget>(display, QStringLiteral("SSTab1"));
         auto* healthTabs = in<QTabWidget>(display, QStringLiteral("ssTab"));
@@ -233,12 +213,12 @@ private slots:
 
     void chakraWindows()
     {
-        m_window->selectProgram(Program::ChakraYoga);
-        QWidget* selection = m_window->child(QStringLiteral("frmChakraYogaMain"));
+        m_fixture->window->selectProgram(Program::ChakraYoga);
+        QWidget* selection = m_fixture->window->child(QStringLiteral("frmChakraYogaMain"));
         walk(selection, QStringLiteral("Chakra selection"));
         in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
         click(selection, QStringLiteral("cmdTest"));
-        QWidget* questions = m_window->child(QStringLiteral("frmChakraYogaQuestions"));
+        QWidget* questions = m_fixture->window->child(QStringLiteral("frmChakraYogaQuestions"));
         walk(questions, QStringLiteral("Chakra questions"));
         // "Question No. 1 of 8". Not sure every time leaves the chakra under-active, so it has asanas.
         const int total = in<QLabel>(questions, QStringLiteral("lblQNo"))->text().section(u' ', -1).toInt();
@@ -247,10 +227,10 @@ private slots:
             click(questions, QStringLiteral("optAnswer_2"));
             click(questions, QStringLiteral("cmdNext"));
         }
-        QWidget* result = m_window->child(QStringLiteral("frmChakraYogaResult"));
+        QWidget* result = m_fixture->window->child(QStringLiteral("frmChakraYogaResult"));
         walk(result, QStringLiteral("Chakra result"));
         click(result, QStringLiteral("cmdYogaChakra"));
-        auto* asanas = qobject_cast<ChakraAsanaWindow*>(m_window->child(QStringLiteral("frmYogaChakra")));
+        auto* asanas = qobject_cast<ChakraAsanaWindow*>(m_fixture->window->child(QStringLiteral("frmYogaChakra")));
         QVERIFY(asanas);
         walk(asanas, QStringLiteral("Chakra asanas"));
         // Through to the last record, where Next stays put.

@@ -7,7 +7,7 @@
 #include "chakra/ChakraAsanaWindow.h"
 #include "learn/ArticleViewer.h"
 #include "report/RichTextBox.h"
-#include "support/TestContext.h"
+#include "support/WindowFixture.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacRecordFile.h"
@@ -38,6 +38,8 @@
 #include <memory>
 
 using namespace tarvo;
+using test::click;
+using test::in;
 
 namespace {
 
@@ -162,14 +164,6 @@ QMultiHash<QString, QString> claimedLetters(const QWidget* window, const QWidget
     return claims;
 }
 
-template <typename T = QWidget>
-T* in(const QWidget* form, const QString& name)
-{
-    T* widget = form ? form->findChild<T*>(name) : nullptr;
-    if (!widget)
-        qWarning("no widget %s", qPrintable(name));
-    return widget;
-}
 
 enum class State {
     Welcome,
@@ -196,11 +190,10 @@ Q_DECLARE_METATYPE(State)
 class tst_Keyboard final : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
     std::unique_ptr<QWidget> m_dialog;
 
-    QWidget* child(const QString& name) const { return m_window->child(name); }
+    QWidget* child(const QString& name) const { return m_fixture->window->child(name); }
 
     // Runs handle once the modal window named name is up and active, inside its own loop.
     void whenModal(const QString& name, std::function<void(QWidget*)> handle, bool* handled)
@@ -223,19 +216,19 @@ class tst_Keyboard final : public QObject {
     {
         switch (state) {
         case State::Welcome:
-            return m_window.get();
+            return m_fixture->window.get();
         case State::LearnArticles:
         case State::LearnLookup:
-            m_window->selectProgram(Program::LearnYoga);
-            m_window->toggleSection(state == State::LearnArticles ? Section::Information : Section::AsanasByBodyPart);
-            return m_window.get();
+            m_fixture->window->selectProgram(Program::LearnYoga);
+            m_fixture->window->toggleSection(state == State::LearnArticles ? Section::Information : Section::AsanasByBodyPart);
+            return m_fixture->window.get();
         case State::ChakraSelection:
         case State::ChakraQuestions:
         case State::ChakraResult:
         case State::ChakraAsanas:
             return enterChakra(state);
         case State::About:
-            m_dialog = std::make_unique<AboutDialog>(m_seams->desktop, m_window.get());
+            m_dialog = std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
             return showDialog();
         default:
             return enterZodiac(state);
@@ -251,10 +244,10 @@ class tst_Keyboard final : public QObject {
 
     QWidget* enterZodiac(State state)
     {
-        m_window->selectProgram(Program::ZodiacYoga);
+        m_fixture->window->selectProgram(Program::ZodiacYoga);
         auto* input = qobject_cast<ZodiacInputWindow*>(child(QStringLiteral("frmZodiacYogaMain")));
         if (state == State::ZodiacInput)
-            return m_window.get();
+            return m_fixture->window.get();
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("A"));
         input->showReading(); // 1 January: Capricorn
         auto* display = input->resultWindow();
@@ -273,56 +266,50 @@ class tst_Keyboard final : public QObject {
                 display->asanaTab().openAsana(SunSign::Capricorn, 0);
             break;
         case State::ZodiacReport:
-            m_dialog = std::make_unique<ZodiacReportDialog>(m_seams->context(m_window.get()),
+            m_dialog = std::make_unique<ZodiacReportDialog>(m_fixture->seams.context(m_fixture->window.get()),
                                                            display->reading(), display->fields(),
                                                            display);
             return showDialog();
         default:
             break;
         }
-        return m_window.get();
+        return m_fixture->window.get();
     }
 
     QWidget* enterChakra(State state)
     {
-        m_window->selectProgram(Program::ChakraYoga);
+        m_fixture->window->selectProgram(Program::ChakraYoga);
         QWidget* selection = child(QStringLiteral("frmChakraYogaMain"));
         if (state == State::ChakraSelection)
-            return m_window.get();
+            return m_fixture->window.get();
         in<QCheckBox>(selection, QStringLiteral("chkChakras_0"))->setChecked(true);
         in<QPushButton>(selection, QStringLiteral("cmdTest"))->click();
         if (state == State::ChakraQuestions)
-            return m_window.get();
+            return m_fixture->window.get();
         QWidget* questions = child(QStringLiteral("frmChakraYogaQuestions"));
         in<QRadioButton>(questions, QStringLiteral("optAnswer_2"))->setChecked(true);
         for (int k = 0; k < 8; ++k)
             in<QPushButton>(questions, QStringLiteral("cmdNext"))->click();
         if (state == State::ChakraResult)
-            return m_window.get();
+            return m_fixture->window.get();
         in<QPushButton>(child(QStringLiteral("frmChakraYogaResult")), QStringLiteral("cmdYogaChakra"))
             ->click();
-        return m_window.get();
+        return m_fixture->window.get();
     }
 
 private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
-        m_seams = std::make_unique<test::TestContext>();
-        // Reminded just now, so no window asks about updates.
-        m_seams->settings.values.insert(kLastReminderKey, m_seams->clock.time.toString(Qt::ISODate));
-        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
-        m_window->resize(1280, 800);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_fixture = std::make_unique<test::MainWindowFixture>();
+        QApplication::setActiveWindow(m_fixture->window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
     }
 
     void cleanup()
     {
         m_dialog.reset();
-        m_window.reset();
-        m_seams.reset();
+        m_fixture.reset();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -428,7 +415,7 @@ private slots:
         QMultiHash<QString, QString> claims = claimedLetters(form);
         // The main window's letters outside the work area are live too while a child has the
         // focus.
-        if (form != m_window.get() && form->window() == m_window.get()) {
+        if (form != m_fixture->window.get() && form->window() == m_fixture->window.get()) {
             const QList<QWidget*> controls = form->findChildren<QWidget*>();
             const auto stop = std::find_if(controls.cbegin(), controls.cend(), [](QWidget* w) {
                 return w->isVisible() && (w->focusPolicy() & Qt::TabFocus);
@@ -437,7 +424,7 @@ private slots:
             (*stop)->setFocus(Qt::TabFocusReason);
             QCoreApplication::processEvents();
             const QMultiHash<QString, QString> main =
-                claimedLetters(m_window.get(), m_window->findChild<QMdiArea*>());
+                claimedLetters(m_fixture->window.get(), m_fixture->window->findChild<QMdiArea*>());
             for (auto it = main.cbegin(); it != main.cend(); ++it) {
                 if (!it.key().contains(u'>'))
                     claims.insert(it.key(), it.value());
@@ -459,13 +446,13 @@ private slots:
         in<QLineEdit>(child(QStringLiteral("frmZodiacYogaMain")), QStringLiteral("txtName"))->setFocus();
         alt(Qt::Key_E);
         QTRY_VERIFY(!child(QStringLiteral("frmZodiacYogaMain")));
-        QVERIFY(m_window->isVisible());
-        QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("cmdMdiExit"))->text(), u"&Exit");
+        QVERIFY(m_fixture->window->isVisible());
+        QCOMPARE(m_fixture->window->findChild<QPushButton*>(QStringLiteral("cmdMdiExit"))->text(), u"&Exit");
     }
 
     void learnYogaByKeys()
     {
-        tabTo(m_window.get(), QStringLiteral("cmdSelectOption_0"));
+        tabTo(m_fixture->window.get(), QStringLiteral("cmdSelectOption_0"));
         press(Qt::Key_Return);
         auto* viewer = qobject_cast<ArticleViewer*>(child(QStringLiteral("frmLearnYogaDisp")));
         QVERIFY(viewer);
@@ -473,21 +460,21 @@ private slots:
         QVERIFY(introduction.startsWith(QStringLiteral("Introduction")));
 
         // Enter on a section header opens it and shows its first article.
-        tabTo(m_window.get(), QStringLiteral("Command6"));
+        tabTo(m_fixture->window.get(), QStringLiteral("Command6"));
         press(Qt::Key_Enter, Qt::KeypadModifier);
-        QVERIFY(in(m_window.get(), QStringLiteral("Picture6"))->isVisible());
+        QVERIFY(in(m_fixture->window.get(), QStringLiteral("Picture6"))->isVisible());
         const QString firstArticle = viewer->richTextBox().toPlainText();
         QVERIFY(firstArticle != introduction);
-        tabTo(m_window.get(), QStringLiteral("Command62"));
+        tabTo(m_fixture->window.get(), QStringLiteral("Command62"));
         press(Qt::Key_Space);
         QVERIFY(viewer->richTextBox().toPlainText() != firstArticle);
 
         // The body-part lookup: type to pick a part, then arrow through its asanas.
-        tabTo(m_window.get(), QStringLiteral("Command3"));
+        tabTo(m_fixture->window.get(), QStringLiteral("Command3"));
         press(Qt::Key_Return);
-        tabTo(m_window.get(), QStringLiteral("cboAsanasByBodyPart"));
+        tabTo(m_fixture->window.get(), QStringLiteral("cboAsanasByBodyPart"));
         type(QStringLiteral("kn"));
-        QCOMPARE(in<QComboBox>(m_window.get(), QStringLiteral("cboAsanasByBodyPart"))->currentText(),
+        QCOMPARE(in<QComboBox>(m_fixture->window.get(), QStringLiteral("cboAsanasByBodyPart"))->currentText(),
                  QStringLiteral("Knees"));
         press(Qt::Key_Tab);
         auto* results = qobject_cast<QListWidget*>(focused());
@@ -499,7 +486,7 @@ private slots:
 
     void zodiacReadingByKeys()
     {
-        tabTo(m_window.get(), QStringLiteral("cmdSelectOption_1"));
+        tabTo(m_fixture->window.get(), QStringLiteral("cmdSelectOption_1"));
         press(Qt::Key_Return);
         auto* input = qobject_cast<ZodiacInputWindow*>(child(QStringLiteral("frmZodiacYogaMain")));
         QVERIFY(input);
@@ -553,7 +540,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString path = folder.filePath(QStringLiteral("anu.zoy"));
-        m_seams->desktop.saveNames.push_back(path);
+        m_fixture->seams.desktop.saveNames.push_back(path);
         bool handled = false;
         whenModal(QStringLiteral("frmZodiacYogaSave"), [](QWidget* report) {
             tabTo(report, QStringLiteral("cmdSave"));
@@ -566,8 +553,8 @@ private slots:
         // The offscreen platform leaves no window active after a modal one; a desktop hands
         // activation back to the main window, as here.
         if (!QApplication::activeWindow())
-            QApplication::setActiveWindow(m_window.get());
-        QTRY_COMPARE(QApplication::activeWindow(), m_window.get());
+            QApplication::setActiveWindow(m_fixture->window.get());
+        QTRY_COMPARE(QApplication::activeWindow(), m_fixture->window.get());
         QVERIFY(QFileInfo::exists(path));
         const std::optional<ZodiacRecordValues> saved = readZodiacRecord(path);
         QVERIFY(saved);
@@ -584,13 +571,13 @@ private slots:
         tabTo(input, QStringLiteral("cmdExit"));
         press(Qt::Key_Return);
         QTRY_VERIFY(!child(QStringLiteral("frmZodiacYogaMain")));
-        QVERIFY(m_window->welcomePanelVisible());
+        QVERIFY(m_fixture->window->welcomePanelVisible());
     }
 
     void chakraTestByKeys()
     {
         // The welcome panel's program link, on Enter.
-        tabTo(m_window.get(), QStringLiteral("lblCaption_10"));
+        tabTo(m_fixture->window.get(), QStringLiteral("lblCaption_10"));
         press(Qt::Key_Return);
         QWidget* selection = child(QStringLiteral("frmChakraYogaMain"));
         QVERIFY(selection);
@@ -657,7 +644,7 @@ private slots:
 
         alt(Qt::Key_X);
         QTRY_VERIFY(!child(QStringLiteral("frmYogaChakra")));
-        QVERIFY(m_window->welcomePanelVisible());
+        QVERIFY(m_fixture->window->welcomePanelVisible());
     }
 };
 

@@ -2,7 +2,7 @@
 #include "learn/ArticleViewer.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
-#include "support/TestContext.h"
+#include "support/WindowFixture.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -54,38 +54,32 @@ private:
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* widget = m_window->findChild<T*>(name);
+        T* widget = m_fixture->window->findChild<T*>(name);
         if (!widget)
             qWarning("no widget %s", qPrintable(name));
         return widget;
     }
-    QString viewerText() const { return m_window->articleViewer().richTextBox().toPlainText(); }
-    bool viewerOpen() const { return m_window->child(QStringLiteral("frmLearnYogaDisp")) != nullptr; }
+    QString viewerText() const { return m_fixture->window->articleViewer().richTextBox().toPlainText(); }
+    bool viewerOpen() const { return m_fixture->window->child(QStringLiteral("frmLearnYogaDisp")) != nullptr; }
 
-    std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
 
 private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
-        m_seams = std::make_unique<test::TestContext>();
-        m_window = std::make_unique<MainWindow>(m_seams->context(), fakePrograms());
-        m_window->resize(1280, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_fixture = std::make_unique<test::MainWindowFixture>(fakePrograms());
     }
 
     void cleanup()
     {
-        m_window.reset();
-        m_seams.reset();
+        m_fixture.reset();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
     void opensOnTheWelcomeScreen()
     {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tarvo Yoga v1.15"));
+        QCOMPARE(m_fixture->window->windowTitle(), QStringLiteral("Tarvo Yoga v1.15"));
         for (const char* shown : {"picTopMain", "picTop", "picMain", "PicCoBrand", "cmdMdiExit"})
             QVERIFY2(find(QString::fromLatin1(shown))->isVisible(), shown);
         for (const char* hidden : {"picTop1", "picLeft", "Picture1", "Picture2", "Picture3",
@@ -123,10 +117,10 @@ private slots:
     {
         QTest::mouseClick(find(QStringLiteral("cmdSelectOption_0")), Qt::LeftButton);
         QVERIFY(find(QStringLiteral("picLeft"))->isVisible());
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         QVERIFY(viewerOpen());
         QVERIFY(viewerText().startsWith(QStringLiteral("Introduction\n\n")));
-        QCOMPARE(m_window->articleViewer().windowTitle(), QStringLiteral("Tarvo Learn Yoga"));
+        QCOMPARE(m_fixture->window->articleViewer().windowTitle(), QStringLiteral("Tarvo Learn Yoga"));
     }
 
     // The viewer closed by the second press is deleted later; the Introduction must not go to it.
@@ -136,7 +130,7 @@ private slots:
             QTest::mouseClick(find(QStringLiteral("cmdSelectOption_0")), Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY2(viewerOpen(), qPrintable(QString::number(press)));
-            QVERIFY(m_window->child(QStringLiteral("frmLearnYogaDisp"))->isVisible());
+            QVERIFY(m_fixture->window->child(QStringLiteral("frmLearnYogaDisp"))->isVisible());
             QVERIFY(viewerText().startsWith(QStringLiteral("Introduction\n\n")));
         }
     }
@@ -150,10 +144,10 @@ private slots:
     void programWindowIsCentredAfterLearnYoga()
     {
         QFETCH(int, program);
-        m_window->selectProgram(Program::LearnYoga);
+        m_fixture->window->selectProgram(Program::LearnYoga);
         QCoreApplication::processEvents();
-        m_window->selectProgram(static_cast<Program>(program));
-        QWidget* form = m_window->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
+        m_fixture->window->selectProgram(static_cast<Program>(program));
+        QWidget* form = m_fixture->window->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
                                                      : QStringLiteral("frmChakraYogaMain"));
         QVERIFY(form);
         QCoreApplication::processEvents();
@@ -163,7 +157,7 @@ private slots:
 
     void sectionHeaderTwiceCollapsesAndShowsTheArticleOnce()
     {
-        m_window->selectProgram(Program::LearnYoga);
+        m_fixture->window->selectProgram(Program::LearnYoga);
         auto* header = find<QPushButton>(QStringLiteral("Command1"));
         QTest::mouseClick(header, Qt::LeftButton);
         QVERIFY(find(QStringLiteral("Picture1"))->isVisible());
@@ -177,7 +171,7 @@ private slots:
 
     void articleButtonShowsItsArticle()
     {
-        m_window->selectProgram(Program::LearnYoga);
+        m_fixture->window->selectProgram(Program::LearnYoga);
         QTest::mouseClick(find(QStringLiteral("Command6")), Qt::LeftButton);
         auto* button = find<QPushButton>(QStringLiteral("Command62"));
         QCOMPARE(button->text(), QStringLiteral("Importance && Benefits Of Pranayam"));
@@ -187,7 +181,7 @@ private slots:
 
     void lookupHeaderShowsTheStrip()
     {
-        m_window->selectProgram(Program::LearnYoga);
+        m_fixture->window->selectProgram(Program::LearnYoga);
         QTest::mouseClick(find(QStringLiteral("Command3")), Qt::LeftButton);
         QVERIFY(find(QStringLiteral("picTop1"))->isVisible());
         QVERIFY(find(QStringLiteral("Picture3"))->isVisible());
@@ -206,21 +200,21 @@ private slots:
     void otherCaptionsCloseEverythingAndOpenNothing()
     {
         QFETCH(QString, caption);
-        m_window->selectProgram(Program::LearnYoga);
-        m_window->toggleSection(Section::AsanasByBodyPart); // shows the lookup prompts
-        m_window->setWelcomePanelVisible(true);
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        m_fixture->window->toggleSection(Section::AsanasByBodyPart); // shows the lookup prompts
+        m_fixture->window->setWelcomePanelVisible(true);
         QTest::mouseClick(find(caption), Qt::LeftButton);
         QVERIFY(!viewerOpen());
-        QVERIFY(!m_window->welcomePanelVisible());
-        QVERIFY(!m_window->child(QStringLiteral("frmZodiacYogaMain")));
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
     }
 
     void programLinksSwitchProgram()
     {
         QTest::mouseClick(find(QStringLiteral("lblCaption_10")), Qt::LeftButton);
-        QWidget* chakra = m_window->child(QStringLiteral("frmChakraYogaMain"));
+        QWidget* chakra = m_fixture->window->child(QStringLiteral("frmChakraYogaMain"));
         QVERIFY(chakra);
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         QCOMPARE(chakra->parentWidget()->y(), 0);
         auto* mdi = find<QMdiArea>(QStringLiteral("mdiArea"));
         const int left = chakra->parentWidget()->x();
@@ -229,15 +223,15 @@ private slots:
 
     void switchingProgramClosesEveryChildWithoutAsking()
     {
-        m_window->selectProgram(Program::ZodiacYoga);
-        QVERIFY(m_window->child(QStringLiteral("frmZodiacYogaMain")));
-        m_window->selectProgram(Program::LearnYoga);
-        QTRY_VERIFY(!m_window->child(QStringLiteral("frmZodiacYogaMain")));
-        QVERIFY(m_seams->desktop.messages.isEmpty());
+        m_fixture->window->selectProgram(Program::ZodiacYoga);
+        QVERIFY(m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+        QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
         // The closing window asked for the welcome panel; the switch hides it again.
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         QVERIFY(viewerOpen());
-        m_window->selectProgram(Program::ChakraYoga);
+        m_fixture->window->selectProgram(Program::ChakraYoga);
         QTRY_VERIFY(!viewerOpen());
         QVERIFY(!find(QStringLiteral("picLeft"))->isVisible());
     }
@@ -265,8 +259,8 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, page);
         find<QAction>(action)->trigger();
-        QCOMPARE(m_seams->desktop.openedUrls.size(), 1);
-        QCOMPARE(m_seams->desktop.openedUrls[0].query(), QStringLiteral("page=") + page);
+        QCOMPARE(m_fixture->seams.desktop.openedUrls.size(), 1);
+        QCOMPARE(m_fixture->seams.desktop.openedUrls[0].query(), QStringLiteral("page=") + page);
     }
 
     void aboutBoxIsModalAndClosesWithOk()
@@ -286,10 +280,10 @@ private slots:
 
     void closingTheMainWindowUnloadsItsChildren()
     {
-        m_window->selectProgram(Program::ZodiacYoga);
-        QPointer<QWidget> zodiac = m_window->child(QStringLiteral("frmZodiacYogaMain"));
+        m_fixture->window->selectProgram(Program::ZodiacYoga);
+        QPointer<QWidget> zodiac = m_fixture->window->child(QStringLiteral("frmZodiacYogaMain"));
         QTest::mouseClick(find(QStringLiteral("cmdMdiExit")), Qt::LeftButton);
-        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_fixture->window->isVisible());
         QTRY_VERIFY(zodiac.isNull());
     }
 };

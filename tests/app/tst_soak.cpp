@@ -4,7 +4,7 @@
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleCatalogue.h"
 #include "platform/LinkLabel.h"
-#include "support/TestContext.h"
+#include "support/WindowFixture.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacResultWindow.h"
 #include "zodiac/ZodiacInputWindow.h"
@@ -21,6 +21,8 @@
 #include <unistd.h>
 
 using namespace tarvo;
+using test::click;
+using test::in;
 
 namespace {
 
@@ -88,35 +90,26 @@ void closeNextModal()
 class tst_Soak : public QObject {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    T* in(QWidget* form, const QString& name) const
-    {
-        T* widget = form ? form->findChild<T*>(name) : nullptr;
-        if (!widget)
-            qWarning("no widget %s", qPrintable(name));
-        return widget;
-    }
     void click(QWidget* form, const QString& name)
     {
         if (auto* button = in<QAbstractButton>(form, name))
             button->click();
     }
-    QWidget* form(const QString& name) const { return m_window->child(name); }
+    QWidget* form(const QString& name) const { return m_fixture->window->child(name); }
 
-    std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
 
     void learnYoga(int round)
     {
-        m_window->selectProgram(Program::LearnYoga);
+        m_fixture->window->selectProgram(Program::LearnYoga);
         // A different article each round, so over the rounds every one is written.
         QList<ArticleButton> buttons;
         for (int section = 1; section <= 2; ++section)
             buttons += articleButtons(section);
-        m_window->showArticle(buttons.at(round % buttons.size()).name);
+        m_fixture->window->showArticle(buttons.at(round % buttons.size()).name);
         for (const char* lookup : {"cboAsanasByName", "cboAsanasByBodyPart",
                                    "cboAsanasByTherapeuticApplications"}) {
-            auto* box = in<QComboBox>(m_window.get(), QString::fromLatin1(lookup));
+            auto* box = in<QComboBox>(m_fixture->window.get(), QString::fromLatin1(lookup));
             if (!box)
                 return;
             const int index = round % box->count();
@@ -124,12 +117,12 @@ class tst_Soak : public QObject {
             emit box->activated(index);
         }
         closeNextModal();
-        m_window->showAbout();
+        m_fixture->window->showAbout();
     }
 
     void zodiacYoga(int round)
     {
-        m_window->selectProgram(Program::ZodiacYoga);
+        m_fixture->window->selectProgram(Program::ZodiacYoga);
         auto* input = qobject_cast<ZodiacInputWindow*>(form(QStringLiteral("frmZodiacYogaMain")));
         QVERIFY(input);
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
@@ -155,7 +148,7 @@ class tst_Soak : public QObject {
 
     void chakraYoga()
     {
-        m_window->selectProgram(Program::ChakraYoga);
+        m_fixture->window->selectProgram(Program::ChakraYoga);
         QWidget* selection = form(QStringLiteral("frmChakraYogaMain"));
         QVERIFY(selection);
         for (int c = 0; c < kChakraCount; ++c)
@@ -189,7 +182,7 @@ class tst_Soak : public QObject {
         learnYoga(n);
         zodiacYoga(n);
         chakraYoga();
-        m_window->closeChildWindows();
+        m_fixture->window->closeChildWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
@@ -201,14 +194,7 @@ private slots:
     {
         SingleInstance instance;
         QCOMPARE(instance.acquire(), SingleInstance::Outcome::Acquired);
-        m_seams = std::make_unique<test::TestContext>();
-        // Reminded just now, so no reminder interrupts the rounds.
-        m_seams->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
-                                        m_seams->clock.time.toString(Qt::ISODate));
-        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
-        m_window->resize(1280, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_fixture = std::make_unique<test::MainWindowFixture>();
 
         round(0);
         QVERIFY(!QTest::currentTestFailed());
@@ -222,17 +208,16 @@ private slots:
                 settledMemory = residentBytes();
         }
         QCOMPARE(census(), settled);
-        QCOMPARE(m_window->findChildren<QMdiSubWindow*>().size(), 0);
+        QCOMPARE(m_fixture->window->findChildren<QMdiSubWindow*>().size(), 0);
         const qint64 grown = residentBytes() - settledMemory;
         qInfo("%d rounds; resident memory after round %d: %lld KiB, grown since: %lld KiB",
               kRounds, kSettledRound, settledMemory / 1024, grown / 1024);
         if (kMeasureMemory)
             QVERIFY2(grown < 2 * 1024 * 1024, qPrintable(QString::number(grown)));
         // No round ran into an error message.
-        QVERIFY(m_seams->desktop.messages.isEmpty());
+        QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
 
-        m_window.reset();
-        m_seams.reset();
+        m_fixture.reset();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 

@@ -2,7 +2,7 @@
 #include "learn/ArticleViewer.h"
 #include "pictures/Pictures.h"
 #include "report/RichTextBox.h"
-#include "support/TestContext.h"
+#include "support/WindowFixture.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -19,9 +19,9 @@ private:
     template <typename T = QWidget>
     T* find(const char* name) const
     {
-        return m_window->findChild<T*>(QString::fromLatin1(name));
+        return m_fixture->window->findChild<T*>(QString::fromLatin1(name));
     }
-    QString page() const { return m_window->articleViewer().richTextBox().toPlainText(); }
+    QString page() const { return m_fixture->window->articleViewer().richTextBox().toPlainText(); }
     void choose(const char* list, const QString& entry)
     {
         auto* box = find<QComboBox>(list);
@@ -31,25 +31,19 @@ private:
         emit box->activated(index);
     }
 
-    std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
 
 private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
-        m_seams = std::make_unique<test::TestContext>();
-        m_window = std::make_unique<MainWindow>(m_seams->context(), ProgramWindows{});
-        m_window->resize(1280, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->selectProgram(Program::LearnYoga);
+        m_fixture = std::make_unique<test::MainWindowFixture>(ProgramWindows{});
+        m_fixture->window->selectProgram(Program::LearnYoga);
     }
 
     void cleanup()
     {
-        m_window.reset();
-        m_seams.reset();
+        m_fixture.reset();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -75,11 +69,11 @@ private slots:
 
     void armsAndAsthma()
     {
-        m_window->toggleSection(Section::AsanasByBodyPart);
+        m_fixture->window->toggleSection(Section::AsanasByBodyPart);
         choose("cboAsanasByBodyPart", QStringLiteral("Arms"));
         QCOMPARE(find<QListWidget>("lstAsanasByBodyPart")->count(), 1);
         QVERIFY(page().startsWith(QStringLiteral("Anjali Mudra\n")));
-        m_window->toggleSection(Section::AsanasByApplication);
+        m_fixture->window->toggleSection(Section::AsanasByApplication);
         QVERIFY(find("Picture4")->isVisible());
         QVERIFY(!find("Picture3")->isVisible());
         choose("cboAsanasByTherapeuticApplications", QStringLiteral("Asthma"));

@@ -4,7 +4,7 @@
 #include "chakra/ChakraResultWindow.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "report/RichTextBox.h"
-#include "support/TestContext.h"
+#include "support/WindowFixture.h"
 #include "support/TestMain.h"
 
 #include <QCheckBox>
@@ -18,6 +18,8 @@
 #include <memory>
 
 using namespace tarvo;
+using test::click;
+using test::in;
 
 namespace {
 
@@ -40,17 +42,8 @@ bool formShown(QWidget* form)
 class tst_ChakraWindows final : public QObject {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    T* in(QWidget* form, const QString& name) const
-    {
-        T* widget = form ? form->findChild<T*>(name) : nullptr;
-        if (!widget)
-            qWarning("no widget %s", qPrintable(name));
-        return widget;
-    }
-    QWidget* form(const QString& name) const { return m_window->child(name); }
-    void click(QWidget* form, const QString& name) { QTest::mouseClick(in(form, name), Qt::LeftButton); }
-    QStringList messages() const { return m_seams->desktop.messageTexts(); }
+    QWidget* form(const QString& name) const { return m_fixture->window->child(name); }
+    QStringList messages() const { return m_fixture->seams.desktop.messageTexts(); }
 
     // Saved when TARVO_SHOTS_DIR is set, so the windows can be looked at as a user sees them.
     void shot(const QString& name)
@@ -59,28 +52,22 @@ class tst_ChakraWindows final : public QObject {
         if (dir.isEmpty())
             return;
         QCoreApplication::processEvents();
-        m_window->grab().save(QDir(dir).filePath(QStringLiteral("chakra-%1.png").arg(name)));
+        m_fixture->window->grab().save(QDir(dir).filePath(QStringLiteral("chakra-%1.png").arg(name)));
     }
 
-    std::unique_ptr<test::TestContext> m_seams;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
 
 private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
-        m_seams = std::make_unique<test::TestContext>();
-        m_window = std::make_unique<MainWindow>(m_seams->context(), programWindows());
-        m_window->resize(1280, 800);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->selectProgram(Program::ChakraYoga);
+        m_fixture = std::make_unique<test::MainWindowFixture>();
+        m_fixture->window->selectProgram(Program::ChakraYoga);
     }
 
     void cleanup()
     {
-        m_window.reset();
-        m_seams.reset();
+        m_fixture.reset();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -88,7 +75,7 @@ private slots:
     {
         QWidget* selection = form(QStringLiteral("frmChakraYogaMain"));
         QVERIFY(formShown(selection));
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         QCOMPARE(selection->windowTitle(), QStringLiteral("Tarvo Chakra Yoga"));
         QCOMPARE(in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->text(),
                  QStringLiteral("Sacral Chakra (Swadhisthanna)"));
@@ -96,15 +83,15 @@ private slots:
 
         click(selection, QStringLiteral("cmdTest"));
         QCOMPARE(messages(), QStringList{QStringLiteral("Please select at least one chakra")});
-        QCOMPARE(m_seams->desktop.messages.first().icon, MessageIcon::Critical);
+        QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
         QVERIFY(formShown(selection));
         QVERIFY(!form(QStringLiteral("frmChakraYogaQuestions")));
 
         in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
         in<QCheckBox>(selection, QStringLiteral("chkChakras_4"))->setChecked(true);
-        const std::uint64_t seed = m_seams->random.nextSeed;
+        const std::uint64_t seed = m_fixture->seams.random.nextSeed;
         click(selection, QStringLiteral("cmdTest"));
-        QCOMPARE(m_seams->random.nextSeed, seed + 1);
+        QCOMPARE(m_fixture->seams.random.nextSeed, seed + 1);
         QWidget* questions = form(QStringLiteral("frmChakraYogaQuestions"));
         QVERIFY(formShown(questions));
         QVERIFY(!formShown(selection));
@@ -142,7 +129,7 @@ private slots:
         QWidget* result = form(QStringLiteral("frmChakraYogaResult"));
         QVERIFY(formShown(result));
         QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaQuestions")));
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Sacral)].percent, 100);
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Throat)].percent, 12);
@@ -159,7 +146,7 @@ private slots:
         auto* asanas = qobject_cast<ChakraAsanaWindow*>(form(QStringLiteral("frmYogaChakra")));
         QVERIFY(formShown(asanas));
         QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaResult")));
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         auto chakraName = [&] { return in<QLabel>(asanas, QStringLiteral("lblChakraName"))->text(); };
         auto asanaText = [&] { return in<RichTextBox>(asanas, QStringLiteral("RTB"))->toPlainText(); };
         QCOMPARE(chakraName(), QStringLiteral("Sacral Chakra (Swadhisthanna)"));
@@ -186,17 +173,17 @@ private slots:
         QVERIFY(formShown(selection));
         QVERIFY(in<QCheckBox>(selection, QStringLiteral("chkChakras_4"))->isChecked());
         QTRY_VERIFY(!form(QStringLiteral("frmYogaChakra")));
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         click(selection, QStringLiteral("cmdNav"));
         QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaMain")));
-        QVERIFY(m_window->welcomePanelVisible());
+        QVERIFY(m_fixture->window->welcomePanelVisible());
     }
 
     void nextPastTheEndThenPrevious()
     {
         RecommendedAsanas list = recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
-        auto* asanas = new ChakraAsanaWindow(m_seams->context(m_window.get()), list);
-        m_window->showChild(asanas);
+        auto* asanas = new ChakraAsanaWindow(m_fixture->seams.context(m_fixture->window.get()), list);
+        m_fixture->window->showChild(asanas);
         for (int i = 0; i < 6; ++i)
             click(asanas, QStringLiteral("cmdNext"));
         QCOMPARE(asanas->asanaPosition(), std::optional(12));
@@ -206,7 +193,7 @@ private slots:
         QVERIFY(messages().isEmpty());
         click(asanas, QStringLiteral("cmdExit"));
         QTRY_VERIFY(!form(QStringLiteral("frmYogaChakra")));
-        QVERIFY(m_window->welcomePanelVisible());
+        QVERIFY(m_fixture->window->welcomePanelVisible());
     }
 
     void openChakrasNeedNoYoga()
@@ -214,13 +201,13 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Navel)] = true;
         session->scores[chakraIndex(ChakraId::Navel)] = 5;
-        auto* result = new ChakraResultWindow(m_seams->context(m_window.get()), session);
-        m_window->showChild(result);
+        auto* result = new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
+        m_fixture->window->showChild(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Navel)].percent, 62);
         click(result, QStringLiteral("cmdYogaChakra"));
         QCOMPARE(messages(), QStringList{QStringLiteral("Chakra Yoga not applicable for Open Chakras")});
-        QCOMPARE(m_seams->desktop.messages.first().icon, MessageIcon::Critical);
+        QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
         QVERIFY(formShown(result));
         QVERIFY(!form(QStringLiteral("frmYogaChakra")));
     }
@@ -230,8 +217,8 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected.fill(true);
         session->scores = {0, 2, 3, 5, 6, 8, 1};
-        auto* result = new ChakraResultWindow(m_seams->context(m_window.get()), session);
-        m_window->showChild(result);
+        auto* result = new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
+        m_fixture->window->showChild(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QVERIFY(chart->barRect(ChakraId::Root).isEmpty());
         const QList<ChakraId> rising = {ChakraId::Crown, ChakraId::Sacral, ChakraId::Navel, ChakraId::Heart,
@@ -253,14 +240,14 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Root)] = true;
         session->needsYoga[chakraIndex(ChakraId::Root)] = true;
-        auto* result = new ChakraResultWindow(m_seams->context(m_window.get()), session);
-        m_window->showChild(result);
-        m_window->setWelcomePanelVisible(false);
+        auto* result = new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
+        m_fixture->window->showChild(result);
+        m_fixture->window->setWelcomePanelVisible(false);
         auto* rtb = in<RichTextBox>(result, QStringLiteral("RTB"));
         click(result, QStringLiteral("cmdExit"));
         QVERIFY(!rtb->linkDetection());
         QCOMPARE(session->needsYoga, PerChakra<bool>{});
-        QVERIFY(m_window->welcomePanelVisible());
+        QVERIFY(m_fixture->window->welcomePanelVisible());
     }
 
     void resultBackReturnsToTheSelectionAsLeft()
@@ -279,10 +266,10 @@ private slots:
         QVERIFY(formShown(selection));
         QVERIFY(in<QCheckBox>(selection, QStringLiteral("chkChakras_6"))->isChecked());
         QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaResult")));
-        QVERIFY(!m_window->welcomePanelVisible());
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
         // A second test with the same choice asks in a new order from a fresh seed.
         click(selection, QStringLiteral("cmdTest"));
-        QCOMPARE(m_seams->random.nextSeed, std::uint64_t(3));
+        QCOMPARE(m_fixture->seams.random.nextSeed, std::uint64_t(3));
     }
 };
 

@@ -3,7 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
-#include "support/TestContext.h"
+#include "support/WindowFixture.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
@@ -68,26 +68,18 @@ private:
     ZodiacInputWindow* openInput();
     QString writeFile(const QString& name, const QByteArray& bytes);
 
-    std::unique_ptr<test::TestContext> m_t;
-    std::unique_ptr<MainWindow> m_mdi;
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void tst_ZodiacWindows::init() {
     test::failOnUnexpectedWarnings();
-    m_t = std::make_unique<test::TestContext>();
-    // Reminded just now, so the input window asks nothing.
-    m_t->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
-                                m_t->clock.time.toString(Qt::ISODate));
-    m_mdi = std::make_unique<MainWindow>(m_t->context(), programWindows());
-    m_mdi->resize(1280, 800);
-    m_mdi->show();
+    m_fixture = std::make_unique<test::MainWindowFixture>();
     m_dir = std::make_unique<QTemporaryDir>();
 }
 
 void tst_ZodiacWindows::cleanup() {
-    m_mdi.reset();
-    m_t.reset();
+    m_fixture.reset();
     m_dir.reset();
     QCoreApplication::processEvents();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
@@ -97,8 +89,8 @@ void tst_ZodiacWindows::cleanup() {
 }
 
 ZodiacInputWindow* tst_ZodiacWindows::openInput() {
-    m_mdi->selectProgram(Program::ZodiacYoga);
-    return qobject_cast<ZodiacInputWindow*>(m_mdi->child(QStringLiteral("frmZodiacYogaMain")));
+    m_fixture->window->selectProgram(Program::ZodiacYoga);
+    return qobject_cast<ZodiacInputWindow*>(m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
 }
 
 QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes) {
@@ -112,7 +104,7 @@ QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& byte
 void tst_ZodiacWindows::typedReadingEndToEnd() {
     ZodiacInputWindow* input = openInput();
     QVERIFY(input);
-    QVERIFY(!m_mdi->welcomePanelVisible());
+    QVERIFY(!m_fixture->window->welcomePanelVisible());
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     auto* day = input->findChild<QComboBox*>(QStringLiteral("cboDate"));
     auto* month = input->findChild<QComboBox*>(QStringLiteral("cboMonth"));
@@ -126,13 +118,13 @@ void tst_ZodiacWindows::typedReadingEndToEnd() {
     month->setCurrentIndex(6);
     year->setCurrentIndex(year->findText(QStringLiteral("1985")));
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
-    QVERIFY(m_t->desktop.messages.isEmpty());
+    QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
 
     auto* display =
-        qobject_cast<ZodiacResultWindow*>(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+        qobject_cast<ZodiacResultWindow*>(m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(display);
-    QVERIFY(!input->isVisibleTo(m_mdi.get()));
-    QVERIFY(!m_mdi->welcomePanelVisible());
+    QVERIFY(!input->isVisibleTo(m_fixture->window.get()));
+    QVERIFY(!m_fixture->window->welcomePanelVisible());
     QCOMPARE(input->reading().name, u"ANU RAO");
     QCOMPARE(input->reading().sunSign, SunSign::Cancer);
     QCOMPARE(display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);
@@ -181,17 +173,17 @@ void tst_ZodiacWindows::typedReadingEndToEnd() {
         QString(zodiacAsana(3).benefits).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
-    QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
-    QVERIFY(input->isVisibleTo(m_mdi.get()));
-    QVERIFY(!m_mdi->welcomePanelVisible());
+    QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(input->isVisibleTo(m_fixture->window.get()));
+    QVERIFY(!m_fixture->window->welcomePanelVisible());
     QCOMPARE(name->text(), u"ANU RAO");
     QCOMPARE(day->currentText(), u"7");
     QCOMPARE(month->currentText(), u"July");
     QCOMPARE(year->currentText(), u"1985");
 
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
-    QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaMain")));
-    QVERIFY(m_mdi->welcomePanelVisible());
+    QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+    QVERIFY(m_fixture->window->welcomePanelVisible());
 }
 
 void tst_ZodiacWindows::keyFilter() {
@@ -201,13 +193,13 @@ void tst_ZodiacWindows::keyFilter() {
     for (const char key : {'1', '-', '.'})
         QTest::keyClick(name, key);
     QCOMPARE(name->text(), u"AB");
-    QCOMPARE(m_t->desktop.messageTexts(),
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(),
              QStringList(3, QStringLiteral("Please Enter only Letters")));
-    QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Information);
-    QCOMPARE(m_t->desktop.messages.first().title, u"Tarvo Yoga");
+    QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Information);
+    QCOMPARE(m_fixture->seams.desktop.messages.first().title, u"Tarvo Yoga");
     QTest::keyClick(name, Qt::Key_Backspace);
     QCOMPARE(name->text(), u"A");
-    QCOMPARE(m_t->desktop.messages.size(), 3);
+    QCOMPARE(m_fixture->seams.desktop.messages.size(), 3);
 }
 
 void tst_ZodiacWindows::pastedTextIsFiltered() {
@@ -217,7 +209,7 @@ void tst_ZodiacWindows::pastedTextIsFiltered() {
     name->setFocus();
     QTest::keySequence(name, QKeySequence::Paste);
     QCOMPARE(name->text(), u"RAVI  KUMAR");
-    QCOMPARE(m_t->desktop.messageTexts(), QStringList(QStringLiteral("Please Enter only Letters")));
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(QStringLiteral("Please Enter only Letters")));
     QApplication::clipboard()->clear();
 }
 
@@ -227,8 +219,8 @@ void tst_ZodiacWindows::blankNameRefused() {
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QTest::keyClicks(name, QStringLiteral("   "));
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
-    QCOMPARE(m_t->desktop.messageTexts(), QStringList(2, QStringLiteral("Please Enter Your Name")));
-    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(2, QStringLiteral("Please Enter Your Name")));
+    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
     // "A" on the opening date, 1 January 1900, is a Capricorn.
     name->setText(QStringLiteral("A"));
     input->showReading();
@@ -252,8 +244,8 @@ void tst_ZodiacWindows::impossibleDates() {
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(month);
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(day);
     input->showReading();
-    QCOMPARE(m_t->desktop.messageTexts(), QStringList(message));
-    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(message));
+    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentIndex(), day);
 }
 
@@ -268,17 +260,17 @@ void tst_ZodiacWindows::savedReadingRoundTrip() {
     ZodiacResultWindow* display = input->resultWindow();
 
     const QString path = m_dir->filePath(QStringLiteral("reading.zoy"));
-    m_t->desktop.saveNames.push_back(path);
+    m_fixture->seams.desktop.saveNames.push_back(path);
     {
-        ZodiacReportDialog report(m_t->context(m_mdi.get()), display->reading(), display->fields(),
+        ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), display->reading(), display->fields(),
                                  display);
         QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")),
                           Qt::LeftButton);
         QVERIFY(report.richTextBox().linkDetection());
     }
-    QVERIFY(m_t->desktop.messages.isEmpty());
-    QCOMPARE(m_t->desktop.fileRequests.last().title, u"Tarvo Free Zodiac Yoga");
-    QCOMPARE(m_t->desktop.fileRequests.last().defaultSuffix, u"zoy");
+    QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
+    QCOMPARE(m_fixture->seams.desktop.fileRequests.last().title, u"Tarvo Free Zodiac Yoga");
+    QCOMPARE(m_fixture->seams.desktop.fileRequests.last().defaultSuffix, u"zoy");
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -289,9 +281,9 @@ void tst_ZodiacWindows::savedReadingRoundTrip() {
     // A fresh program switch forgets everything; the file brings it back.
     ZodiacInputWindow* again = openInput();
     QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QString());
-    m_t->desktop.openNames.push_back(path);
+    m_fixture->seams.desktop.openNames.push_back(path);
     QTest::mouseClick(again->findChild<QPushButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
-    QCOMPARE(m_t->desktop.fileRequests.last().title, u"Select the source file");
+    QCOMPARE(m_fixture->seams.desktop.fileRequests.last().title, u"Select the source file");
     QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), u"A B");
     QCOMPARE(again->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentText(), u"7");
     QCOMPARE(again->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentText(), u"July");
@@ -336,36 +328,36 @@ void tst_ZodiacWindows::refusedFiles() {
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     else
         path = writeFile(fileName, content);
-    m_t->desktop.openNames.push_back(path);
+    m_fixture->seams.desktop.openNames.push_back(path);
     input->openSavedReading();
-    QCOMPARE(m_t->desktop.messageTexts(), QStringList(outcome));
-    QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Critical);
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(outcome));
+    QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
     QCOMPARE(name->text(), u"TYPED");
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentIndex(), 3);
-    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
 
 void tst_ZodiacWindows::saveFailureAndCancel() {
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
-    ZodiacReportDialog report(m_t->context(m_mdi.get()), reading,
+    ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), reading,
                              zodiacDisplayFields(SunSign::Taurus));
     report.saveReading(); // cancelled
-    QVERIFY(m_t->desktop.messages.isEmpty());
-    m_t->desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("missing/folder/r.zoy")));
+    QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
+    m_fixture->seams.desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("missing/folder/r.zoy")));
     report.saveReading();
-    QCOMPARE(m_t->desktop.messages.size(), 1);
-    QCOMPARE(m_t->desktop.messages.first().icon, MessageIcon::Critical);
-    QVERIFY(m_t->desktop.messages.first().text.startsWith(u"The reading could not be saved"));
+    QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+    QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
+    QVERIFY(m_fixture->seams.desktop.messages.first().text.startsWith(u"The reading could not be saved"));
 }
 
 void tst_ZodiacWindows::printReport() {
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
-    ZodiacReportDialog report(m_t->context(m_mdi.get()), reading,
+    ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), reading,
                              zodiacDisplayFields(SunSign::Taurus));
     const auto printTo = [this, &report](const QString& pdf) {
-        m_t->desktop.printerSetup = [pdf](QPrinter& printer, bool hasSelection) {
+        m_fixture->seams.desktop.printerSetup = [pdf](QPrinter& printer, bool hasSelection) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             if (hasSelection)
@@ -382,14 +374,14 @@ void tst_ZodiacWindows::printReport() {
     const QString whole = printTo(m_dir->filePath(QStringLiteral("whole.pdf")));
     QVERIFY(whole.contains(u"Report Generated By"));
     QVERIFY(whole.contains(u"Haalaasanaa"));
-    QCOMPARE(m_t->desktop.printerDialogs.last(), false);
+    QCOMPARE(m_fixture->seams.desktop.printerDialogs.last(), false);
 
     QTextCursor cursor = report.richTextBox().document()->find(QStringLiteral("Name :- "));
     QVERIFY(!cursor.isNull());
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     report.richTextBox().setTextCursor(cursor);
     const QString part = printTo(m_dir->filePath(QStringLiteral("part.pdf")));
-    QCOMPARE(m_t->desktop.printerDialogs.last(), true);
+    QCOMPARE(m_fixture->seams.desktop.printerDialogs.last(), true);
     QVERIFY(part.contains(u"ANU"));
     QVERIFY(!part.contains(u"Haalaasanaa"));
 }
@@ -433,28 +425,28 @@ void tst_ZodiacWindows::unmatchedMonthKeepsSelection() {
     QByteArray bytes;
     for (const char* value : {"ANU", "25", "Mayy", "1970"})
         bytes += scrambleText(QString::fromLatin1(value)).toLatin1() + "\r\n";
-    m_t->desktop.openNames.push_back(writeFile(QStringLiteral("m.zoy"), bytes));
+    m_fixture->seams.desktop.openNames.push_back(writeFile(QStringLiteral("m.zoy"), bytes));
     input->openSavedReading();
-    QVERIFY(m_t->desktop.messages.isEmpty());
+    QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentText(), u"May");
     QCOMPARE(input->reading().sunSign, SunSign::Gemini);
     QCOMPARE(input->reading().birthYear, 1970);
 }
 
 void tst_ZodiacWindows::reminderOnLoad() {
-    m_t->settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
-                                m_t->clock.time.addDays(-30).toString(Qt::ISODate));
-    m_t->desktop.answers.push_back(MessageAnswer::No);
+    m_fixture->seams.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
+                                m_fixture->seams.clock.time.addDays(-30).toString(Qt::ISODate));
+    m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
     // The question comes over a window that already stands where it belongs.
     QRect placedWhenAsked;
-    m_t->desktop.onMessage = [&](const test::ScriptedDesktop::Message&) {
-        placedWhenAsked = m_mdi->child(QStringLiteral("frmZodiacYogaMain"))->parentWidget()->geometry();
+    m_fixture->seams.desktop.onMessage = [&](const test::ScriptedDesktop::Message&) {
+        placedWhenAsked = m_fixture->window->child(QStringLiteral("frmZodiacYogaMain"))->parentWidget()->geometry();
     };
     QVERIFY(openInput());
-    QTRY_COMPARE(m_t->desktop.messages.size(), 1);
-    const int viewport = m_mdi->findChild<QMdiArea*>()->viewport()->width();
+    QTRY_COMPARE(m_fixture->seams.desktop.messages.size(), 1);
+    const int viewport = m_fixture->window->findChild<QMdiArea*>()->viewport()->width();
     QVERIFY(qAbs(viewport - (2 * placedWhenAsked.x() + placedWhenAsked.width())) <= 1);
-    QCOMPARE(m_t->desktop.messages.first().buttons, MessageButtons::YesNo);
+    QCOMPARE(m_fixture->seams.desktop.messages.first().buttons, MessageButtons::YesNo);
 }
 
 void tst_ZodiacWindows::reportIsModalAndLinksOpen() {
@@ -475,26 +467,26 @@ void tst_ZodiacWindows::reportIsModalAndLinksOpen() {
         QTextCursor at = box.document()->find(QStringLiteral("tarvo-yoga"));
         const QPoint link = box.cursorRect(at).center();
         QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, link);
-        QCOMPARE(m_t->desktop.openedUrls.size(), 1);
+        QCOMPARE(m_fixture->seams.desktop.openedUrls.size(), 1);
         QTextCursor plain = box.document()->find(QStringLiteral("Sun Sign Characteristics"));
         QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, box.cursorRect(plain).center());
-        QCOMPARE(m_t->desktop.openedUrls.size(), 1);
+        QCOMPARE(m_fixture->seams.desktop.openedUrls.size(), 1);
         report->close();
     });
     QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
     QVERIFY(seen);
-    QCOMPARE(m_t->desktop.openedUrls.first().host(), QUrl(kSiteAddress).host());
-    QVERIFY(m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QCOMPARE(m_fixture->seams.desktop.openedUrls.first().host(), QUrl(kSiteAddress).host());
+    QVERIFY(m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
 
 void tst_ZodiacWindows::closeBoxBringsBackWelcome() {
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->showReading();
-    QVERIFY(!m_mdi->welcomePanelVisible());
+    QVERIFY(!m_fixture->window->welcomePanelVisible());
     input->resultWindow()->parentWidget()->close();
-    QTRY_VERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
-    QVERIFY(m_mdi->welcomePanelVisible());
+    QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(m_fixture->window->welcomePanelVisible());
 }
 
 // Several windows name a caption Label7; only the main window's promotion is a link.
@@ -504,7 +496,7 @@ void tst_ZodiacWindows::captionsAreNotDrawnAsLinks() {
         w->ensurePolished();
         return w->palette().color(QPalette::WindowText);
     };
-    QCOMPARE(colour(m_mdi->findChild<QWidget*>(QStringLiteral("PicCoBrand"))
+    QCOMPARE(colour(m_fixture->window->findChild<QWidget*>(QStringLiteral("PicCoBrand"))
                         ->findChild<QLabel*>(QStringLiteral("Label7"))),
              link);
     ZodiacInputWindow* input = openInput();
@@ -529,16 +521,16 @@ void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt() {
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(name);
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
-    QCOMPARE(m_t->desktop.messageTexts(), QStringList(message));
-    QVERIFY(!m_mdi->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(message));
+    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
 
     // The report window checks again before it writes.
-    ZodiacReportDialog report(m_t->context(m_mdi.get()),
+    ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()),
                              {name, 1, QStringLiteral("May"), 1990, SunSign::Taurus},
                              zodiacDisplayFields(SunSign::Taurus));
-    m_t->desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("x.zoy")));
+    m_fixture->seams.desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("x.zoy")));
     QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
-    QCOMPARE(m_t->desktop.messageTexts().last(), message);
+    QCOMPARE(m_fixture->seams.desktop.messageTexts().last(), message);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("x.zoy"))));
 }
 
@@ -550,7 +542,7 @@ void tst_ZodiacWindows::longPasteIsCutAtTheLimit() {
     QTest::keySequence(name, QKeySequence::Paste);
     QApplication::clipboard()->clear();
     QCOMPARE(name->text(), QString(60, u'A'));
-    QCOMPARE(m_t->desktop.messageTexts(),
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(),
              QStringList(QStringLiteral("Please Enter a Name of at most 60 Letters")));
     QTest::keyClick(name, Qt::Key_B);
     QCOMPARE(name->text().size(), 60);
@@ -577,7 +569,7 @@ void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
         report->close();
     });
     input->resultWindow()->openReport();
-    const QRect area = m_mdi->workArea();
+    const QRect area = m_fixture->window->workArea();
     QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())));
     QVERIFY(placed.width() >= area.width() * 4 / 5 - 1);
     QVERIFY(placed.height() >= area.height() * 4 / 5 - 1);
@@ -588,11 +580,11 @@ void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
 // The navigation hidden on the way out of Learn Yoga widens the work area before the window
 // is centred in it.
 void tst_ZodiacWindows::placedCentredFromLearnYoga() {
-    m_mdi->selectProgram(Program::LearnYoga);
+    m_fixture->window->selectProgram(Program::LearnYoga);
     QCoreApplication::processEvents();
     QWidget* frame = openInput()->parentWidget();
     QCoreApplication::processEvents();
-    const int viewport = m_mdi->findChild<QMdiArea*>()->viewport()->width();
+    const int viewport = m_fixture->window->findChild<QMdiArea*>()->viewport()->width();
     QCOMPARE(frame->y(), 0);
     QVERIFY(qAbs(viewport - (2 * frame->x() + frame->width())) <= 1);
 }
@@ -605,7 +597,7 @@ void tst_ZodiacWindows::resultWindowFitsTheWorkArea_data() {
 
 void tst_ZodiacWindows::resultWindowFitsTheWorkArea() {
     QFETCH(QSize, screen);
-    m_mdi->resize(screen);
+    m_fixture->window->resize(screen);
     QCoreApplication::processEvents();
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
@@ -613,7 +605,7 @@ void tst_ZodiacWindows::resultWindowFitsTheWorkArea() {
     input->showReading();
     ZodiacResultWindow* display = input->resultWindow();
     auto* frame = qobject_cast<QMdiSubWindow*>(display->parentWidget());
-    const QRect area = m_mdi->findChild<QMdiArea*>()->viewport()->rect();
+    const QRect area = m_fixture->window->findChild<QMdiArea*>()->viewport()->rect();
     QVERIFY(area.contains(frame->geometry()));
     QVERIFY(frame->minimumSizeHint().width() <= 1024);
     QVERIFY(frame->minimumSize() != frame->maximumSize());

@@ -1,0 +1,23 @@
+#include "support/WindowFixture.h"
+
+#include "shell/UpdateReminder.h"
+
+namespace tarvo::test {
+
+void click(const QObject* root, const QString& name)
+{
+    if (QWidget* widget = in(root, name))
+        QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+MainWindowFixture::MainWindowFixture(ProgramWindows programs)
+{
+    seams.settings.values.insert(kLastReminderKey, seams.clock.time.toString(Qt::ISODate));
+    window = std::make_unique<MainWindow>(seams.context(), std::move(programs));
+    window->resize(1280, 800);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("the main window was never shown");
+}
+
+} // namespace tarvo::test
