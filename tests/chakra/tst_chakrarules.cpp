@@ -428,7 +428,7 @@ private slots:
         QCOMPARE(runs.last().text, mandukasana.contradictions);
         QVERIFY(!runs.last().attributes.bold);
         for (const RichRun& r : runs)
-            QCOMPARE(r.attributes.colour, kDefaultColour);
+            QCOMPARE(r.attributes.colour, -1);
         for (int i : {3, 5, 6, 9}) {
             const QString text = asanaRecordReport(asanas[i]).plainText();
             QVERIFY2(!text.contains(QStringLiteral("Contradictions")), qPrintable(asanas[i].name));

@@ -44,23 +44,23 @@ private slots:
         test::TestContext t;
         runUpdateReminder(t.context(), nullptr);
         QVERIFY(t.desktop.messages.isEmpty());
-        QCOMPARE(t.settings.values.value(kLastReminderKey), reminderValue(t.clock.time));
+        QCOMPARE(t.settings.values.value(QStringLiteral("UpdateReminder/LastReminder")), reminderValue(t.clock.time));
     }
 
     void recentReminderStoresNothing()
     {
         test::TestContext t;
         const QString stored = reminderValue(t.clock.time.addDays(-3));
-        t.settings.values.insert(kLastReminderKey, stored);
+        t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"), stored);
         runUpdateReminder(t.context(), nullptr);
         QVERIFY(t.desktop.messages.isEmpty());
-        QCOMPARE(t.settings.values.value(kLastReminderKey), stored);
+        QCOMPARE(t.settings.values.value(QStringLiteral("UpdateReminder/LastReminder")), stored);
     }
 
     void answeringNoStillStores()
     {
         test::TestContext t;
-        t.settings.values.insert(kLastReminderKey, reminderValue(t.clock.time.addDays(-30)));
+        t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"), reminderValue(t.clock.time.addDays(-30)));
         t.desktop.answers.push_back(MessageAnswer::No);
         runUpdateReminder(t.context(), nullptr);
         QCOMPARE(t.desktop.messages.size(), 1);
@@ -69,7 +69,7 @@ private slots:
         QVERIFY(t.desktop.messages[0].text.startsWith(
             QStringLiteral("There maybe an update to this software available")));
         QVERIFY(t.desktop.openedUrls.isEmpty());
-        QCOMPARE(t.settings.values.value(kLastReminderKey), reminderValue(t.clock.time));
+        QCOMPARE(t.settings.values.value(QStringLiteral("UpdateReminder/LastReminder")), reminderValue(t.clock.time));
         // And the next opening within the fortnight asks nothing.
         runUpdateReminder(t.context(), nullptr);
         QCOMPARE(t.desktop.messages.size(), 1);
@@ -78,7 +78,7 @@ private slots:
     void answeringYesOpensTheDownloadPage()
     {
         test::TestContext t;
-        t.settings.values.insert(kLastReminderKey, reminderValue(t.clock.time.addDays(40)));
+        t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"), reminderValue(t.clock.time.addDays(40)));
         t.desktop.answers.push_back(MessageAnswer::Yes);
         runUpdateReminder(t.context(), nullptr);
         QCOMPARE(t.desktop.openedUrls, QList<QUrl>{makerPageUrl(MakerPage::DownloadWebPage)});

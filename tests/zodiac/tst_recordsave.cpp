@@ -142,7 +142,7 @@ private:
         const auto& message = m_t->desktop.messages.first();
         const QString heading = QStringLiteral("The reading could not be saved to\n")
                                 + QDir::toNativeSeparators(path) + QStringLiteral("\n\n");
-        if (message.icon != MessageIcon::Critical || message.title != kAppTitle
+        if (message.icon != MessageIcon::Critical || message.title != u"Tarvo Yoga"
             || !message.text.startsWith(heading))
             return {};
         return message.text.mid(heading.size());

@@ -98,11 +98,11 @@ void tst_ZodiacRules::checkBirthDate_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("message");
     QTest::addRow("29 February") << 1 << 28 << QString();
-    QTest::addRow("30 February") << 1 << 29 << kFebruaryDateMessage;
-    QTest::addRow("31 February") << 1 << 30 << kFebruaryDateMessage;
+    QTest::addRow("30 February") << 1 << 29 << QStringLiteral("Please Enter Correct Date of Birth!");
+    QTest::addRow("31 February") << 1 << 30 << QStringLiteral("Please Enter Correct Date of Birth!");
     for (int m : {3, 5, 8, 10}) {
         QTest::addRow("30 of month %d", m) << m << 29 << QString();
-        QTest::addRow("31 of month %d", m) << m << 30 << kThirtyDayMonthMessage;
+        QTest::addRow("31 of month %d", m) << m << 30 << QStringLiteral("Please Enter Correct Date of Birth !");
     }
     for (int m : {0, 2, 4, 6, 7, 9, 11})
         QTest::addRow("31 of month %d", m) << m << 30 << QString();
@@ -113,7 +113,6 @@ void tst_ZodiacRules::checkBirthDate() {
     QFETCH(int, day);
     QFETCH(QString, message);
     QCOMPARE(tarvo::checkBirthDate(month, day), message);
-    QVERIFY(kFebruaryDateMessage != kThirtyDayMonthMessage);
 }
 
 void tst_ZodiacRules::profileShortFields() {
@@ -225,7 +224,7 @@ void tst_ZodiacRules::scrambleRoundTrip() {
     const QString scrambled = scrambleText(plain);
     QCOMPARE(scrambled.size(), plain.size());
     for (qsizetype i = 0; i < plain.size(); ++i)
-        QCOMPARE(scrambled.at(i).unicode(), char16_t(plain.at(i).unicode() + kScrambleOffset));
+        QCOMPARE(scrambled.at(i).unicode(), char16_t(plain.at(i).unicode() + 7));
     QCOMPARE(unscrambleText(scrambled), plain);
     // Past either end of the byte range a code wraps round and still comes back.
     const QString edges = QString(QChar(char16_t(0xFE))) + QChar(char16_t(2));
@@ -356,7 +355,7 @@ void tst_ZodiacRules::writerRefusesWhatReaderRefuses() {
     const ZodiacReading reading{name, 3, month, 1990, SunSign::Taurus};
     QString reason;
     QVERIFY(!writeZodiacRecord(path, reading, &reason));
-    QCOMPARE(reason, kUnreadableRecordReason);
+    QCOMPARE(reason, QStringLiteral("A record needs a name of letters and blanks only and a whole date of birth."));
     QVERIFY(!QFile::exists(path));
 }
 
