@@ -1,5 +1,7 @@
 #include "zodiac/NameFilter.h"
 
+#include <algorithm>
+
 namespace tarvo {
 
 FilteredName filterNameText(const QString& text) {
@@ -17,12 +19,16 @@ FilteredName filterNameText(const QString& text) {
     return result;
 }
 
-QString nameRejection(const QString& name) {
-    for (const QChar c : name) {
+bool isLettersAndBlanks(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         const char16_t u = c.unicode();
-        if (!((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' '))
-            return kOnlyLettersMessage;
-    }
+        return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' ';
+    });
+}
+
+QString nameRejection(const QString& name) {
+    if (!isLettersAndBlanks(name))
+        return kOnlyLettersMessage;
     if (name.size() > kMaxNameLength)
         return kNameTooLongMessage;
     return {};

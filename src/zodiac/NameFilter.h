@@ -20,6 +20,9 @@ struct FilteredName {
 // blanks stay, everything else goes.
 FilteredName filterNameText(const QString& text);
 
+// Only the letters A to Z, either case, and blanks: what a record's name may hold.
+bool isLettersAndBlanks(const QString& text);
+
 // The whole name, however it reached the box: empty when it may be used, else the message.
 // Text set by assistive tools or programs never passed the per-key rule.
 QString nameRejection(const QString& name);

@@ -1,5 +1,7 @@
 #include "zodiac/ZodiacRecordFile.h"
 
+#include "zodiac/NameFilter.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -20,15 +22,6 @@ QString shifted(const QString& text, int by) {
         out.append(QChar(char16_t(code)));
     }
     return out;
-}
-
-bool isLettersAndBlanks(const QString& text) {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (!((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' '))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
