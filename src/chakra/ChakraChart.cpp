@@ -33,7 +33,7 @@ void ChakraChart::setScores(const PerChakra<int>& scores)
     QStringList description;
     for (int k = 0; k < kChakraCount; ++k) {
         m_bars[std::size_t(k)] = chakraBar(ChakraId(k), scores[std::size_t(k)]);
-        description.append(QStringLiteral("%1 %2%").arg(chakraInfo(ChakraId(k)).chartLabel)
+        description.append(QStringLiteral("%1 %2 %").arg(chakraInfo(ChakraId(k)).chartLabel)
                                .arg(m_bars[std::size_t(k)].percent));
     }
     setAccessibleDescription(description.join(QStringLiteral(", ")));
@@ -59,13 +59,21 @@ void ChakraChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    // Each bar carries its percentage above it, so the value is read, not guessed from a length.
+    const double textHeight = fontMetrics().height();
     for (int k = 0; k < kChakraCount; ++k) {
         const QRectF rect = barRect(ChakraId(k));
-        if (!rect.isEmpty())
-            painter.fillRect(rect, chakraInfo(ChakraId(k)).barColour);
+        if (rect.isEmpty())
+            continue;
+        painter.fillRect(rect, chakraInfo(ChakraId(k)).barColour);
+        const double width = pixels(kBarPitch);
+        painter.drawText(QRectF(rect.center().x() - width / 2, rect.top() - textHeight - 2, width,
+                                textHeight),
+                         Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("%1 %").arg(m_bars[std::size_t(k)].percent));
     }
     const double lineY = kMargin + pixels(kBaseLineY);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(QPointF(pixels(kBaseLineLeft), lineY), QPointF(pixels(kBaseLineRight), lineY));
 
     // Labels are centred under their bars; the longest ("Third Eye") is wider than a bar.

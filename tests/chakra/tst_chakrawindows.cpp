@@ -65,6 +65,16 @@ private slots:
         m_fixture->window->selectProgram(Program::ChakraYoga);
     }
 
+    // A screen reader hears the values the bars show.
+    void chartTellsItsValues()
+    {
+        ChakraChart chart;
+        chart.setScores({5, 2, 0, 8, 3, 1, 6});
+        QCOMPARE(chart.accessibleDescription(),
+                 QStringLiteral("Root 62 %, Sacral 25 %, Navel 0 %, Heart 100 %, Throat 38 %, "
+                                "Third Eye 12 %, Crown 75 %"));
+    }
+
     void cleanup()
     {
         m_fixture.reset();
