@@ -29,17 +29,6 @@ ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
     setObjectName(QStringLiteral("frmChakraYogaQuestions"));
     setWindowTitle(kChakraCaption);
 
-    auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(QStringLiteral("&Next"), this, &ChakraQuestionWindow::showNextQuestion)
-        ->setObjectName(QStringLiteral("mnuNext"));
-    file->addAction(QStringLiteral("&Back"), this, &ChakraQuestionWindow::showPreviousQuestion)
-        ->setObjectName(QStringLiteral("mnuBack"));
-    addHelpMenu(*bar, m_context,
-                {.visit = QStringLiteral("&Visit us Online"),
-                 .update = QStringLiteral("&Check for Software Update")});
-
     auto* remember = new QLabel(QStringLiteral("Remember to answer each question as truthfully as you can."), this);
     remember->setObjectName(QStringLiteral("Label1"));
     remember->setWordWrap(true);
@@ -60,18 +49,7 @@ ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
     m_question->setAccessibleName(QStringLiteral("Question"));
     m_question->setFixedHeight(m_question->fontMetrics().lineSpacing() * 3 + 14);
 
-    auto* group = new QButtonGroup(this);
-    auto* options = new QHBoxLayout;
-    const QStringList captions = {QStringLiteral("&Yes"), QStringLiteral("N&o"), QStringLiteral("Not &Sure")};
-    for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(captions[i], this);
-        option->setObjectName(QStringLiteral("optAnswer_%1").arg(i));
-        group->addButton(option, i);
-        options->addWidget(option);
-        m_options[std::size_t(i)] = option;
-    }
-    options->addStretch(1);
-    m_options[0]->setChecked(true);
+    QLayout* options = buildAnswerOptions();
 
     auto* back = new QPushButton(QStringLiteral("<< &Back"), this);
     back->setObjectName(QStringLiteral("cmdBack"));
@@ -86,7 +64,7 @@ ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
     buttons->addWidget(next);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(bar);
+    layout->setMenuBar(buildMenus());
     layout->setContentsMargins(16, 12, 16, 12);
     layout->setSpacing(10);
     layout->addWidget(remember);
@@ -99,6 +77,38 @@ ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
 
     fillAskedLists(*m_session);
     showStep({});
+}
+
+QMenuBar* ChakraQuestionWindow::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(QStringLiteral("&Next"), this, &ChakraQuestionWindow::showNextQuestion)
+        ->setObjectName(QStringLiteral("mnuNext"));
+    file->addAction(QStringLiteral("&Back"), this, &ChakraQuestionWindow::showPreviousQuestion)
+        ->setObjectName(QStringLiteral("mnuBack"));
+    addHelpMenu(*bar, m_context,
+                {.visit = QStringLiteral("&Visit us Online"),
+                 .update = QStringLiteral("&Check for Software Update")});
+    return bar;
+}
+
+QLayout* ChakraQuestionWindow::buildAnswerOptions()
+{
+    auto* group = new QButtonGroup(this);
+    auto* options = new QHBoxLayout;
+    const QStringList captions = {QStringLiteral("&Yes"), QStringLiteral("N&o"), QStringLiteral("Not &Sure")};
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(captions[i], this);
+        option->setObjectName(QStringLiteral("optAnswer_%1").arg(i));
+        group->addButton(option, i);
+        options->addWidget(option);
+        m_options[std::size_t(i)] = option;
+    }
+    options->addStretch(1);
+    m_options[0]->setChecked(true);
+    return options;
 }
 
 QSize ChakraQuestionWindow::sizeHint() const

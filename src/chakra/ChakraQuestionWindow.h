@@ -11,6 +11,9 @@ class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 
+class QLayout;
+class QMenuBar;
+
 namespace tarvo {
 
 // Asks the chosen chakras' questions one at a time and, after the last, shows the result.
@@ -28,6 +31,8 @@ public:
     void showPreviousQuestion();
 
 private:
+    QMenuBar* buildMenus();
+    QLayout* buildAnswerOptions();
     ChakraAnswer selectedAnswer() const;
     void showStep(const ChakraQuestionnaire::Step& step);
     void finish();
