@@ -10,11 +10,12 @@ if [ $# -lt 1 ]; then
 fi
 build=$(cd "$1" && pwd)
 shift
-cmake --build "$build" --target tarvo-yoga tarvo-bench tarvo-bench-bare tarvo-bench-content \
+cmake --build "$build" --target tarvo-yoga tarvo-bench tarvo-bench-bare tarvo-bench-bare-text tarvo-bench-content \
     tarvo_bench_probe >&2
 exec "$build/bench/tarvo-bench" \
     --program "$build/src/app/tarvo-yoga" \
     --bare "$build/bench/tarvo-bench-bare" \
+    --bare-text "$build/bench/tarvo-bench-bare-text" \
     --probe "$build/bench/libtarvo_bench_probe.so" \
     --content "$build/bench/tarvo-bench-content" \
     "$@"

@@ -1,5 +1,6 @@
-// tarvo-bench: start-up time to first paint and peak memory of Tarvo Yoga against a bare Qt
-// Widgets main window, and the content timings, printed as one Markdown table.
+// tarvo-bench: start-up time to first paint and peak memory of Tarvo Yoga against two bare Qt
+// Widgets main windows, an empty one and one with a menu bar and a line of text, and the
+// content timings, printed as one Markdown table.
 
 #include "runner/ChildEnvironment.h"
 #include "runner/ContentRun.h"
@@ -41,7 +42,10 @@ int main(int argc, char** argv)
         return added;
     };
     const auto program = option(QStringLiteral("program"), QStringLiteral("The tarvo-yoga binary."), QStringLiteral("path"));
-    const auto bare = option(QStringLiteral("bare"), QStringLiteral("The bare Qt Widgets program."), QStringLiteral("path"));
+    const auto bare = option(QStringLiteral("bare"), QStringLiteral("The empty Qt Widgets main window."), QStringLiteral("path"));
+    const auto bareText = option(QStringLiteral("bare-text"),
+                                 QStringLiteral("The Qt Widgets main window with a menu bar and a line of text."),
+                                 QStringLiteral("path"));
     const auto probe = option(QStringLiteral("probe"), QStringLiteral("The first-paint probe library."), QStringLiteral("path"));
     const auto content = option(QStringLiteral("content"), QStringLiteral("The tarvo-bench-content binary."), QStringLiteral("path"));
     const auto runs = option(QStringLiteral("runs"), QStringLiteral("Start-up runs of each program (at least 10)."),
@@ -52,7 +56,7 @@ int main(int argc, char** argv)
                                          QStringLiteral("Fresh processes for the content measures."),
                                          QStringLiteral("count"), QStringLiteral("5"));
     parser.process(app);
-    for (const QCommandLineOption& required : {program, bare, probe, content}) {
+    for (const QCommandLineOption& required : {program, bare, bareText, probe, content}) {
         if (parser.value(required).isEmpty())
             return fail(QStringLiteral("--%1 is required").arg(required.names().constFirst()));
     }
@@ -68,14 +72,15 @@ int main(int argc, char** argv)
         return fail(QStringLiteral("cannot make the private home folder"));
 
     QString failure;
-    const QString programs[2] = {parser.value(program), parser.value(bare)};
-    StartupSeries series[2];
+    constexpr int kPrograms = 3;
+    const QString programs[kPrograms] = {parser.value(program), parser.value(bare), parser.value(bareText)};
+    StartupSeries series[kPrograms];
     // The warm-up puts both programs and their libraries in the page cache.
     for (int round = -1; round < runCount; ++round) {
         progress() << "start-up run " << round + 1 << '/' << runCount << Qt::endl;
-        // Alternating which goes first keeps drift on the shared machine from favouring one.
-        for (int k = 0; k < 2; ++k) {
-            const int which = (round + k) % 2 == 0 ? 0 : 1;
+        // Rotating which goes first keeps drift on the shared machine from favouring one.
+        for (int k = 0; k < kPrograms; ++k) {
+            const int which = (round + 1 + k) % kPrograms;
             const auto sample = measureStartup(programs[which], parser.value(probe), environment, &failure);
             if (!sample)
                 return fail(failure);
@@ -83,8 +88,10 @@ int main(int argc, char** argv)
                 series[which].samples.append(*sample);
         }
     }
-    if (series[0].samples.constFirst().platform != series[1].samples.constFirst().platform)
-        return fail(QStringLiteral("the two programs ran under different platform plugins"));
+    for (int which = 1; which < kPrograms; ++which) {
+        if (series[which].samples.constFirst().platform != series[0].samples.constFirst().platform)
+            return fail(QStringLiteral("the programs ran under different platform plugins"));
+    }
 
     progress() << "content timings" << Qt::endl;
     const auto summary = measureContent(parser.value(content), environment,
@@ -94,6 +101,6 @@ int main(int argc, char** argv)
         return fail(failure);
 
     QTextStream out(stdout);
-    printResults(out, series[0], series[1], *summary);
+    printResults(out, series[0], {series[1], series[2]}, *summary);
     return 0;
 }

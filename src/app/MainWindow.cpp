@@ -92,30 +92,17 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
 
     m_work = new QWidget;
     m_work->setObjectName(QStringLiteral("work"));
-    auto* workColumn = new QVBoxLayout(m_work);
-    workColumn->setContentsMargins(0, 0, 0, 0);
-    workColumn->setSpacing(0);
-    m_lookupStrip = new LookupStrip([this]() -> ArticleViewer& { return articleViewer(); });
-    m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
-    m_lookupStrip->hide();
-    for (QLabel* caption : m_lookupStrip->captions())
-        caption->installEventFilter(this);
-    workColumn->addWidget(m_lookupStrip);
-
-    auto* row = new QHBoxLayout;
-    row->setSpacing(0);
-    m_learnNavigation = new LearnNavigation;
-    m_learnNavigation->setAttribute(Qt::WA_StyledBackground);
-    m_learnNavigation->hide();
-    connect(m_learnNavigation, &LearnNavigation::headerClicked, this, &MainWindow::toggleSection);
-    connect(m_learnNavigation, &LearnNavigation::articleClicked, this, &MainWindow::showArticle);
-    row->addWidget(m_learnNavigation);
+    m_workColumn = new QVBoxLayout(m_work);
+    m_workColumn->setContentsMargins(0, 0, 0, 0);
+    m_workColumn->setSpacing(0);
+    m_workRow = new QHBoxLayout;
+    m_workRow->setSpacing(0);
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     m_mdi->setBackground(QColor(0xee, 0xf2, 0xf0));
     m_mdi->viewport()->installEventFilter(this);
-    row->addWidget(m_mdi, 1);
-    workColumn->addLayout(row, 1);
+    m_workRow->addWidget(m_mdi, 1);
+    m_workColumn->addLayout(m_workRow, 1);
 
     m_body = new QStackedWidget;
     m_body->addWidget(m_welcome);
@@ -226,6 +213,7 @@ void MainWindow::selectProgram(Program program)
     setWelcomePanelVisible(false);
     switch (program) {
     case Program::LearnYoga:
+        buildLearnYogaPanels();
         m_learnNavigation->show();
         showIntroduction();
         break;
@@ -255,8 +243,32 @@ void MainWindow::hideLearnYogaPanels()
     if (QMdiSubWindow* viewer = subWindowOf(m_viewer))
         viewer->close();
     m_viewer = nullptr;
+    if (m_learnNavigation) {
+        m_lookupStrip->hide();
+        m_learnNavigation->hide();
+    }
+}
+
+// The welcome screen shows neither panel, so they are built when Learn Yoga is first chosen.
+void MainWindow::buildLearnYogaPanels()
+{
+    if (m_learnNavigation)
+        return;
+    m_lookupStrip = new LookupStrip([this]() -> ArticleViewer& { return articleViewer(); });
+    m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
     m_lookupStrip->hide();
+    for (QLabel* caption : m_lookupStrip->captions())
+        caption->installEventFilter(this);
+    m_workColumn->insertWidget(0, m_lookupStrip);
+
+    m_learnNavigation = new LearnNavigation;
+    m_learnNavigation->setAttribute(Qt::WA_StyledBackground);
     m_learnNavigation->hide();
+    connect(m_learnNavigation, &LearnNavigation::headerClicked, this, &MainWindow::toggleSection);
+    connect(m_learnNavigation, &LearnNavigation::articleClicked, this, &MainWindow::showArticle);
+    m_workRow->insertWidget(0, m_learnNavigation);
+    // Widgets added to a shown window join its tab order at the end, after the foot.
+    keepFootLastInTabOrder(m_learnNavigation);
 }
 
 void MainWindow::showIntroduction()
@@ -282,6 +294,7 @@ LookupPanel lookupPanel(Section section)
 
 void MainWindow::toggleSection(Section section)
 {
+    buildLearnYogaPanels();
     const SectionLayout layout = m_navigation.toggle(section);
     m_lookupStrip->setVisible(layout.lookupStripVisible);
     if (layout.lookupStripVisible && layout.shownPanel)
@@ -345,14 +358,19 @@ QMdiSubWindow* MainWindow::addChild(QWidget* form, Qt::WindowFlags flags)
         placeInWorkArea(frame);
     frame->show();
     // The child's controls go between the program buttons and the exit strip at the foot.
-    QWidget* last = frame;
-    for (QWidget* w = frame->nextInFocusChain(); frame->isAncestorOf(w); w = w->nextInFocusChain()) {
+    keepFootLastInTabOrder(frame);
+    return frame;
+}
+
+void MainWindow::keepFootLastInTabOrder(QWidget* added)
+{
+    QWidget* last = added;
+    for (QWidget* w = added->nextInFocusChain(); added->isAncestorOf(w); w = w->nextInFocusChain()) {
         if (w->focusPolicy() != Qt::NoFocus)
             last = w;
     }
     setTabOrder(last, m_promotion);
     setTabOrder(m_promotion, m_exit);
-    return frame;
 }
 
 // Shortcuts of the main window stay live while a child has the focus, so its "&File", "&Help"

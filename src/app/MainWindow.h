@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QBoxLayout;
 class QMdiArea;
 class QMdiSubWindow;
 class QStackedWidget;
@@ -59,11 +60,14 @@ private:
     QWidget* buildProgramButtons();
     QWidget* buildExitStrip();
     void showIntroduction();
+    void buildLearnYogaPanels();
     void hideLearnYogaPanels();
     void fitArticleViewer();
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
     void placeInWorkArea(QMdiSubWindow* window);
+    // Puts the promotion link and the exit button after the widgets of added in the tab order.
+    void keepFootLastInTabOrder(QWidget* added);
     void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;
@@ -73,6 +77,9 @@ private:
     QStackedWidget* m_body = nullptr;
     WelcomePanel* m_welcome = nullptr;
     QWidget* m_work = nullptr;
+    QBoxLayout* m_workColumn = nullptr;
+    QBoxLayout* m_workRow = nullptr;
+    // Built with the first choice of Learn Yoga, both at once.
     LookupStrip* m_lookupStrip = nullptr;
     LearnNavigation* m_learnNavigation = nullptr;
     QMdiArea* m_mdi = nullptr;
