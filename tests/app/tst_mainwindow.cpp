@@ -85,7 +85,7 @@ private slots:
         // The Learn Yoga panels are built only when Learn Yoga is first chosen.
         for (const char* unbuilt : {"picTop1", "picLeft", "Picture1", "Picture2", "Picture3",
                                     "Picture4", "Picture5", "Picture6", "Picture7", "cboAsanasByName"})
-            QVERIFY2(!m_window->findChild<QWidget*>(QString::fromLatin1(unbuilt)), unbuilt);
+            QVERIFY2(!m_fixture->window->findChild<QWidget*>(QString::fromLatin1(unbuilt)), unbuilt);
         QCOMPARE(find<QPushButton>(QStringLiteral("cmdSelectOption_1"))->text(), QStringLiteral("Zodiac Yoga"));
         QCOMPARE(find<QLabel>(QStringLiteral("lblCaption_6"))->text(), QStringLiteral("Welcome to Tarvo Yoga"));
     }
@@ -107,7 +107,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, first);
         QFETCH(QString, last);
-        m_window->selectProgram(Program::LearnYoga);
+        m_fixture->window->selectProgram(Program::LearnYoga);
         auto* box = find<QComboBox>(list);
         QCOMPARE(box->count(), count);
         QCOMPARE(box->itemText(0), first);
@@ -240,13 +240,13 @@ private slots:
 
     void learnYogaPanelsAreBuiltOnce()
     {
-        m_window->selectProgram(Program::LearnYoga);
-        m_window->selectProgram(Program::ZodiacYoga);
-        m_window->selectProgram(Program::LearnYoga);
-        m_window->toggleSection(Section::AsanasByName);
-        QCOMPARE(m_window->findChildren<QWidget*>(QStringLiteral("picLeft")).size(), 1);
-        QCOMPARE(m_window->findChildren<QWidget*>(QStringLiteral("picTop1")).size(), 1);
-        QCOMPARE(m_window->findChildren<QWidget*>(QStringLiteral("cboAsanasByName")).size(), 1);
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        m_fixture->window->selectProgram(Program::ZodiacYoga);
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        m_fixture->window->toggleSection(Section::AsanasByName);
+        QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("picLeft")).size(), 1);
+        QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("picTop1")).size(), 1);
+        QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("cboAsanasByName")).size(), 1);
         QVERIFY(find(QStringLiteral("picTop1"))->isVisible());
     }
 
