@@ -21,7 +21,8 @@ target_compile_definitions(tarvo_warnings INTERFACE
 function(tarvo_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    # Generated headers (platform/Version.h) sit in the same layout under the build folder.
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_BINARY_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_LINKS} PRIVATE tarvo_warnings)
 endfunction()
 
