@@ -137,7 +137,11 @@ frmMDI::frmMDI(const AppContext& context, ProgramWindows programs, QWidget* pare
     resize(1024, 720);
 }
 
-frmMDI::~frmMDI() = default;
+frmMDI::~frmMDI()
+{
+    // Destroying the child widgets moves the focus; by then this is no longer an frmMDI.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void frmMDI::buildMenus()
 {
