@@ -27,7 +27,9 @@ install_missing() {
 
 build() {
     local preset=$1
-    [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
+    # Configured every time, so a build folder made before a preset changed (TARVO_WERROR,
+    # BUILD_TESTING) takes the preset's settings; with nothing changed it rebuilds nothing.
+    cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
 }
 
