@@ -4,11 +4,13 @@
 #   scripts/dev.sh test   install what is missing, build, run every test headless, then again
 #                         built with the address and undefined-behaviour sanitizers
 #   scripts/dev.sh bench  build and print the start-up, memory and report timings
+#   scripts/dev.sh package  build the release preset and make the Debian package with cpack
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-dejavu-core poppler-utils desktop-file-utils appstream xvfb x11-utils)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+          fonts-dejavu-core poppler-utils desktop-file-utils appstream xvfb x11-utils
+          dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -25,7 +27,9 @@ install_missing() {
 
 build() {
     local preset=$1
-    [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
+    # Configured every time, so a build folder made before a preset changed (TARVO_WERROR,
+    # BUILD_TESTING) takes the preset's settings; with nothing changed it rebuilds nothing.
+    cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
 }
 
@@ -52,8 +56,15 @@ case "${1:-}" in
         build default
         exec bench/run.sh build/default
         ;;
+    package)
+        install_missing
+        build release
+        rm -f build/release/tarvo-yoga_*.deb
+        cpack --preset release
+        ls "$PWD"/build/release/tarvo-yoga_*.deb
+        ;;
     *)
-        echo "usage: $0 run | test | test-asan | bench" >&2
+        echo "usage: $0 run | test | test-asan | bench | package" >&2
         exit 2
         ;;
 esac

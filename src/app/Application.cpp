@@ -68,7 +68,7 @@ int runApplication(int argc, char** argv)
     passOnStartupMessages();
     QApplication::setApplicationName(QStringLiteral("Tarvo Yoga"));
     QApplication::setOrganizationName(QStringLiteral("Tarvo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tarvo-yoga"));
     installProgramFont(app);
     QApplication::setWindowIcon(programIcon());

@@ -120,7 +120,11 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     resize(1024, 720);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Destroying the child widgets moves the focus; by then this is no longer a MainWindow.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void MainWindow::buildMenus()
 {

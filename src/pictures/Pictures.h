@@ -4,6 +4,9 @@
 #include <QSize>
 #include <QStringList>
 
+class QPainter;
+class QRectF;
+
 namespace tarvo::pictures {
 
 // Null for a name that is neither a library asana nor one of the Zodiac spellings.
@@ -15,6 +18,9 @@ QImage signPicture(int signIndex, QSize logicalSize, qreal dpr = 1.0);
 
 enum class ProgramPicture { LearnYoga, ZodiacYoga, ChakraYoga, Emblem };
 QImage programPicture(ProgramPicture which, QSize logicalSize, qreal dpr = 1.0);
+// The emblem alone, leaving the painter's ground as it is: the desktop icons (PNG with a
+// transparent ground, and SVG) are drawn with it.
+void paintProgramEmblem(QPainter& painter, const QRectF& area);
 
 QStringList poseNames();
 

@@ -205,4 +205,12 @@ QImage programPicture(ProgramPicture which, QSize logicalSize, qreal dpr)
     return image;
 }
 
+void paintProgramEmblem(QPainter& painter, const QRectF& area)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintEmblem(painter, area);
+    painter.restore();
+}
+
 } // namespace tarvo::pictures

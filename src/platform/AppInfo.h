@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Version.h"
+
 #include <QString>
 
 namespace tarvo {
 
 // Window caption of the main window and the About box.
-inline const QString kAppCaption = QStringLiteral("Tarvo Yoga v1.15");
+inline const QString kAppCaption = QStringLiteral("Tarvo Yoga v" TARVO_VERSION);
 // Title of every message box of the program.
 inline const QString kAppTitle = QStringLiteral("Tarvo Yoga");
 
