@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
           fonts-dejavu-core poppler-utils desktop-file-utils appstream xvfb x11-utils)
 
 install_missing() {
