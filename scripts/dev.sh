@@ -9,8 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          fonts-dejavu-core poppler-utils desktop-file-utils appstream xvfb x11-utils
-          dpkg-dev file)
+          libqt6sql6-sqlite fonts-dejavu-core poppler-utils desktop-file-utils appstream xvfb
+          x11-utils dpkg-dev file clang-format)
 
 install_missing() {
     local missing=()

@@ -78,7 +78,7 @@ private slots:
             QVERIFY2(!it.fileName().contains(u' '), qPrintable(name));
             ++files;
         }
-        QCOMPARE(files, 43);
+        QCOMPARE(files, 44);
     }
 
     void lookupsAgreeWithTheirContentFile_data()
