@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cstdlib>
 #include <optional>
 
@@ -15,14 +14,17 @@ namespace {
 
 using Values = std::optional<ZodiacRecordValues>;
 
-bool same(const Values& a, const Values& b) {
+bool same(const Values& a, const Values& b)
+{
     if (a.has_value() != b.has_value())
         return false;
-    return !a || (a->name == b->name && a->day == b->day && a->month == b->month &&
-                  a->year == b->year);
+    return !a
+           || (a->name == b->name && a->day == b->day && a->month == b->month
+               && a->year == b->year);
 }
 
-bool lettersAndBlanks(const QString& text) {
+bool lettersAndBlanks(const QString& text)
+{
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (!((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' '))
@@ -32,7 +34,8 @@ bool lettersAndBlanks(const QString& text) {
 }
 
 // One scratch folder per process: the file path is the reader users actually hit.
-Values readThroughFile(const QByteArray& bytes, const QString& fileName) {
+Values readThroughFile(const QByteArray& bytes, const QString& fileName)
+{
     static QTemporaryDir folder;
     const QString path = folder.filePath(fileName);
     QFile file(path);
@@ -42,7 +45,8 @@ Values readThroughFile(const QByteArray& bytes, const QString& fileName) {
     return readZodiacRecord(path);
 }
 
-QString actionName(ReminderAction action) {
+QString actionName(ReminderAction action)
+{
     switch (action) {
     case ReminderAction::StoreNow:
         return QStringLiteral("StoreNow");
@@ -56,11 +60,13 @@ QString actionName(ReminderAction action) {
 
 } // namespace
 
-QDateTime replayNow() {
+QDateTime replayNow()
+{
     return QDateTime(QDate(2026, 12, 8), QTime(9, 30));
 }
 
-Verdict checkRecordBytes(const QByteArray& bytes) {
+Verdict checkRecordBytes(const QByteArray& bytes)
+{
     const Values decoded = decodeZodiacRecord(bytes);
     Verdict verdict{decoded ? QStringLiteral("values") : QStringLiteral("refused"), QString()};
     const auto fail = [&verdict](const char* why) {
@@ -73,8 +79,8 @@ Verdict checkRecordBytes(const QByteArray& bytes) {
     if (decoded) {
         if (!lettersAndBlanks(decoded->name))
             return fail("a name other than letters and blanks was accepted");
-        const qsizetype taken = decoded->name.size() + decoded->day.size() +
-                                decoded->month.size() + decoded->year.size();
+        const qsizetype taken = decoded->name.size() + decoded->day.size() + decoded->month.size()
+                                + decoded->year.size();
         if (taken > bytes.size())
             return fail("the values hold more characters than the file");
         // Writing the values back the way the program writes them must read as the same values.
@@ -91,7 +97,8 @@ Verdict checkRecordBytes(const QByteArray& bytes) {
     return verdict;
 }
 
-Verdict checkReminderValue(const QByteArray& bytes) {
+Verdict checkReminderValue(const QByteArray& bytes)
+{
     const QString stored = QString::fromUtf8(bytes);
     const QDateTime parsed = QDateTime::fromString(stored, Qt::ISODate);
     Verdict verdict{actionName(reminderAction(stored, replayNow())), QString()};
@@ -130,8 +137,8 @@ Verdict checkReminderValue(const QByteArray& bytes) {
         // The program stores only the present moment; ISO text holds four-digit years, and
         // "9999-12-31T24:00" reads as the first moment of the year 10000.
         const int year = parsed.date().year();
-        if (year >= 1 && year <= 9999 &&
-            reminderAction(reminderValue(parsed), parsed) != ReminderAction::StayQuiet)
+        if (year >= 1 && year <= 9999
+            && reminderAction(reminderValue(parsed), parsed) != ReminderAction::StayQuiet)
             return fail("the value the program stores does not read back");
     }
     return verdict;

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const tarvo::fuzz::Verdict verdict = tarvo::fuzz::checkRecordBytes(bytes);
     if (!verdict.fault.isEmpty()) {

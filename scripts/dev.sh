@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One entry point for newcomers and CI:
 #   scripts/dev.sh run    install what is missing, build, start the program
-#   scripts/dev.sh test   install what is missing, build, run every test headless, then again
-#                         built with the address and undefined-behaviour sanitizers
+#   scripts/dev.sh test   install what is missing, check the formatting, build, run every test
+#                         headless, then again built with the address and undefined-behaviour
+#                         sanitizers
 #   scripts/dev.sh bench  build and print the start-up, memory and report timings
 #   scripts/dev.sh package  build the release preset and make the Debian package with cpack
 set -euo pipefail
@@ -41,6 +42,7 @@ case "${1:-}" in
         ;;
     test)
         install_missing
+        scripts/check-format.sh
         build default
         ctest --preset default
         build asan

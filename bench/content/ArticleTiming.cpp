@@ -1,8 +1,7 @@
+#include "app/MainWindow.h"
+#include "app/SectionNavigation.h"
 #include "content/ContentTiming.h"
 #include "content/Timing.h"
-
-#include "app/SectionNavigation.h"
-#include "app/MainWindow.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
 #include "platform/AppContext.h"

@@ -1,8 +1,7 @@
-#include "content/ContentTiming.h"
-#include "content/Timing.h"
-
 #include "chakra/ChakraResult.h"
 #include "chakra/ChakraResultWindow.h"
+#include "content/ContentTiming.h"
+#include "content/Timing.h"
 #include "platform/AppContext.h"
 #include "report/RichTextBox.h"
 
@@ -21,7 +20,7 @@ ChakraTestSession answeredSession(bool counting)
     fillAskedLists(session);
     for (qsizetype i = 0; i < session.questionCount(); ++i) {
         const ChakraAnswer answer = session.countingAnswers[i];
-        session.givenAnswers[i] = counting ? answer
+        session.givenAnswers[i] = counting                      ? answer
                                   : answer == ChakraAnswer::Yes ? ChakraAnswer::No
                                                                 : ChakraAnswer::Yes;
     }
@@ -35,8 +34,8 @@ ContentTiming chakraResultTiming(const AppContext& context, int runs)
 {
     const ChakraTestSession over = answeredSession(true);
     const ChakraTestSession under = answeredSession(false);
-    const bool overIsLonger = chakraResultReport(over).plainText().size()
-                              >= chakraResultReport(under).plainText().size();
+    const bool overIsLonger =
+        chakraResultReport(over).plainText().size() >= chakraResultReport(under).plainText().size();
     auto session = std::make_shared<ChakraTestSession>(overIsLonger ? over : under);
 
     ChakraResultWindow window(context, session);
@@ -46,11 +45,13 @@ ContentTiming chakraResultTiming(const AppContext& context, int runs)
     auto* box = window.findChild<RichTextBox*>(QStringLiteral("RTB"));
     return {QStringLiteral("Seven-chakra result (all %1)")
                 .arg(overIsLonger ? QStringLiteral("OverActive") : QStringLiteral("UnderActive")),
-            warmTimesMs([&] {
-                computeChakraResult(*session);
-                box->setReport(chakraResultReport(*session));
-                layOutAndPaint(*box);
-            }, runs)};
+            warmTimesMs(
+                [&] {
+                    computeChakraResult(*session);
+                    box->setReport(chakraResultReport(*session));
+                    layOutAndPaint(*box);
+                },
+                runs)};
 }
 
 } // namespace tarvo::bench

@@ -1,6 +1,5 @@
 #include "content/ContentTiming.h"
 #include "content/Timing.h"
-
 #include "platform/AppContext.h"
 #include "report/RichTextBox.h"
 #include "zodiac/SunSign.h"
@@ -41,10 +40,12 @@ ContentTiming zodiacReportTiming(const AppContext& context, int runs)
     QCoreApplication::processEvents();
     auto* box = window.findChild<RichTextBox*>(QStringLiteral("RTB"));
     return {signName(sign) + QStringLiteral(" Zodiac report"),
-            warmTimesMs([&] {
-                box->setReport(buildZodiacReport(reading, fields));
-                layOutAndPaint(*box);
-            }, runs)};
+            warmTimesMs(
+                [&] {
+                    box->setReport(buildZodiacReport(reading, fields));
+                    layOutAndPaint(*box);
+                },
+                runs)};
 }
 
 } // namespace tarvo::bench

@@ -3,7 +3,6 @@
 
 #include "common/Statistics.h"
 #include "content/ContentTiming.h"
-
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -29,9 +28,10 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Timed runs of each."),
                                   QStringLiteral("count"), QStringLiteral("51"));
-    const QCommandLineOption first(QStringLiteral("first-article"),
-                                   QStringLiteral("Article button to time as the process's first article open."),
-                                   QStringLiteral("button"));
+    const QCommandLineOption first(
+        QStringLiteral("first-article"),
+        QStringLiteral("Article button to time as the process's first article open."),
+        QStringLiteral("button"));
     parser.addOptions({runs, first});
     parser.process(app);
     const int count = std::max(1, parser.value(runs).toInt());

@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QTimer>
-
 #include <ctime>
 
 namespace {
@@ -59,9 +58,9 @@ private:
         const qint64 start = qEnvironmentVariable("TARVO_BENCH_START_NS").toLongLong();
         QFile out(qEnvironmentVariable("TARVO_BENCH_PROBE_OUT"));
         if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            out.write(QByteArray::number(m_paintStart - start) + ' ' + QByteArray::number(done - start)
-                      + ' ' + residentPeakKiB() + ' ' + QGuiApplication::platformName().toUtf8()
-                      + '\n');
+            out.write(QByteArray::number(m_paintStart - start) + ' '
+                      + QByteArray::number(done - start) + ' ' + residentPeakKiB() + ' '
+                      + QGuiApplication::platformName().toUtf8() + '\n');
         }
         QCoreApplication::quit();
     }

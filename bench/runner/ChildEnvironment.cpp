@@ -24,15 +24,17 @@ ChildEnvironment::ChildEnvironment(QString platform)
     for (const QString& folder : kPrivateFolders)
         m_valid = m_valid && root.mkpath(folder);
     // Qt ignores a runtime folder that others may read.
-    m_valid = m_valid && QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
-                                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_valid = m_valid
+              && QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QStringList ChildEnvironment::variables(const QString& preload) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {QStringLiteral("LD_PRELOAD"), QStringLiteral("TARVO_BENCH_START_NS"),
-                                QStringLiteral("TARVO_BENCH_PROBE_OUT")})
+    for (const QString& name :
+         {QStringLiteral("LD_PRELOAD"), QStringLiteral("TARVO_BENCH_START_NS"),
+          QStringLiteral("TARVO_BENCH_PROBE_OUT")})
         environment.remove(name);
     const QDir root(m_root.path());
     environment.insert(QStringLiteral("HOME"), root.filePath(QStringLiteral("home")));

@@ -1,18 +1,16 @@
 #include "runner/ChildProcess.h"
 
 #include <QElapsedTimer>
-
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <ctime>
-#include <vector>
-
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarvo::bench {
 
@@ -99,7 +97,8 @@ ChildRun runChild(const QString& program, const QStringList& arguments,
         if (waited.elapsed() > timeoutMs) {
             kill(pid, SIGKILL);
             wait4(pid, &status, 0, &usage);
-            run.failure = QStringLiteral("%1 did not finish within %2 s").arg(program).arg(timeoutMs / 1000);
+            run.failure =
+                QStringLiteral("%1 did not finish within %2 s").arg(program).arg(timeoutMs / 1000);
             return run;
         }
         usleep(2000);

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QSysInfo>
 #include <QThread>
-
 #include <algorithm>
 
 namespace tarvo::bench {
@@ -83,8 +82,8 @@ void spreadLine(QTextStream& out, const QString& name, const StartupSeries& seri
 void printResults(QTextStream& out, const StartupSeries& ours, const Baselines& bare,
                   const ContentSummary& content)
 {
-    const qsizetype runs = std::min({ours.samples.size(), bare.empty.samples.size(),
-                                     bare.withText.samples.size()});
+    const qsizetype runs =
+        std::min({ours.samples.size(), bare.empty.samples.size(), bare.withText.samples.size()});
     out << "Machine: " << QThread::idealThreadCount() << " CPUs (" << cpuModel() << "), "
         << QSysInfo::kernelType() << ' ' << QSysInfo::kernelVersion() << ", Qt " << qVersion()
         << ", platform plugin " << ours.samples.value(0).platform << "\n\n";
@@ -96,8 +95,8 @@ void printResults(QTextStream& out, const StartupSeries& ours, const Baselines& 
     const QString memory = QStringLiteral("Peak memory (max RSS)");
     const double oursPaint = medianOf(ours, &StartupSample::firstPaintMs);
     const double oursPeak = medianOf(ours, &StartupSample::peakMiB);
-    ratioRow(out, startup + againstEmpty, oursPaint, medianOf(bare.empty, &StartupSample::firstPaintMs),
-             QStringLiteral("ms"));
+    ratioRow(out, startup + againstEmpty, oursPaint,
+             medianOf(bare.empty, &StartupSample::firstPaintMs), QStringLiteral("ms"));
     ratioRow(out, startup + againstText, oursPaint,
              medianOf(bare.withText, &StartupSample::firstPaintMs), QStringLiteral("ms"));
     ratioRow(out, memory + againstEmpty, oursPeak, medianOf(bare.empty, &StartupSample::peakMiB),
@@ -108,7 +107,8 @@ void printResults(QTextStream& out, const StartupSeries& ours, const Baselines& 
     contentRow(out, content.zodiac, buildAndRender);
     contentRow(out, content.chakra, buildAndRender);
     contentRow(out, content.article, buildAndRender);
-    contentRow(out, content.articleFirstOpen, QStringLiteral("first open, catalogue read included"));
+    contentRow(out, content.articleFirstOpen,
+               QStringLiteral("first open, catalogue read included"));
     out << "\nStart-up and memory: medians of " << runs
         << " rotating runs of each program after one warm-up run each. Content: median over "
         << content.processes << " processes of each one's median of " << content.runs

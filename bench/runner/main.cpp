@@ -33,7 +33,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tarvo Yoga start-up, memory and content benchmark"));
+    parser.setApplicationDescription(
+        QStringLiteral("Tarvo Yoga start-up, memory and content benchmark"));
     parser.addHelpOption();
     const auto option = [&parser](const QString& name, const QString& help, const QString& value,
                                   const QString& fallback = {}) {
@@ -41,20 +42,31 @@ int main(int argc, char** argv)
         parser.addOption(added);
         return added;
     };
-    const auto program = option(QStringLiteral("program"), QStringLiteral("The tarvo-yoga binary."), QStringLiteral("path"));
-    const auto bare = option(QStringLiteral("bare"), QStringLiteral("The empty Qt Widgets main window."), QStringLiteral("path"));
-    const auto bareText = option(QStringLiteral("bare-text"),
-                                 QStringLiteral("The Qt Widgets main window with a menu bar and a line of text."),
-                                 QStringLiteral("path"));
-    const auto probe = option(QStringLiteral("probe"), QStringLiteral("The first-paint probe library."), QStringLiteral("path"));
-    const auto content = option(QStringLiteral("content"), QStringLiteral("The tarvo-bench-content binary."), QStringLiteral("path"));
-    const auto runs = option(QStringLiteral("runs"), QStringLiteral("Start-up runs of each program (at least 10)."),
+    const auto program = option(QStringLiteral("program"), QStringLiteral("The tarvo-yoga binary."),
+                                QStringLiteral("path"));
+    const auto bare =
+        option(QStringLiteral("bare"), QStringLiteral("The empty Qt Widgets main window."),
+               QStringLiteral("path"));
+    const auto bareText =
+        option(QStringLiteral("bare-text"),
+               QStringLiteral("The Qt Widgets main window with a menu bar and a line of text."),
+               QStringLiteral("path"));
+    const auto probe =
+        option(QStringLiteral("probe"), QStringLiteral("The first-paint probe library."),
+               QStringLiteral("path"));
+    const auto content =
+        option(QStringLiteral("content"), QStringLiteral("The tarvo-bench-content binary."),
+               QStringLiteral("path"));
+    const auto runs = option(QStringLiteral("runs"),
+                             QStringLiteral("Start-up runs of each program (at least 10)."),
                              QStringLiteral("count"), QStringLiteral("11"));
-    const auto contentRuns = option(QStringLiteral("content-runs"), QStringLiteral("Timed runs per content measure."),
-                                    QStringLiteral("count"), QStringLiteral("51"));
-    const auto contentProcesses = option(QStringLiteral("content-processes"),
-                                         QStringLiteral("Fresh processes for the content measures."),
-                                         QStringLiteral("count"), QStringLiteral("5"));
+    const auto contentRuns =
+        option(QStringLiteral("content-runs"), QStringLiteral("Timed runs per content measure."),
+               QStringLiteral("count"), QStringLiteral("51"));
+    const auto contentProcesses =
+        option(QStringLiteral("content-processes"),
+               QStringLiteral("Fresh processes for the content measures."), QStringLiteral("count"),
+               QStringLiteral("5"));
     parser.process(app);
     for (const QCommandLineOption& required : {program, bare, bareText, probe, content}) {
         if (parser.value(required).isEmpty())
@@ -73,7 +85,8 @@ int main(int argc, char** argv)
 
     QString failure;
     constexpr int kPrograms = 3;
-    const QString programs[kPrograms] = {parser.value(program), parser.value(bare), parser.value(bareText)};
+    const QString programs[kPrograms] = {parser.value(program), parser.value(bare),
+                                         parser.value(bareText)};
     StartupSeries series[kPrograms];
     // The warm-up puts both programs and their libraries in the page cache.
     for (int round = -1; round < runCount; ++round) {
@@ -81,7 +94,8 @@ int main(int argc, char** argv)
         // Rotating which goes first keeps drift on the shared machine from favouring one.
         for (int k = 0; k < kPrograms; ++k) {
             const int which = (round + 1 + k) % kPrograms;
-            const auto sample = measureStartup(programs[which], parser.value(probe), environment, &failure);
+            const auto sample =
+                measureStartup(programs[which], parser.value(probe), environment, &failure);
             if (!sample)
                 return fail(failure);
             if (round >= 0)

@@ -2,7 +2,6 @@
 // index, and a typical query once the index is built. Prints a small Markdown table.
 
 #include "common/Statistics.h"
-
 #include "search/SearchDocuments.h"
 #include "search/SearchIndex.h"
 
@@ -11,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTextStream>
-
 #include <algorithm>
 
 using namespace tarvo;
@@ -24,10 +22,12 @@ constexpr double kQueryTargetMs = 5;
 // What learners type: names in several spellings, English names, words of the texts, a word
 // being typed and one with a slip.
 const QStringList kTypicalQueries = {
-    QStringLiteral("corpse"),         QStringLiteral("savasana"),  QStringLiteral("cobra"),
-    QStringLiteral("sun salutation"), QStringLiteral("bhuj"),      QStringLiteral("alternate nostril"),
-    QStringLiteral("back pain"),      QStringLiteral("heart"),     QStringLiteral("bhujangasna"),
-    QStringLiteral("diet to avoid"),  QStringLiteral("breathing"), QStringLiteral("meditation mind"),
+    QStringLiteral("corpse"),      QStringLiteral("savasana"),
+    QStringLiteral("cobra"),       QStringLiteral("sun salutation"),
+    QStringLiteral("bhuj"),        QStringLiteral("alternate nostril"),
+    QStringLiteral("back pain"),   QStringLiteral("heart"),
+    QStringLiteral("bhujangasna"), QStringLiteral("diet to avoid"),
+    QStringLiteral("breathing"),   QStringLiteral("meditation mind"),
 };
 
 double elapsedMs(const QElapsedTimer& timer)
@@ -61,7 +61,8 @@ QList<double> childTimes(const QString& mode, int processes)
         process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
         if (!process.waitForFinished(60000) || process.exitCode() != 0)
             continue;
-        times.append(QString::fromUtf8(process.readAllStandardOutput()).section(u'\t', 0, 0).toDouble());
+        times.append(
+            QString::fromUtf8(process.readAllStandardOutput()).section(u'\t', 0, 0).toDouble());
     }
     return times;
 }
@@ -79,12 +80,13 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Find engine timings of Tarvo Yoga"));
     parser.addHelpOption();
-    const QCommandLineOption childOption(QStringLiteral("child"), QStringLiteral("Internal: one measure."),
-                                         QStringLiteral("mode"));
+    const QCommandLineOption childOption(
+        QStringLiteral("child"), QStringLiteral("Internal: one measure."), QStringLiteral("mode"));
     const QCommandLineOption processesOption(QStringLiteral("processes"),
                                              QStringLiteral("Processes timing the first search."),
                                              QStringLiteral("count"), QStringLiteral("11"));
-    const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Timed runs of each typical query."),
+    const QCommandLineOption runsOption(QStringLiteral("runs"),
+                                        QStringLiteral("Timed runs of each typical query."),
                                         QStringLiteral("count"), QStringLiteral("101"));
     parser.addOptions({childOption, processesOption, runsOption});
     parser.process(app);
@@ -121,14 +123,16 @@ int main(int argc, char** argv)
             << (value < target ? "PASS" : "OVER") << " |\n";
     };
     out << "| Measure | Time | Target | Result |\n|---|---|---|---|\n";
-    row(QStringLiteral("Find: first search, content read and index built"), bench::median(first), kFirstSearchTargetMs);
+    row(QStringLiteral("Find: first search, content read and index built"), bench::median(first),
+        kFirstSearchTargetMs);
     row(QStringLiteral("Find: typical query"), bench::median(queries), kQueryTargetMs);
     out << "\nFirst search: median of " << first.size() << " processes, "
         << ms(first.isEmpty() ? 0 : *std::min_element(first.begin(), first.end())) << " to "
         << ms(first.isEmpty() ? 0 : *std::max_element(first.begin(), first.end()))
         << "; reading the content alone takes " << ms(bench::median(content)) << " of it.\n";
     out << "Typical query: median of " << queries.size() << " searches (" << runs << " of each of "
-        << kTypicalQueries.size() << " queries, up to 50 hits with snippets); slowest query's median "
+        << kTypicalQueries.size()
+        << " queries, up to 50 hits with snippets); slowest query's median "
         << ms(*std::max_element(perQuery.begin(), perQuery.end())) << ".\n";
     return 0;
 }

@@ -47,12 +47,12 @@ AboutDialog::AboutDialog(Desktop& desktop, QWidget* parent)
     QLabel* description = plain(QStringLiteral("Label1"), applicationText(QStringLiteral("about")));
     QLabel* promo = plain(QStringLiteral("Label3"), applicationText(QStringLiteral("aboutPromo")));
 
-    LinkLabel* coBrand = makerLink(desktop, QStringLiteral("lblCoBrand"),
-                                   QStringLiteral("Click here for more details."),
-                                   MakerPage::FullyBranded);
-    LinkLabel* homePage = makerLink(desktop, QStringLiteral("lblHomePage"),
-                                    applicationText(QStringLiteral("aboutHomePage")),
-                                    MakerPage::HomePage);
+    LinkLabel* coBrand =
+        makerLink(desktop, QStringLiteral("lblCoBrand"),
+                  QStringLiteral("Click here for more details."), MakerPage::FullyBranded);
+    LinkLabel* homePage =
+        makerLink(desktop, QStringLiteral("lblHomePage"),
+                  applicationText(QStringLiteral("aboutHomePage")), MakerPage::HomePage);
     for (LinkLabel* link : {coBrand, homePage})
         link->setUnderlined(true);
 

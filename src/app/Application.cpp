@@ -1,9 +1,9 @@
 #include "app/Application.h"
 
+#include "app/MainWindow.h"
 #include "app/ProgramPictures.h"
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
-#include "app/MainWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -40,7 +40,8 @@ LearnNavigation::LearnNavigation(QWidget* parent)
         auto* header = new QPushButton(kHeaderCaptions[position(section)], this);
         header->setObjectName(QStringLiteral("Command%1").arg(int(section)));
         header->setProperty("sectionHeader", true);
-        connect(header, &QPushButton::clicked, this, [this, section] { emit headerClicked(section); });
+        connect(header, &QPushButton::clicked, this,
+                [this, section] { emit headerClicked(section); });
         m_headers[position(section)] = header;
         if (!isLookup(section)) {
             m_subPanels[position(section)] = buildSubPanel(section);
@@ -61,14 +62,14 @@ QWidget* LearnNavigation::buildSubPanel(Section section)
         auto* button = new QPushButton(article.caption, panel);
         button->setObjectName(article.name);
         button->setProperty("articleButton", true);
-        button->setGeometry(twipsRect(kArticleButtonLeft, top, kArticleButtonWidth,
-                                      kArticleButtonHeight));
+        button->setGeometry(
+            twipsRect(kArticleButtonLeft, top, kArticleButtonWidth, kArticleButtonHeight));
         const QString name = article.name;
         connect(button, &QPushButton::clicked, this, [this, name] { emit articleClicked(name); });
         top += kArticleButtonHeight;
     }
-    panel->setGeometry(twipsRect(subPanelLeft(section), 0,
-                                 kArticleButtonLeft + kArticleButtonWidth, subPanelHeight(section)));
+    panel->setGeometry(twipsRect(subPanelLeft(section), 0, kArticleButtonLeft + kArticleButtonWidth,
+                                 subPanelHeight(section)));
     panel->hide();
     return panel;
 }

@@ -3,7 +3,6 @@
 #include "app/SectionNavigation.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QPushButton;

@@ -1,12 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
-#include "shell/HelpMenu.h"
-#include "shell/MakerLink.h"
 #include "app/ProgramPictures.h"
 #include "app/WelcomePanel.h"
-#include "app/AboutDialog.h"
 #include "asanas/LookupStrip.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
@@ -15,9 +13,11 @@
 #include "platform/LinkLabel.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
 
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -36,7 +36,6 @@ constexpr int kBannerHeight = 465;
 constexpr int kProgramStripHeight = 900;
 constexpr int kExitWidth = 1335;
 constexpr int kExitHeight = 495;
-
 
 QWidget* strip(const QString& name, int heightTwips)
 {
@@ -68,8 +67,7 @@ private:
 
 MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidget* parent)
     : QMainWindow(parent)
-    , m_context{context.desktop, context.clock, context.settings, context.random,
-                this}
+    , m_context{context.desktop, context.clock, context.settings, context.random, this}
     , m_programs(std::move(programs))
 {
     setObjectName(QStringLiteral("frmMDI"));
@@ -224,7 +222,8 @@ void MainWindow::selectProgram(Program program)
     case Program::ZodiacYoga:
     case Program::ChakraYoga: {
         hideLearnYogaPanels();
-        const auto& factory = program == Program::ZodiacYoga ? m_programs.zodiac : m_programs.chakra;
+        const auto& factory =
+            program == Program::ZodiacYoga ? m_programs.zodiac : m_programs.chakra;
         if (!factory)
             break;
         showChild(factory(m_context));
@@ -369,7 +368,8 @@ QMdiSubWindow* MainWindow::addChild(QWidget* form, Qt::WindowFlags flags)
 void MainWindow::keepFootLastInTabOrder(QWidget* added)
 {
     QWidget* last = added;
-    for (QWidget* w = added->nextInFocusChain(); added->isAncestorOf(w); w = w->nextInFocusChain()) {
+    for (QWidget* w = added->nextInFocusChain(); added->isAncestorOf(w);
+         w = w->nextInFocusChain()) {
         if (w->focusPolicy() != Qt::NoFocus)
             last = w;
     }
@@ -382,8 +382,8 @@ void MainWindow::keepFootLastInTabOrder(QWidget* added)
 // focus then. While a program window has the focus, the main window's letters step aside.
 void MainWindow::shareAltLettersWith(QWidget* focus)
 {
-    const QMdiSubWindow* active = focus && m_mdi->isAncestorOf(focus) ? m_mdi->activeSubWindow()
-                                                                       : nullptr;
+    const QMdiSubWindow* active =
+        focus && m_mdi->isAncestorOf(focus) ? m_mdi->activeSubWindow() : nullptr;
     const bool own = !active || active->widget() == m_viewer;
     if (own == m_ownAltLetters)
         return;

@@ -27,7 +27,7 @@ QPixmap programButtonPicture(int option, QSize size, qreal devicePixelRatio)
 QString programButtonDescription(int option)
 {
     return option < 0 || option > 2 ? QString()
-                                     : pictures::programPictureDescription(kButtonPictures[option]);
+                                    : pictures::programPictureDescription(kButtonPictures[option]);
 }
 
 QString emblemDescription()

@@ -8,8 +8,12 @@ namespace tarvo {
 ProgramWindows programWindows()
 {
     ProgramWindows windows;
-    windows.zodiac = [](const AppContext& context) -> QWidget* { return new ZodiacInputWindow(context); };
-    windows.chakra = [](const AppContext& context) -> QWidget* { return new ChakraSelectionWindow(context); };
+    windows.zodiac = [](const AppContext& context) -> QWidget* {
+        return new ZodiacInputWindow(context);
+    };
+    windows.chakra = [](const AppContext& context) -> QWidget* {
+        return new ChakraSelectionWindow(context);
+    };
     return windows;
 }
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
 #include <cerrno>
 #include <cstring>
 
@@ -42,7 +41,8 @@ SingleInstance::Outcome SingleInstance::acquire()
         return Outcome::Acquired;
     // A lock whose owner can be named is another instance's; anything else in the way is not.
     qint64 owner = 0;
-    if (m_lock.error() == QLockFile::LockFailedError && m_lock.getLockInfo(&owner, nullptr, nullptr))
+    if (m_lock.error() == QLockFile::LockFailedError
+        && m_lock.getLockInfo(&owner, nullptr, nullptr))
         return Outcome::HeldByAnother;
     m_failureReason = reasonFor(m_lock.fileName());
     return Outcome::Failed;

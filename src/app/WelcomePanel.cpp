@@ -26,7 +26,8 @@ WelcomePanel::WelcomePanel(QWidget* parent)
         label->installEventFilter(this);
         return label;
     };
-    QLabel* heading = plain(5, QStringLiteral("Tarvo Yoga includes the following compatibility programs"));
+    QLabel* heading =
+        plain(5, QStringLiteral("Tarvo Yoga includes the following compatibility programs"));
     QLabel* title = plain(6, QStringLiteral("Welcome to Tarvo Yoga"));
     QLabel* text = plain(7, applicationText(QStringLiteral("welcome")));
     m_texts = {heading, title, text};
@@ -66,7 +67,8 @@ WelcomePanel::WelcomePanel(QWidget* parent)
 
 bool WelcomePanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && m_texts.contains(qobject_cast<QLabel*>(watched)))
+    if (event->type() == QEvent::MouseButtonRelease
+        && m_texts.contains(qobject_cast<QLabel*>(watched)))
         emit textClicked();
     return QWidget::eventFilter(watched, event);
 }

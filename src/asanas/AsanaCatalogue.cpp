@@ -10,8 +10,7 @@ const QString kCatalogueFile = QStringLiteral(":/content/asanas/catalogue.json")
 
 const QJsonArray& catalogueEntries()
 {
-    static const QJsonArray entries =
-        readContentObject(kCatalogueFile).value(u"asanas").toArray();
+    static const QJsonArray entries = readContentObject(kCatalogueFile).value(u"asanas").toArray();
     return entries;
 }
 

@@ -3,7 +3,6 @@
 #include <QJsonValue>
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 namespace tarvo {

@@ -4,12 +4,12 @@
 #include "asanas/AsanaLists.h"
 #include "asanas/AsanaPage.h"
 #include "asanas/AsanaTables.h"
-#include "learn/ArticleWriter.h"
 #include "learn/ArticleViewer.h"
+#include "learn/ArticleWriter.h"
 #include "pictures/Pictures.h"
-#include "report/RichReport.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
+#include "report/RichReport.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -109,8 +109,8 @@ QWidget* LookupStrip::namePanel()
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(caption(0, QStringLiteral("Select the asana from the following list to get "
                                                 "its corresponding details")));
-    m_byName = pickList(QStringLiteral("cboAsanasByName"), asanaNames(),
-                        QStringLiteral("Asanas by name"));
+    m_byName =
+        pickList(QStringLiteral("cboAsanasByName"), asanaNames(), QStringLiteral("Asanas by name"));
     layout->addWidget(m_byName);
     return panel;
 }
@@ -122,8 +122,8 @@ QWidget* LookupStrip::bodyPartPanel()
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(
         caption(3, QStringLiteral("Select the Body Part to get the corresponding asanas list")));
-    m_byBodyPart = pickList(QStringLiteral("cboAsanasByBodyPart"), bodyParts(),
-                            QStringLiteral("Body parts"));
+    m_byBodyPart =
+        pickList(QStringLiteral("cboAsanasByBodyPart"), bodyParts(), QStringLiteral("Body parts"));
     layout->addWidget(m_byBodyPart);
     layout->addWidget(caption(4, QStringLiteral("Select the asana from the following list to get "
                                                 "its corresponding details")));
@@ -140,9 +140,9 @@ QWidget* LookupStrip::applicationPanel()
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(caption(
         1, QStringLiteral("Select the Therapeutic Application to get the corresponding asanas")));
-    m_byApplication = pickList(QStringLiteral("cboAsanasByTherapeuticApplications"),
-                               therapeuticApplications(),
-                               QStringLiteral("Therapeutic applications"));
+    m_byApplication =
+        pickList(QStringLiteral("cboAsanasByTherapeuticApplications"), therapeuticApplications(),
+                 QStringLiteral("Therapeutic applications"));
     layout->addWidget(m_byApplication);
     layout->addWidget(caption(2, QStringLiteral("Select the asana from the following list to get "
                                                 "its corresponding details")));

@@ -1,14 +1,14 @@
 #include "chakra/ChakraAsanaWindow.h"
 
 #include "chakra/ChakraForms.h"
-#include "shell/HelpMenu.h"
-#include "shell/ProgramWindow.h"
 #include "chakra/ChakraResultWindow.h"
 #include "pictures/Pictures.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/Twips.h"
 #include "report/RichTextBox.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,7 +26,8 @@ constexpr QSize kPictureSize(250, 250);
 
 } // namespace
 
-ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list, QWidget* parent)
+ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list,
+                                     QWidget* parent)
     : ProgramWindow(context, parent)
     , m_navigator(list)
     , m_chakraName(new QLabel(QStringLiteral("Chakra Name"), this))
@@ -108,8 +109,8 @@ void ChakraAsanaWindow::Display_Yoga_Chakra()
         return;
     const ChakraYogaAsana& asana = chakraYogaAsanas()[entry->asana];
     m_rtb->setReport(asanaRecordReport(asana));
-    m_picture->setPixmap(QPixmap::fromImage(
-        pictures::chakraAsanaPicture(asana.imageKey, kPictureSize, m_picture->devicePixelRatioF())));
+    m_picture->setPixmap(QPixmap::fromImage(pictures::chakraAsanaPicture(
+        asana.imageKey, kPictureSize, m_picture->devicePixelRatioF())));
     m_picture->setAccessibleName(asana.name);
     m_picture->setAccessibleDescription(pictures::asanaPictureDescription(asana.imageKey));
     m_chakraName->setText(entry->chakraName);
@@ -142,6 +143,5 @@ void ChakraAsanaWindow::backToResult()
     closeProgramWindow(this);
     setWelcomePanelVisible(m_context, false);
 }
-
 
 } // namespace tarvo

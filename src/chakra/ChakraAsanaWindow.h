@@ -17,7 +17,8 @@ class ChakraAsanaWindow final : public ProgramWindow {
     Q_DISABLE_COPY_MOVE(ChakraAsanaWindow)
 
 public:
-    ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list, QWidget* parent = nullptr);
+    ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list,
+                      QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 

@@ -5,7 +5,6 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-
 #include <algorithm>
 
 namespace tarvo {
@@ -25,7 +24,9 @@ QList<ChakraYogaAsana> loadAsanas()
         const int index = record.value(QStringLiteral("index")).toInt(-1);
         if (index < 0 || index >= kChakraAsanaCount)
             continue;
-        auto prose = [&record](const QString& field) { return asanaProse(record.value(field), field); };
+        auto prose = [&record](const QString& field) {
+            return asanaProse(record.value(field), field);
+        };
         ChakraYogaAsana& asana = asanas[index];
         asana.name = record.value(QStringLiteral("name")).toString();
         asana.englishName = record.value(QStringLiteral("englishName")).toString();
@@ -84,14 +85,16 @@ RecommendedAsanas recommendedAsanas(const PerChakra<bool>& needsYoga)
     const auto& assignment = chakraAsanaSlots();
     for (std::size_t i = 0; i < assignment.size(); ++i) {
         if (needsYoga[chakraIndex(assignment[i].chakra)])
-            list[i] = RecommendedAsana{chakraInfo(assignment[i].chakra).fullName, assignment[i].asana};
+            list[i] =
+                RecommendedAsana{chakraInfo(assignment[i].chakra).fullName, assignment[i].asana};
     }
     return list;
 }
 
 bool anyRecommended(const RecommendedAsanas& list)
 {
-    return std::any_of(list.begin(), list.end(), [](const auto& entry) { return entry.has_value(); });
+    return std::any_of(list.begin(), list.end(),
+                       [](const auto& entry) { return entry.has_value(); });
 }
 
 RichReport asanaRecordReport(const ChakraYogaAsana& asana)
@@ -112,7 +115,8 @@ RichReport asanaRecordReport(const ChakraYogaAsana& asana)
 AsanaRecordNavigator::AsanaRecordNavigator(const RecommendedAsanas& list)
     : m_list(list)
 {
-    const auto first = std::find_if(m_list.begin(), m_list.end(), [](const auto& e) { return e.has_value(); });
+    const auto first =
+        std::find_if(m_list.begin(), m_list.end(), [](const auto& e) { return e.has_value(); });
     if (first != m_list.end())
         m_position = int(first - m_list.begin());
 }

@@ -33,7 +33,8 @@ void ChakraChart::setScores(const PerChakra<int>& scores)
     QStringList description;
     for (int k = 0; k < kChakraCount; ++k) {
         m_bars[std::size_t(k)] = chakraBar(ChakraId(k), scores[std::size_t(k)]);
-        description.append(QStringLiteral("%1 %2 %").arg(chakraInfo(ChakraId(k)).chartLabel)
+        description.append(QStringLiteral("%1 %2 %")
+                               .arg(chakraInfo(ChakraId(k)).chartLabel)
                                .arg(m_bars[std::size_t(k)].percent));
     }
     setAccessibleDescription(description.join(QStringLiteral(", ")));
@@ -45,14 +46,15 @@ QRectF ChakraChart::barRect(ChakraId id) const
     const ChakraBar& bar = m_bars[chakraIndex(id)];
     if (!bar.visible)
         return {};
-    return QRectF(pixels(bar.leftTwips), kMargin + pixels(kBarOffset + bar.topTwips), pixels(kBarWidth),
-                  pixels(bar.heightTwips));
+    return QRectF(pixels(bar.leftTwips), kMargin + pixels(kBarOffset + bar.topTwips),
+                  pixels(kBarWidth), pixels(bar.heightTwips));
 }
 
 QSize ChakraChart::sizeHint() const
 {
     const int labelHeight = fontMetrics().height();
-    return QSize(int(pixels(kBaseLineRight)) + 8, int(kMargin + pixels(kChartLabelTop)) + labelHeight + 4);
+    return QSize(int(pixels(kBaseLineRight)) + 8,
+                 int(kMargin + pixels(kChartLabelTop)) + labelHeight + 4);
 }
 
 void ChakraChart::paintEvent(QPaintEvent*)
@@ -68,10 +70,10 @@ void ChakraChart::paintEvent(QPaintEvent*)
             continue;
         painter.fillRect(rect, chakraInfo(ChakraId(k)).barColour);
         const double width = pixels(kBarPitch);
-        painter.drawText(QRectF(rect.center().x() - width / 2, rect.top() - textHeight - 2, width,
-                                textHeight),
-                         Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("%1 %").arg(m_bars[std::size_t(k)].percent));
+        painter.drawText(
+            QRectF(rect.center().x() - width / 2, rect.top() - textHeight - 2, width, textHeight),
+            Qt::AlignHCenter | Qt::AlignBottom,
+            QStringLiteral("%1 %").arg(m_bars[std::size_t(k)].percent));
     }
     const double lineY = kMargin + pixels(kBaseLineY);
     painter.drawLine(QPointF(pixels(kBaseLineLeft), lineY), QPointF(pixels(kBaseLineRight), lineY));

@@ -30,7 +30,8 @@ constexpr std::array<FixedChakra, kChakraCount> kFixed = {{
 
 const QJsonObject& chakraContent()
 {
-    static const QJsonObject content = readContentObject(QStringLiteral(":/content/chakra/chakras.json"));
+    static const QJsonObject content =
+        readContentObject(QStringLiteral(":/content/chakra/chakras.json"));
     return content;
 }
 
@@ -76,8 +77,9 @@ const ChakraInfo& chakraInfo(ChakraId id)
 
 QString openingHeading(const ChakraInfo& info)
 {
-    return QStringLiteral("This Chakra needs to be opened") + kCrLf + kCrLf + QStringLiteral("To open ")
-         + info.shortName + QStringLiteral(" Chakra: ") + kCrLf + kCrLf;
+    return QStringLiteral("This Chakra needs to be opened") + kCrLf + kCrLf
+           + QStringLiteral("To open ") + info.shortName + QStringLiteral(" Chakra: ") + kCrLf
+           + kCrLf;
 }
 
 QString openingInstructions(const ChakraInfo& info)
@@ -90,7 +92,8 @@ QString openingInstructions(const ChakraInfo& info)
 
 QString chakraIntroduction()
 {
-    const QStringList paragraphs = stringList(chakraContent().value(QStringLiteral("introduction")));
+    const QStringList paragraphs =
+        stringList(chakraContent().value(QStringLiteral("introduction")));
     return paragraphs.join(kCrLf + kCrLf);
 }
 

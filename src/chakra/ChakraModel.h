@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QString>
-
 #include <array>
 #include <cstddef>
 
@@ -17,8 +16,7 @@ constexpr std::size_t chakraIndex(ChakraId id)
     return std::size_t(id);
 }
 
-template <typename T>
-using PerChakra = std::array<T, kChakraCount>;
+template <typename T> using PerChakra = std::array<T, kChakraCount>;
 
 struct ChakraInfo {
     QString fullName;

@@ -1,10 +1,10 @@
 #include "chakra/ChakraQuestionWindow.h"
 
 #include "chakra/ChakraForms.h"
-#include "shell/HelpMenu.h"
-#include "shell/ProgramWindow.h"
 #include "chakra/ChakraResultWindow.h"
 #include "platform/Twips.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -19,7 +19,8 @@
 namespace tarvo {
 
 ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
-                                               std::shared_ptr<ChakraTestSession> session, QWidget* parent)
+                                           std::shared_ptr<ChakraTestSession> session,
+                                           QWidget* parent)
     : ProgramWindow(context, parent)
     , m_session(std::move(session))
     , m_questionnaire(*m_session)
@@ -29,7 +30,8 @@ ChakraQuestionWindow::ChakraQuestionWindow(const AppContext& context,
     setObjectName(QStringLiteral("frmChakraYogaQuestions"));
     setWindowTitle(kChakraCaption);
 
-    auto* remember = new QLabel(QStringLiteral("Remember to answer each question as truthfully as you can."), this);
+    auto* remember = new QLabel(
+        QStringLiteral("Remember to answer each question as truthfully as you can."), this);
     remember->setObjectName(QStringLiteral("Label1"));
     remember->setWordWrap(true);
 
@@ -98,7 +100,8 @@ QLayout* ChakraQuestionWindow::buildAnswerOptions()
 {
     auto* group = new QButtonGroup(this);
     auto* options = new QHBoxLayout;
-    const QStringList captions = {QStringLiteral("&Yes"), QStringLiteral("N&o"), QStringLiteral("Not &Sure")};
+    const QStringList captions = {QStringLiteral("&Yes"), QStringLiteral("N&o"),
+                                  QStringLiteral("Not &Sure")};
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(captions[i], this);
         option->setObjectName(QStringLiteral("optAnswer_%1").arg(i));
@@ -154,6 +157,5 @@ void ChakraQuestionWindow::finish()
     closeProgramWindow(this);
     setWelcomePanelVisible(m_context, false);
 }
-
 
 } // namespace tarvo

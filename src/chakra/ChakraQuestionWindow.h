@@ -4,7 +4,6 @@
 #include "shell/ProgramWindow.h"
 
 #include <QWidget>
-
 #include <memory>
 
 class QLabel;
@@ -23,7 +22,7 @@ class ChakraQuestionWindow final : public ProgramWindow {
 
 public:
     ChakraQuestionWindow(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
-                           QWidget* parent = nullptr);
+                         QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 

@@ -17,7 +17,10 @@ public:
         std::optional<ChakraAnswer> options;
     };
 
-    explicit ChakraQuestionnaire(ChakraTestSession& session) : m_session(session) {}
+    explicit ChakraQuestionnaire(ChakraTestSession& session)
+        : m_session(session)
+    {
+    }
 
     int currentQuestion() const { return m_current; }
     int questionCount() const { return m_session.questionCount(); }

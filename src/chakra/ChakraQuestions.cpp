@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QStringList>
-
 #include <array>
 
 namespace tarvo {
@@ -15,20 +14,18 @@ namespace {
 // The answer that counts for each question, eight to a chakra from Root to Crown. Scoring is
 // the program's rule, so it stays here; the question texts are prose and live in content.
 constexpr std::array<ChakraAnswer, kQuestionCount> kCountingAnswers = {{
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::Yes, ChakraAnswer::No,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::No, ChakraAnswer::Yes,
-    ChakraAnswer::No, ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,
-    ChakraAnswer::No, ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::Yes, ChakraAnswer::Yes,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::No, ChakraAnswer::Yes,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::No, ChakraAnswer::Yes,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::No, ChakraAnswer::Yes,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::No, ChakraAnswer::Yes,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::No, ChakraAnswer::Yes,
-    ChakraAnswer::No, ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::Yes, ChakraAnswer::No,
-    ChakraAnswer::Yes, ChakraAnswer::No, ChakraAnswer::No, ChakraAnswer::Yes,
-    ChakraAnswer::No, ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,
+    ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::Yes,
+    ChakraAnswer::No,  ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::Yes,
+    ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::Yes,
+    ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::Yes,
+    ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::Yes,
+    ChakraAnswer::No,  ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,
+    ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::No,
+    ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::No,  ChakraAnswer::Yes,
+    ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::Yes,
+    ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::No,
+    ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::No,  ChakraAnswer::Yes, ChakraAnswer::Yes,
+    ChakraAnswer::No,
 }};
 
 // Texts are shown exactly as written, odd blanks included (questions 15, 39 and 40). Records
@@ -37,9 +34,10 @@ const QStringList& questionTexts()
 {
     static const QStringList texts = [] {
         QStringList all(kQuestionCount);
-        const QJsonArray records = readContentObject(QStringLiteral(":/content/chakra/questions.json"))
-                                       .value(u"questions")
-                                       .toArray();
+        const QJsonArray records =
+            readContentObject(QStringLiteral(":/content/chakra/questions.json"))
+                .value(u"questions")
+                .toArray();
         for (const QJsonValue& value : records) {
             const QJsonObject record = value.toObject();
             const int number = record.value(u"number").toInt();
@@ -68,7 +66,8 @@ QString chakraAnswerText(ChakraAnswer answer)
 
 ChakraQuestion chakraQuestion(int number)
 {
-    return {questionTexts()[number], chakraOfQuestion(number), kCountingAnswers[std::size_t(number)]};
+    return {questionTexts()[number], chakraOfQuestion(number),
+            kCountingAnswers[std::size_t(number)]};
 }
 
 } // namespace tarvo

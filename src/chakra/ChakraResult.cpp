@@ -50,17 +50,22 @@ RichReport chakraResultReport(const ChakraTestSession& session)
         appendRun(report, false, kResultBlack, info.description + kCrLf + kCrLf);
         switch (chakraStateForScore(score)) {
         case ChakraState::OverActive:
-            appendRun(report, true, kResultTeal, QStringLiteral("Your ") + info.fullName + QStringLiteral(" is OverActive") + kCrLf);
+            appendRun(report, true, kResultTeal,
+                      QStringLiteral("Your ") + info.fullName + QStringLiteral(" is OverActive")
+                          + kCrLf);
             appendRun(report, false, kResultBlack, info.overActiveText + kCrLf + kCrLf);
             appendRun(report, true, kResultBlack, openingHeading(info));
             appendRun(report, false, kResultBlack, openingInstructions(info));
             break;
         case ChakraState::Open:
-            appendRun(report, true, kResultTeal, QStringLiteral("Your ") + info.fullName + QStringLiteral(" is Open") + kCrLf);
+            appendRun(report, true, kResultTeal,
+                      QStringLiteral("Your ") + info.fullName + QStringLiteral(" is Open") + kCrLf);
             appendRun(report, false, kResultBlack, info.openText + kCrLf + kCrLf);
             break;
         case ChakraState::UnderActive:
-            appendRun(report, true, kResultTeal, QStringLiteral("Your ") + info.fullName + QStringLiteral(" is UnderActive") + kCrLf);
+            appendRun(report, true, kResultTeal,
+                      QStringLiteral("Your ") + info.fullName + QStringLiteral(" is UnderActive")
+                          + kCrLf);
             appendRun(report, false, kResultBlack, info.underActiveText + kCrLf + kCrLf);
             appendRun(report, true, kResultMaroon, openingHeading(info));
             appendRun(report, false, kResultMaroon, openingInstructions(info));

@@ -1,17 +1,17 @@
 #include "chakra/ChakraResultWindow.h"
 
+#include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraAsanas.h"
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraForms.h"
-#include "shell/HelpMenu.h"
-#include "shell/ProgramWindow.h"
 #include "chakra/ChakraSelectionWindow.h"
-#include "chakra/ChakraAsanaWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "report/RichTextBox.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,8 +33,8 @@ void showChakraSelection(const AppContext& context)
     openProgramWindow(context, new ChakraSelectionWindow(context));
 }
 
-ChakraResultWindow::ChakraResultWindow(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
-                                         QWidget* parent)
+ChakraResultWindow::ChakraResultWindow(const AppContext& context,
+                                       std::shared_ptr<ChakraTestSession> session, QWidget* parent)
     : ProgramWindow(context, parent)
     , m_session(std::move(session))
     , m_chart(new ChakraChart(this))
@@ -68,7 +68,8 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context, std::shared_pt
         push->setObjectName(name);
         return push;
     };
-    QPushButton* find = button(QStringLiteral("cmdYogaChakra"), QStringLiteral("Find &Chakra Yoga"));
+    QPushButton* find =
+        button(QStringLiteral("cmdYogaChakra"), QStringLiteral("Find &Chakra Yoga"));
     find->setDefault(true);
     connect(find, &QPushButton::clicked, this, &ChakraResultWindow::showRecommendedAsanas);
     QPushButton* back = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));

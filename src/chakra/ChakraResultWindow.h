@@ -4,7 +4,6 @@
 #include "shell/ProgramWindow.h"
 
 #include <QWidget>
-
 #include <memory>
 
 namespace tarvo {
@@ -19,7 +18,7 @@ class ChakraResultWindow final : public ProgramWindow {
 
 public:
     ChakraResultWindow(const AppContext& context, std::shared_ptr<ChakraTestSession> session,
-                        QWidget* parent = nullptr);
+                       QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 

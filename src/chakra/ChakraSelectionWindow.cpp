@@ -1,14 +1,14 @@
 #include "chakra/ChakraSelectionWindow.h"
 
 #include "chakra/ChakraForms.h"
-#include "shell/HelpMenu.h"
-#include "shell/ProgramWindow.h"
-#include "chakra/ChakraTestSession.h"
 #include "chakra/ChakraQuestionWindow.h"
+#include "chakra/ChakraTestSession.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/RandomSource.h"
 #include "platform/Twips.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProgramWindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <memory>
 
 namespace tarvo {
@@ -35,11 +34,12 @@ ChakraSelectionWindow::ChakraSelectionWindow(const AppContext& context, QWidget*
         ->setObjectName(QStringLiteral("mnuExit"));
     addHelpMenu(*bar, m_context);
 
-    auto* intro = new QLabel(
-        QStringLiteral("Tarvo Chakra Yoga is a simple software that attempts to correlate your under-active or "
-                       "overactive chakras with the corresponding yogasana and its significance. Take the chakra "
-                       "test now and get a reading instantly!"),
-        this);
+    auto* intro = new QLabel(QStringLiteral("Tarvo Chakra Yoga is a simple software that attempts "
+                                            "to correlate your under-active or "
+                                            "overactive chakras with the corresponding yogasana "
+                                            "and its significance. Take the chakra "
+                                            "test now and get a reading instantly!"),
+                             this);
     intro->setObjectName(QStringLiteral("Label3"));
     intro->setWordWrap(true);
     intro->setTextFormat(Qt::PlainText);
@@ -88,17 +88,17 @@ void ChakraSelectionWindow::startTest()
     PerChakra<bool> selected{};
     for (std::size_t i = 0; i < selected.size(); ++i)
         selected[i] = m_chakras[i]->isChecked();
-    std::optional<ChakraTestSession> session = startChakraTest(selected, m_context.random.freshSeed());
+    std::optional<ChakraTestSession> session =
+        startChakraTest(selected, m_context.random.freshSeed());
     if (!session) {
         m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
                                   QStringLiteral("Please select at least one chakra"));
         return;
     }
-    auto* questions =
-        new ChakraQuestionWindow(m_context, std::make_shared<ChakraTestSession>(std::move(*session)));
+    auto* questions = new ChakraQuestionWindow(
+        m_context, std::make_shared<ChakraTestSession>(std::move(*session)));
     openProgramWindow(m_context, questions);
     setProgramWindowVisible(this, false);
 }
-
 
 } // namespace tarvo

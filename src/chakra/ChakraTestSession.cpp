@@ -19,7 +19,8 @@ QList<int> shuffledQuestionOrder(const PerChakra<bool>& selected, std::uint64_t 
     return order;
 }
 
-std::optional<ChakraTestSession> startChakraTest(const PerChakra<bool>& selected, std::uint64_t seed)
+std::optional<ChakraTestSession> startChakraTest(const PerChakra<bool>& selected,
+                                                 std::uint64_t seed)
 {
     if (std::none_of(selected.begin(), selected.end(), [](bool on) { return on; }))
         return std::nullopt;

@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QStringList>
-
 #include <cstdint>
 #include <optional>
 
@@ -31,7 +30,8 @@ QList<int> shuffledQuestionOrder(const PerChakra<bool>& selected, std::uint64_t 
 
 // A fresh test for the selection, with its questions shuffled and no answers yet;
 // nothing when no chakra is selected.
-std::optional<ChakraTestSession> startChakraTest(const PerChakra<bool>& selected, std::uint64_t seed);
+std::optional<ChakraTestSession> startChakraTest(const PerChakra<bool>& selected,
+                                                 std::uint64_t seed);
 
 // What the question window does when it opens: the asked texts and counting answers.
 void fillAskedLists(ChakraTestSession& session);

@@ -3,7 +3,6 @@
 #include "learn/Article.h"
 
 #include <QStringList>
-
 #include <optional>
 
 namespace tarvo {

@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <algorithm>
 
 namespace tarvo::pictures {
@@ -43,7 +42,11 @@ Bounds boundsOf(const Skeleton& s)
 
 class Drawer {
 public:
-    Drawer(QPainter& painter, const FigureLayout& layout) : m_p(painter), m_l(layout) {}
+    Drawer(QPainter& painter, const FigureLayout& layout)
+        : m_p(painter)
+        , m_l(layout)
+    {
+    }
 
     // Outline first, then fill, segment by segment, so overlapping limbs stay apart.
     void segment(QPointF a, QPointF b, double halfWidth, const QColor& fill)
@@ -84,8 +87,10 @@ void drawArm(Drawer& d, const Skeleton::Limb& arm, bool near)
     const QColor skin = near ? kNearSkin : kFarSkin;
     d.chain({{arm.root, halfThickness(Joint::Shoulder)}, {arm.middle, halfThickness(Joint::Elbow)}},
             near ? kTop : kFarTop);
-    d.chain({{arm.middle, halfThickness(Joint::Elbow) - 0.3}, {arm.end, halfThickness(Joint::Wrist)},
-             {arm.tip, halfThickness(Joint::Fingertip)}}, skin);
+    d.chain({{arm.middle, halfThickness(Joint::Elbow) - 0.3},
+             {arm.end, halfThickness(Joint::Wrist)},
+             {arm.tip, halfThickness(Joint::Fingertip)}},
+            skin);
 }
 
 // Thigh and lower leg are outlined apart, so a shin folded back over its thigh, as in the
@@ -98,8 +103,10 @@ void drawThigh(Drawer& d, const Skeleton::Limb& leg, bool near)
 
 void drawLowerLeg(Drawer& d, const Skeleton::Limb& leg, bool near)
 {
-    d.chain({{leg.middle, halfThickness(Joint::Knee)}, {leg.end, halfThickness(Joint::Ankle)},
-             {leg.tip, halfThickness(Joint::Toe)}}, near ? kNearSkin : kFarSkin);
+    d.chain({{leg.middle, halfThickness(Joint::Knee)},
+             {leg.end, halfThickness(Joint::Ankle)},
+             {leg.tip, halfThickness(Joint::Toe)}},
+            near ? kNearSkin : kFarSkin);
 }
 
 void drawLeg(Drawer& d, const Skeleton::Limb& leg, bool near)
@@ -161,8 +168,10 @@ void drawHead(Drawer& d, const Skeleton& s, const Pose& pose)
 void drawTrunk(Drawer& d, const Skeleton& s, const Pose& pose)
 {
     if (pose.view == View::Side) {
-        d.chain({{s.pelvis, halfThickness(Joint::Pelvis)}, {s.waist, halfThickness(Joint::Waist)},
-                 {s.chest, halfThickness(Joint::Chest)}}, kTop);
+        d.chain({{s.pelvis, halfThickness(Joint::Pelvis)},
+                 {s.waist, halfThickness(Joint::Waist)},
+                 {s.chest, halfThickness(Joint::Chest)}},
+                kTop);
         return;
     }
     const FigureLayout& l = d.layout();
@@ -195,8 +204,9 @@ FigureLayout layoutFigure(const Skeleton& skeleton, const QRectF& area)
     const double cap = std::min(layout.margins.width(), layout.margins.height()) / 100.0;
     layout.scale = std::min({layout.margins.width() / w, layout.margins.height() / h, cap});
     const double drawnHeight = h * layout.scale;
-    const double floorY = std::min(layout.margins.bottom(),
-        std::max(area.center().y() + drawnHeight / 2, area.top() + area.height() * 0.74));
+    const double floorY =
+        std::min(layout.margins.bottom(),
+                 std::max(area.center().y() + drawnHeight / 2, area.top() + area.height() * 0.74));
     const double left = layout.margins.center().x() - w * layout.scale / 2;
     layout.origin = {left - b.left * layout.scale, floorY + b.bottom * layout.scale};
     return layout;

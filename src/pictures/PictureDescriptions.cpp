@@ -46,10 +46,11 @@ QString programPictureDescription(ProgramPicture which)
     case ProgramPicture::ZodiacYoga:
         return QStringLiteral("A wheel of the twelve zodiac signs around a golden sun");
     case ProgramPicture::ChakraYoga:
-        return QStringLiteral(
-            "A figure sitting in meditation with the seven chakras glowing along the spine, red at the base to violet at the crown");
+        return QStringLiteral("A figure sitting in meditation with the seven chakras glowing along "
+                              "the spine, red at the base to violet at the crown");
     case ProgramPicture::Emblem:
-        return QStringLiteral("The Tarvo Yoga emblem: a pink lotus before a rising sun in a teal circle");
+        return QStringLiteral(
+            "The Tarvo Yoga emblem: a pink lotus before a rising sun in a teal circle");
     }
     return {};
 }

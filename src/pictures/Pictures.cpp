@@ -1,10 +1,9 @@
 #include "pictures/Pictures.h"
 
+#include "contentindex/ContentIndex.h"
 #include "pictures/Canvas.h"
 #include "pictures/FigurePainter.h"
 #include "pictures/PoseLibrary.h"
-
-#include "contentindex/ContentIndex.h"
 
 #include <QHash>
 #include <QRegularExpression>

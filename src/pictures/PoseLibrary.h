@@ -3,7 +3,6 @@
 #include "pictures/Skeleton.h"
 
 #include <QJsonObject>
-
 #include <optional>
 
 namespace tarvo::pictures {

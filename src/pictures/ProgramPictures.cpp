@@ -1,7 +1,6 @@
-#include "pictures/Pictures.h"
-
 #include "pictures/Canvas.h"
 #include "pictures/FigurePainter.h"
+#include "pictures/Pictures.h"
 #include "pictures/PoseLibrary.h"
 #include "pictures/SignGlyphs.h"
 
@@ -39,18 +38,16 @@ void paintRoundel(QPainter& p, const QRectF& box, int signIndex)
 // Seven centres from the base of the spine to the crown.
 void paintChakraPoints(QPainter& p, const Pose& pose, const FigureLayout& l)
 {
-    static const QColor colours[7] = {{255, 0, 0}, {255, 128, 0}, {255, 255, 0}, {0, 128, 0},
+    static const QColor colours[7] = {{255, 0, 0}, {255, 128, 0}, {255, 255, 0},  {0, 128, 0},
                                       {0, 0, 255}, {68, 51, 164}, {154, 100, 236}};
     const Skeleton s = solve(pose);
     const double r = halfThickness(Joint::HeadCentre);
     const QPointF up = (s.headCentre - s.neckTop) / r;
-    const QPointF points[7] = {s.pelvis + (s.waist - s.pelvis) * 0.1,
-                               s.pelvis + (s.waist - s.pelvis) * 0.55,
-                               s.waist + (s.chest - s.waist) * 0.15,
-                               s.waist + (s.chest - s.waist) * 0.62,
-                               s.chest + (s.neckTop - s.chest) * 0.6,
-                               s.headCentre + up * (r * 0.2),
-                               s.headCentre + up * (r * 1.05)};
+    const QPointF points[7] = {
+        s.pelvis + (s.waist - s.pelvis) * 0.1, s.pelvis + (s.waist - s.pelvis) * 0.55,
+        s.waist + (s.chest - s.waist) * 0.15,  s.waist + (s.chest - s.waist) * 0.62,
+        s.chest + (s.neckTop - s.chest) * 0.6, s.headCentre + up * (r * 0.2),
+        s.headCentre + up * (r * 1.05)};
     for (int i = 0; i < 7; ++i) {
         QRadialGradient glow(l.map(points[i]), 3.2 * l.scale);
         glow.setColorAt(0, colours[i]);

@@ -38,10 +38,14 @@ Element elementOfSign(int signIndex)
 QColor elementInk(Element element)
 {
     switch (element) {
-    case Element::Fire: return {178, 52, 38};
-    case Element::Earth: return {88, 110, 48};
-    case Element::Air: return {168, 128, 30};
-    case Element::Water: return {38, 96, 160};
+    case Element::Fire:
+        return {178, 52, 38};
+    case Element::Earth:
+        return {88, 110, 48};
+    case Element::Air:
+        return {168, 128, 30};
+    case Element::Water:
+        return {38, 96, 160};
     }
     return Qt::black;
 }
@@ -49,10 +53,14 @@ QColor elementInk(Element element)
 QColor elementWash(Element element)
 {
     switch (element) {
-    case Element::Fire: return {250, 218, 204};
-    case Element::Earth: return {226, 234, 206};
-    case Element::Air: return {250, 240, 200};
-    case Element::Water: return {210, 228, 246};
+    case Element::Fire:
+        return {250, 218, 204};
+    case Element::Earth:
+        return {226, 234, 206};
+    case Element::Air:
+        return {250, 240, 200};
+    case Element::Water:
+        return {210, 228, 246};
     }
     return Qt::white;
 }

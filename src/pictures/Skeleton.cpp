@@ -1,7 +1,6 @@
 #include "pictures/Skeleton.h"
 
 #include <QtMath>
-
 #include <algorithm>
 #include <vector>
 
@@ -21,9 +20,9 @@ QPointF direction(double degrees)
 }
 
 constexpr std::array<Joint, 13> kAllJoints = {
-    Joint::Pelvis, Joint::Waist, Joint::Chest, Joint::NeckTop, Joint::HeadCentre,
-    Joint::Shoulder, Joint::Elbow, Joint::Wrist, Joint::Fingertip,
-    Joint::Hip, Joint::Knee, Joint::Ankle, Joint::Toe};
+    Joint::Pelvis,   Joint::Waist, Joint::Chest, Joint::NeckTop,   Joint::HeadCentre,
+    Joint::Shoulder, Joint::Elbow, Joint::Wrist, Joint::Fingertip, Joint::Hip,
+    Joint::Knee,     Joint::Ankle, Joint::Toe};
 
 bool isLimbJoint(Joint joint)
 {
@@ -35,19 +34,32 @@ bool isLimbJoint(Joint joint)
 double halfThickness(Joint joint)
 {
     switch (joint) {
-    case Joint::Pelvis: return 6.5;
-    case Joint::Waist: return 5.5;
-    case Joint::Chest: return 6.0;
-    case Joint::NeckTop: return 2.5;
-    case Joint::HeadCentre: return 6.5;
-    case Joint::Shoulder: return 3.0;
-    case Joint::Elbow: return 2.6;
-    case Joint::Wrist: return 2.0;
-    case Joint::Fingertip: return 1.7;
-    case Joint::Hip: return 4.5;
-    case Joint::Knee: return 3.5;
-    case Joint::Ankle: return 2.2;
-    case Joint::Toe: return 1.6;
+    case Joint::Pelvis:
+        return 6.5;
+    case Joint::Waist:
+        return 5.5;
+    case Joint::Chest:
+        return 6.0;
+    case Joint::NeckTop:
+        return 2.5;
+    case Joint::HeadCentre:
+        return 6.5;
+    case Joint::Shoulder:
+        return 3.0;
+    case Joint::Elbow:
+        return 2.6;
+    case Joint::Wrist:
+        return 2.0;
+    case Joint::Fingertip:
+        return 1.7;
+    case Joint::Hip:
+        return 4.5;
+    case Joint::Knee:
+        return 3.5;
+    case Joint::Ankle:
+        return 2.2;
+    case Joint::Toe:
+        return 1.6;
     }
     return 0;
 }
@@ -57,19 +69,32 @@ QPointF Skeleton::point(Joint joint, Side side) const
     const auto& arm = arms[static_cast<std::size_t>(side)];
     const auto& leg = legs[static_cast<std::size_t>(side)];
     switch (joint) {
-    case Joint::Pelvis: return pelvis;
-    case Joint::Waist: return waist;
-    case Joint::Chest: return chest;
-    case Joint::NeckTop: return neckTop;
-    case Joint::HeadCentre: return headCentre;
-    case Joint::Shoulder: return arm.root;
-    case Joint::Elbow: return arm.middle;
-    case Joint::Wrist: return arm.end;
-    case Joint::Fingertip: return arm.tip;
-    case Joint::Hip: return leg.root;
-    case Joint::Knee: return leg.middle;
-    case Joint::Ankle: return leg.end;
-    case Joint::Toe: return leg.tip;
+    case Joint::Pelvis:
+        return pelvis;
+    case Joint::Waist:
+        return waist;
+    case Joint::Chest:
+        return chest;
+    case Joint::NeckTop:
+        return neckTop;
+    case Joint::HeadCentre:
+        return headCentre;
+    case Joint::Shoulder:
+        return arm.root;
+    case Joint::Elbow:
+        return arm.middle;
+    case Joint::Wrist:
+        return arm.end;
+    case Joint::Fingertip:
+        return arm.tip;
+    case Joint::Hip:
+        return leg.root;
+    case Joint::Knee:
+        return leg.middle;
+    case Joint::Ankle:
+        return leg.end;
+    case Joint::Toe:
+        return leg.tip;
     }
     return {};
 }
@@ -112,8 +137,10 @@ Skeleton solve(const Pose& pose, const Proportions& body)
         const double shinDir = front ? thighDir + sign * l.middle : thighDir - l.middle;
         const double footDir = shinDir + sign * (90 - l.end);
         leg.root = s.pelvis + hipOffset;
-        leg.middle = along(leg.root, thighDir, body.thigh * std::cos(qDegreesToRadians(pose.thighDepth)));
-        leg.end = along(leg.middle, shinDir, body.shin * std::cos(qDegreesToRadians(pose.shinDepth)));
+        leg.middle =
+            along(leg.root, thighDir, body.thigh * std::cos(qDegreesToRadians(pose.thighDepth)));
+        leg.end =
+            along(leg.middle, shinDir, body.shin * std::cos(qDegreesToRadians(pose.shinDepth)));
         leg.tip = along(leg.end, footDir, body.foot(pose.view));
     }
 
@@ -151,7 +178,10 @@ QPointF centreOfMass(const Skeleton& s)
 {
     // Shares of body mass: trunk, head and neck, then upper arm, forearm, hand, thigh, shank
     // and foot of each side.
-    struct Segment { QPointF a, b; double share; };
+    struct Segment {
+        QPointF a, b;
+        double share;
+    };
     std::vector<Segment> segments = {{s.pelvis, s.chest, 0.497}, {s.chest, s.headCentre, 0.081}};
     for (std::size_t i = 0; i < 2; ++i) {
         const auto& arm = s.arms[i];
@@ -175,10 +205,12 @@ QPointF centreOfMass(const Skeleton& s)
 std::optional<std::pair<Joint, Side>> jointByName(const QString& name)
 {
     static const QStringList trunk = {QStringLiteral("pelvis"), QStringLiteral("waist"),
-        QStringLiteral("chest"), QStringLiteral("neck"), QStringLiteral("head")};
+                                      QStringLiteral("chest"), QStringLiteral("neck"),
+                                      QStringLiteral("head")};
     static const QStringList limb = {QStringLiteral("shoulder"), QStringLiteral("elbow"),
-        QStringLiteral("wrist"), QStringLiteral("hand"), QStringLiteral("hip"),
-        QStringLiteral("knee"), QStringLiteral("ankle"), QStringLiteral("toe")};
+                                     QStringLiteral("wrist"),    QStringLiteral("hand"),
+                                     QStringLiteral("hip"),      QStringLiteral("knee"),
+                                     QStringLiteral("ankle"),    QStringLiteral("toe")};
     if (const qsizetype t = trunk.indexOf(name); t >= 0)
         return std::pair{kAllJoints[static_cast<std::size_t>(t)], Side::Left};
     const QStringList parts = name.split(QLatin1Char('.'));

@@ -3,7 +3,6 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <optional>
 
@@ -35,15 +34,26 @@ struct Pose {
     // thighs of the lotus do; the picture shows them shortened.
     double thighDepth = 0;
     double shinDepth = 0;
-    std::array<LimbAngles, 2> arms;  // indexed by Side
+    std::array<LimbAngles, 2> arms; // indexed by Side
     std::array<LimbAngles, 2> legs;
     std::array<bool, 2> armBehind{}; // front view: the arm passes behind the trunk
     QStringList supports;            // joints that rest on the floor, e.g. "right.toe", "pelvis"
 };
 
 enum class Joint {
-    Pelvis, Waist, Chest, NeckTop, HeadCentre,
-    Shoulder, Elbow, Wrist, Fingertip, Hip, Knee, Ankle, Toe
+    Pelvis,
+    Waist,
+    Chest,
+    NeckTop,
+    HeadCentre,
+    Shoulder,
+    Elbow,
+    Wrist,
+    Fingertip,
+    Hip,
+    Knee,
+    Ankle,
+    Toe
 };
 
 // Body measures in figure units; a standing figure is about 96 units tall. The front view
@@ -63,7 +73,9 @@ double halfThickness(Joint joint);
 // The posed figure in figure units, y up, lowest surface point resting on y = 0.
 struct Skeleton {
     QPointF pelvis, waist, chest, neckTop, headCentre;
-    struct Limb { QPointF root, middle, end, tip; };
+    struct Limb {
+        QPointF root, middle, end, tip;
+    };
     std::array<Limb, 2> arms, legs;
     QPointF face; // unit vector the face looks along
 

@@ -68,8 +68,8 @@ QString QtDesktop::saveFileName(QWidget* parent, const FileDialogRequest& reques
 bool QtDesktop::setUpPrinter(QWidget* parent, QPrinter& printer, bool hasSelection)
 {
     QPrintDialog dialog(&printer, parent);
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile
-                                                       | QAbstractPrintDialog::PrintShowPageSize;
+    QAbstractPrintDialog::PrintDialogOptions options =
+        QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize;
     if (hasSelection)
         options |= QAbstractPrintDialog::PrintSelection;
     dialog.setOptions(options);

@@ -51,7 +51,8 @@ void RichTextBox::disableLinkDetection()
 
 void RichTextBox::render()
 {
-    const Qt::TextInteractionFlags reading = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    const Qt::TextInteractionFlags reading =
+        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
     setTextInteractionFlags(m_linkDetection ? reading | Qt::LinksAccessibleByMouse
                                                   | Qt::LinksAccessibleByKeyboard
                                             : reading);

@@ -97,8 +97,8 @@ void appendLibraryAsanas(QList<SearchDocument>& documents)
         d.place = place({kindName(d.kind), asana.name});
         d.title = asana.name;
         d.names = {asana.englishName};
-        d.fields = asanaFields(asana.description, asana.procedure, asana.benefits,
-                               asana.contradictions);
+        d.fields =
+            asanaFields(asana.description, asana.procedure, asana.benefits, asana.contradictions);
         documents.append(d);
     }
 }
@@ -244,8 +244,8 @@ void appendChakras(QList<SearchDocument>& documents)
         d.place = place({kindName(d.kind), QStringLiteral("Asanas"), asana.name});
         d.title = asana.name;
         d.names = {asana.englishName};
-        d.fields = asanaFields(asana.description, asana.procedure, asana.benefits,
-                               asana.contradictions);
+        d.fields =
+            asanaFields(asana.description, asana.procedure, asana.benefits, asana.contradictions);
         d.rankWeight = 0.8;
         documents.append(d);
     }
@@ -254,8 +254,9 @@ void appendChakras(QList<SearchDocument>& documents)
 // Names a learner uses that the texts themselves do not give.
 void applySynonyms(QList<SearchDocument>& documents)
 {
-    const QJsonArray entries =
-        readContentObject(QStringLiteral(":/content/search/synonyms.json")).value(u"synonyms").toArray();
+    const QJsonArray entries = readContentObject(QStringLiteral(":/content/search/synonyms.json"))
+                                   .value(u"synonyms")
+                                   .toArray();
     for (const QJsonValue& value : entries) {
         const QJsonObject entry = value.toObject();
         const bool isArticle = entry.contains(u"article");

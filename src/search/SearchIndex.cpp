@@ -9,7 +9,6 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
-
 #include <algorithm>
 #include <atomic>
 
@@ -172,10 +171,12 @@ void SearchIndex::Private::build()
     sortedIds.resize(words.size());
     for (int i = 0; i < int(words.size()); ++i)
         sortedIds[i] = i;
-    std::sort(sortedIds.begin(), sortedIds.end(), [this](int a, int b) { return words[a] < words[b]; });
+    std::sort(sortedIds.begin(), sortedIds.end(),
+              [this](int a, int b) { return words[a] < words[b]; });
 }
 
-QueryTerm SearchIndex::Private::resolve(const TextWord& typed, qsizetype typedLength, bool last) const
+QueryTerm SearchIndex::Private::resolve(const TextWord& typed, qsizetype typedLength,
+                                        bool last) const
 {
     QueryTerm term{typed.normalised, last, {}};
     const auto exact = ids.constFind(term.word);
@@ -194,7 +195,8 @@ QueryTerm SearchIndex::Private::resolve(const TextWord& typed, qsizetype typedLe
     int best = -1;
     for (int id = 0; id < int(words.size()); ++id) {
         const QString& candidate = words[id];
-        if (std::abs(candidate.size() - term.word.size()) > 1 || !withinOneEdit(candidate, term.word))
+        if (std::abs(candidate.size() - term.word.size()) > 1
+            || !withinOneEdit(candidate, term.word))
             continue;
         if (best < 0 || documentFrequency[id] > documentFrequency[best]
             || (documentFrequency[id] == documentFrequency[best] && candidate < words[best]))
@@ -231,7 +233,8 @@ SearchHit SearchIndex::Private::hitFor(const IndexedDocument& doc, const QSet<in
     const auto fieldIt = std::upper_bound(doc.fieldStarts.begin(), doc.fieldStarts.end(), anchor);
     const qsizetype field = qMax<qsizetype>(0, (fieldIt - doc.fieldStarts.begin()) - 1);
     const qsizetype fieldStart = doc.fieldStarts.value(field);
-    const qsizetype fieldEnd = field + 1 < doc.fieldStarts.size() ? doc.fieldStarts[field + 1] : doc.body.size();
+    const qsizetype fieldEnd =
+        field + 1 < doc.fieldStarts.size() ? doc.fieldStarts[field + 1] : doc.body.size();
     qsizetype fieldFirst = 0;
     while (fieldFirst < bodyWords.size() && bodyWords[fieldFirst].start < fieldStart)
         ++fieldFirst;
@@ -250,10 +253,11 @@ SearchHit SearchIndex::Private::hitFor(const IndexedDocument& doc, const QSet<in
     const qsizetype textEnd = bodyWords[to - 1].start + bodyWords[to - 1].length;
     const QString lead = from > fieldFirst ? QStringLiteral("\u2026 ") : QString();
     hit.snippet = lead + oneLine(doc.body.mid(textStart, textEnd - textStart))
-                + (to < fieldLast ? QStringLiteral(" \u2026") : QString());
+                  + (to < fieldLast ? QStringLiteral(" \u2026") : QString());
     for (qsizetype i = from; i < to; ++i) {
         if (matched.contains(bodyWords[i].id))
-            hit.snippetHighlights.append({bodyWords[i].start - textStart + lead.size(), bodyWords[i].length});
+            hit.snippetHighlights.append(
+                {bodyWords[i].start - textStart + lead.size(), bodyWords[i].length});
     }
     if (first >= 0) {
         hit.field = doc.source.fields.value(field).label;

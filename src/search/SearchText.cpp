@@ -16,7 +16,15 @@ bool isWordChar(QChar c)
 bool takesSilentH(QChar c)
 {
     switch (c.unicode()) {
-    case u'b': case u'c': case u'd': case u'g': case u'j': case u'k': case u'p': case u's': case u't':
+    case u'b':
+    case u'c':
+    case u'd':
+    case u'g':
+    case u'j':
+    case u'k':
+    case u'p':
+    case u's':
+    case u't':
         return true;
     default:
         return false;
@@ -112,7 +120,7 @@ bool withinOneEdit(const QString& a, const QString& b)
         if (a.mid(first + 1) == b.mid(first + 1))
             return true;
         return first + 1 < la && a[first] == b[first + 1] && a[first + 1] == b[first]
-            && a.mid(first + 2) == b.mid(first + 2);
+               && a.mid(first + 2) == b.mid(first + 2);
     }
     if (la + 1 != lb && lb + 1 != la)
         return false;

@@ -14,7 +14,7 @@ ReminderAction reminderAction(const QString& storedValue, const QDateTime& now)
         return ReminderAction::StoreNow;
     const qint64 days = now.date().daysTo(stored.date());
     return days >= -kQuietDays && days <= kQuietDays ? ReminderAction::StayQuiet
-                                                      : ReminderAction::Ask;
+                                                     : ReminderAction::Ask;
 }
 
 QString reminderValue(const QDateTime& moment)
@@ -24,12 +24,12 @@ QString reminderValue(const QDateTime& moment)
 
 } // namespace tarvo
 
-#include "shell/MakerPages.h"
 #include "platform/AppContext.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/SettingsStore.h"
+#include "shell/MakerPages.h"
 
 namespace tarvo {
 

@@ -4,7 +4,8 @@
 
 namespace tarvo {
 
-FilteredName filterNameText(const QString& text) {
+FilteredName filterNameText(const QString& text)
+{
     FilteredName result;
     result.text.reserve(text.size());
     for (const QChar c : text) {
@@ -19,14 +20,16 @@ FilteredName filterNameText(const QString& text) {
     return result;
 }
 
-bool isLettersAndBlanks(const QString& text) {
+bool isLettersAndBlanks(const QString& text)
+{
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         const char16_t u = c.unicode();
         return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' ';
     });
 }
 
-QString nameRejection(const QString& name) {
+QString nameRejection(const QString& name)
+{
     if (!isLettersAndBlanks(name))
         return kOnlyLettersMessage;
     if (name.size() > kMaxNameLength)

@@ -119,7 +119,8 @@ constexpr std::array<ElementItems, 4> kElementItems = {{
 }};
 
 QJsonObject contentRecord(const QString& file, const QString& listKey, const QString& idKey,
-                          const QString& id) {
+                          const QString& id)
+{
     const QJsonArray entries = readContentObject(file).value(listKey).toArray();
     for (const QJsonValue& entry : entries) {
         if (entry.toObject().value(idKey).toString() == id)
@@ -128,7 +129,8 @@ QJsonObject contentRecord(const QString& file, const QString& listKey, const QSt
     return {};
 }
 
-SunSignProfile buildProfile(int index) {
+SunSignProfile buildProfile(int index)
+{
     const ShortFields& s = kShortFields[std::size_t(index)];
     const QJsonObject prose =
         contentRecord(QStringLiteral(":/content/zodiac/signs.json"), QStringLiteral("signs"),
@@ -162,11 +164,13 @@ SunSignProfile buildProfile(int index) {
 
 } // namespace
 
-QString signName(SunSign sign) {
+QString signName(SunSign sign)
+{
     return QString::fromUtf16(kShortFields[std::size_t(signIndex(sign))].name);
 }
 
-std::optional<SunSign> signFromName(const QString& name) {
+std::optional<SunSign> signFromName(const QString& name)
+{
     for (int i = 0; i < kSunSignCount; ++i) {
         if (name == QString::fromUtf16(kShortFields[std::size_t(i)].name))
             return static_cast<SunSign>(i);
@@ -174,7 +178,8 @@ std::optional<SunSign> signFromName(const QString& name) {
     return std::nullopt;
 }
 
-SunSign determineSunSign(int monthIndex, int dayIndex) {
+SunSign determineSunSign(int monthIndex, int dayIndex)
+{
     struct Split {
         SunSign first;
         int lastDayIndexOfFirst;
@@ -198,7 +203,8 @@ SunSign determineSunSign(int monthIndex, int dayIndex) {
     return dayIndex <= split.lastDayIndexOfFirst ? split.first : split.second;
 }
 
-QString checkBirthDate(int monthIndex, int dayIndex) {
+QString checkBirthDate(int monthIndex, int dayIndex)
+{
     if (monthIndex == 1 && (dayIndex == 29 || dayIndex == 30))
         return kFebruaryDateMessage;
     const bool thirtyDays =
@@ -208,14 +214,16 @@ QString checkBirthDate(int monthIndex, int dayIndex) {
     return {};
 }
 
-QStringList monthNames() {
+QStringList monthNames()
+{
     return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 }
 
-const SunSignProfile& sunSignProfile(SunSign sign) {
+const SunSignProfile& sunSignProfile(SunSign sign)
+{
     static const std::array<SunSignProfile, kSunSignCount> profiles = [] {
         std::array<SunSignProfile, kSunSignCount> all;
         for (int i = 0; i < kSunSignCount; ++i)
@@ -225,7 +233,8 @@ const SunSignProfile& sunSignProfile(SunSign sign) {
     return profiles[std::size_t(signIndex(sign))];
 }
 
-std::optional<ConstitutionTypeProfile> constitutionTypeProfile(const QString& element) {
+std::optional<ConstitutionTypeProfile> constitutionTypeProfile(const QString& element)
+{
     for (const ElementItems& items : kElementItems) {
         const QString name = QString::fromUtf16(items.element);
         if (element != name)

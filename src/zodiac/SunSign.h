@@ -25,7 +25,8 @@ enum class SunSign {
 
 inline constexpr int kSunSignCount = 12;
 
-constexpr int signIndex(SunSign sign) {
+constexpr int signIndex(SunSign sign)
+{
     return static_cast<int>(sign);
 }
 

@@ -6,9 +6,9 @@
 #include "zodiac/ZodiacFieldWidgets.h"
 #include "zodiac/ZodiacTexts.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,7 +21,8 @@ namespace {
 
 constexpr QSize kPictureSize(250, 250);
 
-QLabel* paragraph(const QString& name, const QString& text) {
+QLabel* paragraph(const QString& name, const QString& text)
+{
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -33,7 +34,8 @@ QLabel* paragraph(const QString& name, const QString& text) {
 } // namespace
 
 ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("fraSelectYoga"));
 
     auto* columns = new QHBoxLayout(this);
@@ -51,7 +53,8 @@ ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
     columns->addLayout(place, 3);
 }
 
-QWidget* ZodiacAsanaTab::buildIntroduction() {
+QWidget* ZodiacAsanaTab::buildIntroduction()
+{
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     const QStringList paragraphs = yogaAsanasTabParagraphs();
@@ -79,7 +82,8 @@ QWidget* ZodiacAsanaTab::buildIntroduction() {
     return area;
 }
 
-QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign) {
+QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign)
+{
     auto* panel = new QGroupBox(QStringLiteral("Recommended Yoga Asanas For ") + signName(sign));
     panel->setObjectName(QStringLiteral("fra") + signName(sign));
     auto* column = new QVBoxLayout(panel);
@@ -104,7 +108,8 @@ QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign) {
     return panel;
 }
 
-QWidget* ZodiacAsanaTab::buildDetailPanel() {
+QWidget* ZodiacAsanaTab::buildDetailPanel()
+{
     auto* panel = new QGroupBox;
     panel->setObjectName(QStringLiteral("fraYogaProcedure"));
     auto* content = new QWidget;
@@ -173,14 +178,16 @@ QWidget* ZodiacAsanaTab::buildDetailPanel() {
     return panel;
 }
 
-void ZodiacAsanaTab::showSignPanel(SunSign sign) {
+void ZodiacAsanaTab::showSignPanel(SunSign sign)
+{
     m_sign = sign;
     for (QGroupBox* panel : m_signPanels)
         panel->setVisible(panel == m_signPanels[std::size_t(signIndex(sign))]);
     m_detail->hide();
 }
 
-void ZodiacAsanaTab::openAsana(SunSign sign, int index) {
+void ZodiacAsanaTab::openAsana(SunSign sign, int index)
+{
     const QString name = zodiacAsanaName(index);
     QGroupBox* panel = m_signPanels[std::size_t(signIndex(sign))];
     // A keyboard user lands on Back, and comes back to the same asana from it.
@@ -206,7 +213,8 @@ void ZodiacAsanaTab::openAsana(SunSign sign, int index) {
     m_asanaName->setText(name);
 }
 
-void ZodiacAsanaTab::closeAsana() {
+void ZodiacAsanaTab::closeAsana()
+{
     const bool hadFocus = m_detail->isAncestorOf(QApplication::focusWidget());
     m_signPanels[std::size_t(signIndex(m_sign))]->show();
     if (hadFocus && m_openedLabel)

@@ -22,7 +22,8 @@ struct Entry {
 
 // Label names and report headings keep the program's historical spellings; the saved labels
 // and the printed headings differ from the asana names on purpose.
-const std::array<QList<Entry>, kSunSignCount>& recommendationTable() {
+const std::array<QList<Entry>, kSunSignCount>& recommendationTable()
+{
     static const std::array<QList<Entry>, kSunSignCount> table = {{
         {{1, u"lblSarvaangaasanaaAries", u"Sarvaangaasanaa :-"},
          {2, u"lblMakaraasanaaAries", u"Makaraasanaa :-"},
@@ -89,13 +90,15 @@ const std::array<QList<Entry>, kSunSignCount>& recommendationTable() {
 
 } // namespace
 
-QString zodiacAsanaName(int index) {
+QString zodiacAsanaName(int index)
+{
     if (index < 1 || index > kZodiacAsanaCount)
         return {};
     return contentindex::zodiacAsanas().at(index - 1).name;
 }
 
-const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& loadZodiacAsanas() {
+const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& loadZodiacAsanas()
+{
     static const std::array<ZodiacAsanaRecord, kZodiacAsanaCount> records = [] {
         std::array<ZodiacAsanaRecord, kZodiacAsanaCount> all;
         const QJsonArray entries = readContentObject(QStringLiteral(":/content/zodiac/asanas.json"))
@@ -120,14 +123,16 @@ const std::array<ZodiacAsanaRecord, kZodiacAsanaCount>& loadZodiacAsanas() {
     return records;
 }
 
-const ZodiacAsanaRecord& zodiacAsana(int index) {
+const ZodiacAsanaRecord& zodiacAsana(int index)
+{
     static const ZodiacAsanaRecord none;
     if (index < 1 || index > kZodiacAsanaCount)
         return none;
     return loadZodiacAsanas()[std::size_t(index - 1)];
 }
 
-QList<AsanaRecommendation> recommendedAsanas(SunSign sign) {
+QList<AsanaRecommendation> recommendedAsanas(SunSign sign)
+{
     QList<AsanaRecommendation> list;
     for (const Entry& e : recommendationTable()[std::size_t(signIndex(sign))])
         list.append({e.index, QString::fromUtf16(e.label), QString::fromUtf16(e.heading)});

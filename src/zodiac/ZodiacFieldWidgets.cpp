@@ -5,12 +5,12 @@
 #include <QResizeEvent>
 #include <QTextBlock>
 #include <QtMath>
-
 #include <algorithm>
 
 namespace tarvo {
 
-QLabel* valueLabel(const QString& name) {
+QLabel* valueLabel(const QString& name)
+{
     auto* label = new QLabel;
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -22,7 +22,8 @@ QLabel* valueLabel(const QString& name) {
     return label;
 }
 
-QLabel* captionLabel(const QString& name, const QString& text) {
+QLabel* captionLabel(const QString& name, const QString& text)
+{
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -33,7 +34,8 @@ QLabel* captionLabel(const QString& name, const QString& text) {
     return label;
 }
 
-QLabel* headingLabel(const QString& name, const QString& text) {
+QLabel* headingLabel(const QString& name, const QString& text)
+{
     QLabel* label = captionLabel(name, text);
     QFont big = label->font();
     big.setPointSizeF(big.pointSizeF() + 2);
@@ -48,37 +50,42 @@ namespace {
 
 class FittedTextBox final : public QPlainTextEdit {
 public:
-    FittedTextBox() {
+    FittedTextBox()
+    {
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(document(), &QTextDocument::contentsChanged, this, &FittedTextBox::fitHeight);
     }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override {
+    void resizeEvent(QResizeEvent* event) override
+    {
         QPlainTextEdit::resizeEvent(event);
         if (event->size().width() != event->oldSize().width())
             fitHeight();
     }
-    void changeEvent(QEvent* event) override {
+    void changeEvent(QEvent* event) override
+    {
         QPlainTextEdit::changeEvent(event);
         if (event->type() == QEvent::FontChange)
             fitHeight();
     }
 
 private:
-    void fitHeight() {
+    void fitHeight()
+    {
         qreal text = 0;
         for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
             text += blockBoundingRect(block).height();
         const QMargins margins = contentsMargins();
-        const int height = qCeil(text + 2 * document()->documentMargin()) + 2 * frameWidth() +
-                           margins.top() + margins.bottom();
+        const int height = qCeil(text + 2 * document()->documentMargin()) + 2 * frameWidth()
+                           + margins.top() + margins.bottom();
         setFixedHeight(std::max(height, fontMetrics().lineSpacing() + 2 * frameWidth()));
     }
 };
 
-QPlainTextEdit* readOnlyBox(QPlainTextEdit* box, const QString& name) {
+QPlainTextEdit* readOnlyBox(QPlainTextEdit* box, const QString& name)
+{
     box->setObjectName(name);
     box->setReadOnly(true);
     // Scrolled and copied from by keyboard too, without swallowing Tab.
@@ -90,11 +97,13 @@ QPlainTextEdit* readOnlyBox(QPlainTextEdit* box, const QString& name) {
 
 } // namespace
 
-QPlainTextEdit* textBox(const QString& name) {
+QPlainTextEdit* textBox(const QString& name)
+{
     return readOnlyBox(new FittedTextBox, name);
 }
 
-QPlainTextEdit* growingTextBox(const QString& name, int minimumHeight) {
+QPlainTextEdit* growingTextBox(const QString& name, int minimumHeight)
+{
     QPlainTextEdit* box = readOnlyBox(new QPlainTextEdit, name);
     // Grow into spare room, but never ask for more than the minimum.
     box->setMinimumHeight(minimumHeight);
@@ -103,14 +112,16 @@ QPlainTextEdit* growingTextBox(const QString& name, int minimumHeight) {
     return box;
 }
 
-void setFieldText(QWidget* widget, const QString& text) {
+void setFieldText(QWidget* widget, const QString& text)
+{
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
         box->setPlainText(text);
 }
 
-QString fieldText(const QWidget* widget) {
+QString fieldText(const QWidget* widget)
+{
     if (const auto* label = qobject_cast<const QLabel*>(widget))
         return label->text();
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))

@@ -1,20 +1,20 @@
 #include "zodiac/ZodiacInputWindow.h"
 
-#include "shell/HelpMenu.h"
-#include "shell/MakerLink.h"
-#include "shell/ProgramWindow.h"
-#include "shell/UpdateReminder.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
-#include "zodiac/ZodiacAsanas.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
+#include "shell/ProgramWindow.h"
+#include "shell/UpdateReminder.h"
 #include "zodiac/NameFilter.h"
+#include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacNameBox.h"
 #include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/ZodiacReport.h"
-#include "zodiac/ZodiacTexts.h"
 #include "zodiac/ZodiacResultWindow.h"
+#include "zodiac/ZodiacTexts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,7 +29,8 @@ namespace tarvo {
 
 namespace {
 
-QLabel* wrappedLabel(const QString& name, const QString& text) {
+QLabel* wrappedLabel(const QString& name, const QString& text)
+{
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setWordWrap(true);
@@ -37,14 +38,16 @@ QLabel* wrappedLabel(const QString& name, const QString& text) {
     return label;
 }
 
-QLabel* captionLabel(const QString& name, const QString& text, QWidget* buddy) {
+QLabel* captionLabel(const QString& name, const QString& text, QWidget* buddy)
+{
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setBuddy(buddy);
     return label;
 }
 
-QComboBox* pickList(const QString& name, const QStringList& entries) {
+QComboBox* pickList(const QString& name, const QStringList& entries)
+{
     auto* list = new QComboBox;
     list->setObjectName(name);
     list->setEditable(false);
@@ -56,7 +59,8 @@ QComboBox* pickList(const QString& name, const QStringList& entries) {
 } // namespace
 
 ZodiacInputWindow::ZodiacInputWindow(const AppContext& context, QWidget* parent)
-    : ProgramWindow(context, parent) {
+    : ProgramWindow(context, parent)
+{
     setObjectName(QStringLiteral("frmZodiacYogaMain"));
     setWindowTitle(kZodiacCaption);
 
@@ -86,7 +90,8 @@ ZodiacInputWindow::ZodiacInputWindow(const AppContext& context, QWidget* parent)
     setFixedWidth(640);
 }
 
-void ZodiacInputWindow::buildMenus() {
+void ZodiacInputWindow::buildMenus()
+{
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -108,7 +113,8 @@ void ZodiacInputWindow::buildMenus() {
     layout()->setMenuBar(bar);
 }
 
-QWidget* ZodiacInputWindow::buildNameAndDate() {
+QWidget* ZodiacInputWindow::buildNameAndDate()
+{
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(frame);
@@ -147,7 +153,8 @@ QWidget* ZodiacInputWindow::buildNameAndDate() {
     return frame;
 }
 
-QWidget* ZodiacInputWindow::buildCommands() {
+QWidget* ZodiacInputWindow::buildCommands()
+{
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* column = new QVBoxLayout(frame);
@@ -167,7 +174,8 @@ QWidget* ZodiacInputWindow::buildCommands() {
     return frame;
 }
 
-QWidget* ZodiacInputWindow::buildPromotions() {
+QWidget* ZodiacInputWindow::buildPromotions()
+{
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame5"));
     auto* grid = new QGridLayout(frame);
@@ -198,7 +206,8 @@ QWidget* ZodiacInputWindow::buildPromotions() {
     return frame;
 }
 
-void ZodiacInputWindow::showEvent(QShowEvent* event) {
+void ZodiacInputWindow::showEvent(QShowEvent* event)
+{
     QWidget::showEvent(event);
     if (m_loaded)
         return;
@@ -207,16 +216,18 @@ void ZodiacInputWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { runUpdateReminder(m_context, this); });
 }
 
-
-void ZodiacInputWindow::unload() {
+void ZodiacInputWindow::unload()
+{
     closeProgramWindow(this);
 }
 
-void ZodiacInputWindow::message(const QString& text) {
+void ZodiacInputWindow::message(const QString& text)
+{
     m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle, text);
 }
 
-bool ZodiacInputWindow::validateInput() {
+bool ZodiacInputWindow::validateInput()
+{
     // A name of blanks alone would give a reading, and a record, for nobody.
     if (m_name->text().trimmed().isEmpty()) {
         message(QStringLiteral("Please Enter Your Name"));
@@ -236,7 +247,8 @@ bool ZodiacInputWindow::validateInput() {
     return true;
 }
 
-void ZodiacInputWindow::showReading() {
+void ZodiacInputWindow::showReading()
+{
     if (!validateInput())
         return;
     m_reading.name = m_name->text().trimmed();
@@ -259,7 +271,8 @@ void ZodiacInputWindow::showReading() {
         m_context.workspace->setWelcomePanelVisible(false);
 }
 
-void ZodiacInputWindow::openSavedReading() {
+void ZodiacInputWindow::openSavedReading()
+{
     const QString path = m_context.desktop.openFileName(
         this, {QStringLiteral("Select the source file"),
                QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"), QStringLiteral("zoy")});
@@ -287,7 +300,8 @@ void ZodiacInputWindow::openSavedReading() {
 
 namespace tarvo {
 
-ZodiacResultWindow* ZodiacInputWindow::resultWindow() const {
+ZodiacResultWindow* ZodiacInputWindow::resultWindow() const
+{
     return m_display;
 }
 

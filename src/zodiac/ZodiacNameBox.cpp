@@ -5,22 +5,23 @@
 #include "zodiac/NameFilter.h"
 
 #include <QKeyEvent>
-
 #include <algorithm>
 
 namespace tarvo {
 
 ZodiacNameBox::ZodiacNameBox(Desktop& desktop, QWidget* parent)
     : QLineEdit(parent)
-    , m_desktop(desktop) {
+    , m_desktop(desktop)
+{
     // Paste, drop and the context menu all arrive here after the text has changed.
     connect(this, &QLineEdit::textEdited, this, [this] { refilter(); });
 }
 
-void ZodiacNameBox::keyPressEvent(QKeyEvent* event) {
+void ZodiacNameBox::keyPressEvent(QKeyEvent* event)
+{
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 32 &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 32
+                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!printable) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -33,7 +34,8 @@ void ZodiacNameBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void ZodiacNameBox::refilter() {
+void ZodiacNameBox::refilter()
+{
     FilteredName filtered = filterNameText(text());
     const bool tooLong = filtered.text.size() > kMaxNameLength;
     if (tooLong)
@@ -50,11 +52,13 @@ void ZodiacNameBox::refilter() {
         report(kNameTooLongMessage);
 }
 
-void ZodiacNameBox::reportDropped() {
+void ZodiacNameBox::reportDropped()
+{
     report(kOnlyLettersMessage);
 }
 
-void ZodiacNameBox::report(const QString& text) {
+void ZodiacNameBox::report(const QString& text)
+{
     m_desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle, text);
 }
 

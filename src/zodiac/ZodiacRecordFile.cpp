@@ -10,7 +10,8 @@ namespace tarvo {
 
 namespace {
 
-QString shifted(const QString& text, int by) {
+QString shifted(const QString& text, int by)
+{
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
@@ -26,15 +27,18 @@ QString shifted(const QString& text, int by) {
 
 } // namespace
 
-QString scrambleText(const QString& text) {
+QString scrambleText(const QString& text)
+{
     return shifted(text, kScrambleOffset);
 }
 
-QString unscrambleText(const QString& text) {
+QString unscrambleText(const QString& text)
+{
     return shifted(text, -kScrambleOffset);
 }
 
-QByteArray encodeZodiacRecord(const ZodiacReading& reading) {
+QByteArray encodeZodiacRecord(const ZodiacReading& reading)
+{
     const QString values[] = {reading.name, QString::number(reading.birthDay), reading.birthMonth,
                               QString::number(reading.birthYear)};
     QByteArray bytes;
@@ -45,12 +49,13 @@ QByteArray encodeZodiacRecord(const ZodiacReading& reading) {
     return bytes;
 }
 
-bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText) {
+bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QString* errorText)
+{
     const QByteArray bytes = encodeZodiacRecord(reading);
     // A record the reader would refuse is worse than none: the user believes it is kept.
     const std::optional<ZodiacRecordValues> back = decodeZodiacRecord(bytes);
-    if (!back || back->name != reading.name || back->day != QString::number(reading.birthDay) ||
-        back->month != reading.birthMonth || back->year != QString::number(reading.birthYear)) {
+    if (!back || back->name != reading.name || back->day != QString::number(reading.birthDay)
+        || back->month != reading.birthMonth || back->year != QString::number(reading.birthYear)) {
         if (errorText)
             *errorText = kUnreadableRecordReason;
         return false;
@@ -65,11 +70,13 @@ bool writeZodiacRecord(const QString& path, const ZodiacReading& reading, QStrin
     return ok;
 }
 
-bool hasRecordExtension(const QString& path) {
+bool hasRecordExtension(const QString& path)
+{
     return path.size() >= 3 && path.right(3) == u"zoy";
 }
 
-std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content) {
+std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content)
+{
     if (content.size() > kMaxRecordFileSize)
         return std::nullopt;
     // Lines may end in CR LF, LF or CR, as any text reader accepts them.
@@ -91,7 +98,8 @@ std::optional<ZodiacRecordValues> decodeZodiacRecord(const QByteArray& content) 
     return values;
 }
 
-std::optional<ZodiacRecordValues> readZodiacRecord(const QString& path) {
+std::optional<ZodiacRecordValues> readZodiacRecord(const QString& path)
+{
     // A pipe or device would block the open (or never end); only a plain file is a record.
     if (!hasRecordExtension(path) || !QFileInfo(path).isFile())
         return std::nullopt;

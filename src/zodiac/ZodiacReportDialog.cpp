@@ -1,16 +1,16 @@
 #include "zodiac/ZodiacReportDialog.h"
 
-#include "shell/HelpMenu.h"
-#include "shell/MakerLink.h"
-#include "shell/ProgramWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
 #include "report/RichTextBox.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
+#include "shell/ProgramWindow.h"
 #include "zodiac/NameFilter.h"
-#include "zodiac/ZodiacTexts.h"
 #include "zodiac/ZodiacRecordFile.h"
+#include "zodiac/ZodiacTexts.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -19,11 +19,12 @@
 namespace tarvo {
 
 ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacReading& reading,
-                                     const ZodiacDisplayFields& fields, QWidget* parent)
+                                       const ZodiacDisplayFields& fields, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
     , m_reading(reading)
-    , m_rtb(new RichTextBox(context.desktop, this)) {
+    , m_rtb(new RichTextBox(context.desktop, this))
+{
     setObjectName(QStringLiteral("frmZodiacYogaSave"));
     setWindowTitle(kZodiacCaption);
     setModal(true);
@@ -67,15 +68,18 @@ ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacRe
     resize(820, 560);
 }
 
-ZodiacReportDialog::~ZodiacReportDialog() {
+ZodiacReportDialog::~ZodiacReportDialog()
+{
     unload();
 }
 
-void ZodiacReportDialog::unload() {
+void ZodiacReportDialog::unload()
+{
     m_rtb->disableLinkDetection();
 }
 
-void ZodiacReportDialog::showEvent(QShowEvent* event) {
+void ZodiacReportDialog::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     if (m_placed)
         return;
@@ -93,7 +97,8 @@ void ZodiacReportDialog::showEvent(QShowEvent* event) {
     move(placed.topLeft());
 }
 
-void ZodiacReportDialog::saveReading() {
+void ZodiacReportDialog::saveReading()
+{
     if (const QString rejected = nameRejection(m_reading.name); !rejected.isEmpty()) {
         m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
                                   rejected);
@@ -107,13 +112,14 @@ void ZodiacReportDialog::saveReading() {
     QString reason;
     if (!writeZodiacRecord(path, m_reading, &reason)) {
         m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                                  QStringLiteral("The reading could not be saved to\n") +
-                                      QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
-                                      reason);
+                                  QStringLiteral("The reading could not be saved to\n")
+                                      + QDir::toNativeSeparators(path) + QStringLiteral("\n\n")
+                                      + reason);
     }
 }
 
-void ZodiacReportDialog::printReport() {
+void ZodiacReportDialog::printReport()
+{
     m_rtb->printReport();
 }
 

@@ -18,7 +18,7 @@ class ZodiacReportDialog final : public QDialog {
 public:
     // The report is written once, here, from the reading and the result window's texts.
     ZodiacReportDialog(const AppContext& context, const ZodiacReading& reading,
-                      const ZodiacDisplayFields& fields, QWidget* parent = nullptr);
+                       const ZodiacDisplayFields& fields, QWidget* parent = nullptr);
     ~ZodiacReportDialog() override;
 
     void saveReading();

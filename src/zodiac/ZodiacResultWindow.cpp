@@ -1,15 +1,15 @@
 #include "zodiac/ZodiacResultWindow.h"
 
-#include "shell/HelpMenu.h"
-#include "shell/MakerLink.h"
-#include "shell/ProgramWindow.h"
 #include "pictures/Pictures.h"
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
+#include "shell/HelpMenu.h"
+#include "shell/MakerLink.h"
+#include "shell/ProgramWindow.h"
 #include "zodiac/ZodiacAsanaTab.h"
-#include "zodiac/ZodiacTexts.h"
-#include "zodiac/ZodiacSignTabs.h"
 #include "zodiac/ZodiacReportDialog.h"
+#include "zodiac/ZodiacSignTabs.h"
+#include "zodiac/ZodiacTexts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,9 +22,10 @@
 namespace tarvo {
 
 ZodiacResultWindow::ZodiacResultWindow(const AppContext& context, QWidget* inputWindow,
-                                           QWidget* parent)
+                                       QWidget* parent)
     : ProgramWindow(context, parent)
-    , m_inputWindow(inputWindow) {
+    , m_inputWindow(inputWindow)
+{
     setObjectName(QStringLiteral("frmZodiacYogaDisplay"));
     setWindowTitle(kZodiacCaption);
     auto* layout = new QVBoxLayout(this);
@@ -49,16 +50,17 @@ ZodiacResultWindow::ZodiacResultWindow(const AppContext& context, QWidget* input
     Desktop& desktop = m_context.desktop;
     connect(colourCaption, &LinkLabel::clicked, this,
             [&desktop] { openMakerPage(desktop, MakerPage::CoBrand); });
-
 }
 
-QSize ZodiacResultWindow::sizeHint() const {
+QSize ZodiacResultWindow::sizeHint() const
+{
     // Room for the diet tab and an asana page without scrolling; the work area may cut it down,
     // and the pages scroll then.
     return QSize(1180, 860);
 }
 
-void ZodiacResultWindow::buildMenus() {
+void ZodiacResultWindow::buildMenus()
+{
     auto* bar = new QMenuBar(this);
     const auto item = [this](QMenu* menu, const QString& name, const QString& text, auto slot) {
         QAction* action = menu->addAction(text);
@@ -70,7 +72,8 @@ void ZodiacResultWindow::buildMenus() {
     item(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"), [this] { openReport(); });
     item(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back To Main Page"),
          [this] { backToInput(); });
-    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { closeProgramWindow(this); });
+    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
+         [this] { closeProgramWindow(this); });
     addHelpMenu(*bar, m_context,
                 {.update = QStringLiteral("&Check for Software Update"),
                  .firstSeparator = QStringLiteral("mnuFileSep1"),
@@ -78,7 +81,8 @@ void ZodiacResultWindow::buildMenus() {
     layout()->setMenuBar(bar);
 }
 
-QWidget* ZodiacResultWindow::buildFoot() {
+QWidget* ZodiacResultWindow::buildFoot()
+{
     auto* foot = new QGroupBox;
     foot->setObjectName(QStringLiteral("Frame2"));
     auto* row = new QHBoxLayout(foot);
@@ -102,12 +106,14 @@ QWidget* ZodiacResultWindow::buildFoot() {
     button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), [this] { openReport(); });
     button(QStringLiteral("cmdBack"), QStringLiteral("&Back To Main Page"),
            [this] { backToInput(); });
-    button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), [this] { closeProgramWindow(this); });
+    button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"),
+           [this] { closeProgramWindow(this); });
     return foot;
 }
 
 void ZodiacResultWindow::showReading(const ZodiacReading& reading,
-                                       const ZodiacDisplayFields& fields) {
+                                     const ZodiacDisplayFields& fields)
+{
     m_reading = reading;
     for (const FieldBinding& binding : m_bindings)
         setFieldText(binding.widget, fields.*(binding.member));
@@ -118,19 +124,22 @@ void ZodiacResultWindow::showReading(const ZodiacReading& reading,
     m_asanaTab->showSignPanel(reading.sunSign);
 }
 
-ZodiacDisplayFields ZodiacResultWindow::fields() const {
+ZodiacDisplayFields ZodiacResultWindow::fields() const
+{
     ZodiacDisplayFields shown;
     for (const FieldBinding& binding : m_bindings)
         shown.*(binding.member) = fieldText(binding.widget);
     return shown;
 }
 
-void ZodiacResultWindow::openReport() {
+void ZodiacResultWindow::openReport()
+{
     ZodiacReportDialog report(m_context, m_reading, fields(), this);
     report.exec();
 }
 
-void ZodiacResultWindow::backToInput() {
+void ZodiacResultWindow::backToInput()
+{
     QPointer<QWidget> input = m_inputWindow;
     Workspace* workspace = m_context.workspace;
     closeProgramWindow(this);
@@ -139,6 +148,5 @@ void ZodiacResultWindow::backToInput() {
     if (workspace)
         workspace->setWelcomePanelVisible(false);
 }
-
 
 } // namespace tarvo

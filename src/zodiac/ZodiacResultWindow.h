@@ -21,8 +21,7 @@ class ZodiacResultWindow final : public ProgramWindow {
 
 public:
     // inputWindow is shown again by the back command.
-    ZodiacResultWindow(const AppContext& context, QWidget* inputWindow,
-                         QWidget* parent = nullptr);
+    ZodiacResultWindow(const AppContext& context, QWidget* inputWindow, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 

@@ -19,7 +19,8 @@ using F = ZodiacDisplayFields;
 
 // Long tabs scroll rather than clip on small screens; Tab goes straight to the controls inside,
 // and the area follows the focus.
-QScrollArea* scrolling(QWidget* content) {
+QScrollArea* scrolling(QWidget* content)
+{
     auto* area = new QScrollArea;
     area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(content);
@@ -29,12 +30,14 @@ QScrollArea* scrolling(QWidget* content) {
     return area;
 }
 
-QWidget* bind(FieldBindings& bindings, QString F::*member, QWidget* widget) {
+QWidget* bind(FieldBindings& bindings, QString F::*member, QWidget* widget)
+{
     bindings.append({member, widget});
     return widget;
 }
 
-void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* value) {
+void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* value)
+{
     grid->addWidget(caption, row, 0, Qt::AlignTop);
     grid->addWidget(value, row, 1);
 }
@@ -42,7 +45,8 @@ void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* value) {
 QGroupBox* stateFrame(FieldBindings& bindings, const QString& frameName, const QString& title,
                       const QString& titleName, const QString& prefix, QString F::*state,
                       QString F::*description, QString F::*taken, QString F::*avoid,
-                      QString F::*remedy) {
+                      QString F::*remedy)
+{
     auto* frame = new QGroupBox;
     frame->setObjectName(frameName);
     auto* grid = new QGridLayout(frame);
@@ -74,7 +78,8 @@ QGroupBox* stateFrame(FieldBindings& bindings, const QString& frameName, const Q
     return frame;
 }
 
-QWidget* buildDietTab(FieldBindings& bindings) {
+QWidget* buildDietTab(FieldBindings& bindings)
+{
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* columns = new QHBoxLayout(frame);
@@ -125,7 +130,8 @@ QWidget* buildDietTab(FieldBindings& bindings) {
     return scrolling(frame);
 }
 
-QWidget* buildFitnessTab(FieldBindings& bindings) {
+QWidget* buildFitnessTab(FieldBindings& bindings)
+{
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(frame);
@@ -159,7 +165,8 @@ QWidget* buildFitnessTab(FieldBindings& bindings) {
 } // namespace
 
 QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
-                                 LinkLabel** colourCaption) {
+                                 LinkLabel** colourCaption)
+{
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame7"));
     auto* columns = new QHBoxLayout(frame);
@@ -227,7 +234,8 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
     return scrolling(frame);
 }
 
-QTabWidget* buildHealthTabs(FieldBindings& bindings) {
+QTabWidget* buildHealthTabs(FieldBindings& bindings)
+{
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("ssTab"));
     tabs->setAccessibleName(QStringLiteral("Health Ailments"));

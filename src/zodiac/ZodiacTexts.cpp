@@ -6,7 +6,8 @@ namespace tarvo {
 
 namespace {
 
-QJsonObject texts() {
+QJsonObject texts()
+{
     static const QJsonObject object =
         readContentObject(QStringLiteral(":/content/zodiac/texts.json"));
     return object;
@@ -14,11 +15,13 @@ QJsonObject texts() {
 
 } // namespace
 
-QString zodiacIntroduction() {
+QString zodiacIntroduction()
+{
     return texts().value(u"introduction").toString();
 }
 
-QStringList yogaAsanasTabParagraphs() {
+QStringList yogaAsanasTabParagraphs()
+{
     return stringList(texts().value(u"yogaAsanasTab"));
 }
 

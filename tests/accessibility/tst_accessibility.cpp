@@ -1,12 +1,12 @@
-#include "app/ProgramWindows.h"
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "platform/LinkLabel.h"
-#include "support/WindowFixture.h"
 #include "support/TestMain.h"
-#include "zodiac/ZodiacResultWindow.h"
+#include "support/WindowFixture.h"
 #include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -22,7 +22,6 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
-
 #include <memory>
 
 using namespace tarvo;
@@ -33,10 +32,10 @@ namespace {
 
 bool interactive(const QWidget* w)
 {
-    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
-           qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QLineEdit*>(w) ||
-           qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
-           qobject_cast<const QTabWidget*>(w) || qobject_cast<const LinkLabel*>(w);
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w)
+           || qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QLineEdit*>(w)
+           || qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w)
+           || qobject_cast<const QTabWidget*>(w) || qobject_cast<const LinkLabel*>(w);
 }
 
 QString accessibleName(QWidget* w)
@@ -53,7 +52,8 @@ QString describe(const QWidget* w)
 {
     QString name = w->objectName();
     for (const QWidget* p = w->parentWidget(); name.isEmpty() && p; p = p->parentWidget())
-        name = p->objectName().isEmpty() ? QString() : QStringLiteral("(in %1)").arg(p->objectName());
+        name =
+            p->objectName().isEmpty() ? QString() : QStringLiteral("(in %1)").arg(p->objectName());
     return QStringLiteral("%1 %2").arg(QString::fromLatin1(w->metaObject()->className()), name);
 }
 
@@ -86,8 +86,10 @@ class tst_Accessibility final : public QObject {
                            where);
             }
             auto* label = qobject_cast<QLabel*>(w);
-            if (label && !label->pixmap().isNull() && label->accessibleDescription().trimmed().isEmpty())
-                record(QStringLiteral("picture %1 has no accessible description").arg(describe(w)), where);
+            if (label && !label->pixmap().isNull()
+                && label->accessibleDescription().trimmed().isEmpty())
+                record(QStringLiteral("picture %1 has no accessible description").arg(describe(w)),
+                       where);
         }
     }
     void record(const QString& offence, const QString& where)
@@ -175,7 +177,8 @@ private slots:
     void zodiacWindows()
     {
         m_fixture->window->selectProgram(Program::ZodiacYoga);
-        auto* input = qobject_cast<ZodiacInputWindow*>(m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+        auto* input = qobject_cast<ZodiacInputWindow*>(
+            m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
         walk(input, QStringLiteral("Zodiac input"));
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
         in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(6);
@@ -220,8 +223,10 @@ private slots:
         click(selection, QStringLiteral("cmdTest"));
         QWidget* questions = m_fixture->window->child(QStringLiteral("frmChakraYogaQuestions"));
         walk(questions, QStringLiteral("Chakra questions"));
-        // "Question No. 1 of 8". Not sure every time leaves the chakra under-active, so it has asanas.
-        const int total = in<QLabel>(questions, QStringLiteral("lblQNo"))->text().section(u' ', -1).toInt();
+        // "Question No. 1 of 8". Not sure every time leaves the chakra under-active, so it has
+        // asanas.
+        const int total =
+            in<QLabel>(questions, QStringLiteral("lblQNo"))->text().section(u' ', -1).toInt();
         QVERIFY(total > 0);
         for (int k = 0; k < total; ++k) {
             click(questions, QStringLiteral("optAnswer_2"));
@@ -230,7 +235,8 @@ private slots:
         QWidget* result = m_fixture->window->child(QStringLiteral("frmChakraYogaResult"));
         walk(result, QStringLiteral("Chakra result"));
         click(result, QStringLiteral("cmdYogaChakra"));
-        auto* asanas = qobject_cast<ChakraAsanaWindow*>(m_fixture->window->child(QStringLiteral("frmYogaChakra")));
+        auto* asanas = qobject_cast<ChakraAsanaWindow*>(
+            m_fixture->window->child(QStringLiteral("frmYogaChakra")));
         QVERIFY(asanas);
         walk(asanas, QStringLiteral("Chakra asanas"));
         // Through to the last record, where Next stays put.

@@ -1,19 +1,19 @@
-#include "app/ProgramWindows.h"
-#include "shell/UpdateReminder.h"
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
+#include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraQuestions.h"
-#include "chakra/ChakraAsanaWindow.h"
 #include "learn/ArticleViewer.h"
 #include "report/RichTextBox.h"
-#include "support/WindowFixture.h"
+#include "shell/UpdateReminder.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
-#include "zodiac/ZodiacRecordFile.h"
-#include "zodiac/ZodiacResultWindow.h"
 #include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/ZodiacReportDialog.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,10 +31,9 @@
 #include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
-
 #include <memory>
 
 using namespace tarvo;
@@ -164,7 +163,6 @@ QMultiHash<QString, QString> claimedLetters(const QWidget* window, const QWidget
     return claims;
 }
 
-
 enum class State {
     Welcome,
     LearnArticles,
@@ -220,7 +218,8 @@ class tst_Keyboard final : public QObject {
         case State::LearnArticles:
         case State::LearnLookup:
             m_fixture->window->selectProgram(Program::LearnYoga);
-            m_fixture->window->toggleSection(state == State::LearnArticles ? Section::Information : Section::AsanasByBodyPart);
+            m_fixture->window->toggleSection(
+                state == State::LearnArticles ? Section::Information : Section::AsanasByBodyPart);
             return m_fixture->window.get();
         case State::ChakraSelection:
         case State::ChakraQuestions:
@@ -228,7 +227,8 @@ class tst_Keyboard final : public QObject {
         case State::ChakraAsanas:
             return enterChakra(state);
         case State::About:
-            m_dialog = std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
+            m_dialog =
+                std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
             return showDialog();
         default:
             return enterZodiac(state);
@@ -266,9 +266,9 @@ class tst_Keyboard final : public QObject {
                 display->asanaTab().openAsana(SunSign::Capricorn, 0);
             break;
         case State::ZodiacReport:
-            m_dialog = std::make_unique<ZodiacReportDialog>(m_fixture->seams.context(m_fixture->window.get()),
-                                                           display->reading(), display->fields(),
-                                                           display);
+            m_dialog = std::make_unique<ZodiacReportDialog>(
+                m_fixture->seams.context(m_fixture->window.get()), display->reading(),
+                display->fields(), display);
             return showDialog();
         default:
             break;
@@ -292,7 +292,8 @@ class tst_Keyboard final : public QObject {
             in<QPushButton>(questions, QStringLiteral("cmdNext"))->click();
         if (state == State::ChakraResult)
             return m_fixture->window.get();
-        in<QPushButton>(child(QStringLiteral("frmChakraYogaResult")), QStringLiteral("cmdYogaChakra"))
+        in<QPushButton>(child(QStringLiteral("frmChakraYogaResult")),
+                        QStringLiteral("cmdYogaChakra"))
             ->click();
         return m_fixture->window.get();
     }
@@ -317,15 +318,18 @@ private slots:
     {
         QTest::addColumn<State>("state");
         QTest::addColumn<QStringList>("stops");
-        const QStringList programs = {QStringLiteral("lblSolvaneBanner"),
-                                      QStringLiteral("cmdSelectOption_0"),
-                                      QStringLiteral("cmdSelectOption_1"),
-                                      QStringLiteral("cmdSelectOption_2")};
+        const QStringList programs = {
+            QStringLiteral("lblSolvaneBanner"), QStringLiteral("cmdSelectOption_0"),
+            QStringLiteral("cmdSelectOption_1"), QStringLiteral("cmdSelectOption_2")};
         const QStringList foot = {QStringLiteral("Label7"), QStringLiteral("cmdMdiExit")};
-        const auto split = [](const QString& names) { return names.split(u' ', Qt::SkipEmptyParts); };
+        const auto split = [](const QString& names) {
+            return names.split(u' ', Qt::SkipEmptyParts);
+        };
         const auto main = [&](const QString& names) { return programs + split(names) + foot; };
         const auto zodiac = [&](const QString& names) {
-            return main(names + QStringLiteral(" Label61 lblCobrand lblFullBrand cmdPrint cmdBack cmdExit"));
+            return main(
+                names
+                + QStringLiteral(" Label61 lblCobrand lblFullBrand cmdPrint cmdBack cmdExit"));
         };
         const auto chakra = [&](const QString& names) {
             return main(names + QStringLiteral(" Label61 lblCobrand lblFullBrand"));
@@ -333,42 +337,63 @@ private slots:
 
         QTest::newRow("welcome") << State::Welcome
                                  << main(QStringLiteral("lblCaption_8 lblCaption_9 lblCaption_10"));
-        QTest::newRow("learn, articles") << State::LearnArticles
-            << main(QStringLiteral("Command1 Command11 Command12 Command13 Command14 Command15 Command16 "
-                    "Command2 Command3 Command4 Command5 Command6 Command7 RTB"));
-        QTest::newRow("learn, lookup") << State::LearnLookup
-            << main(QStringLiteral("cboAsanasByBodyPart lstAsanasByBodyPart Command1 Command2 Command3 Command4 "
-                    "Command5 Command6 Command7 RTB"));
-        QTest::newRow("zodiac input") << State::ZodiacInput
-            << main(QStringLiteral("txtName cboDate cboMonth cboYear cmdNext cmdOpen Label61 lblCobrand "
-                    "lblFullBrand cmdExit"));
-        QTest::newRow("zodiac characteristics") << State::ZodiacCharacteristics
-            << zodiac(QStringLiteral("SSTab1.tabs Label19 txtSunSignPositiveTraits txtSunSignNegativeTraits"));
-        QTest::newRow("zodiac diet") << State::ZodiacDiet
-            << zodiac(QStringLiteral("SSTab1.tabs ssTab.tabs txtHealthProblems txtRequiredDiet txtDiettoAvoid "
-                      "txtDietAdvice txtConstitutionTypeExcessDesc txtConstitutionTypeLowDesc"));
-        QTest::newRow("zodiac fitness") << State::ZodiacFitness
+        QTest::newRow("learn, articles")
+            << State::LearnArticles
+            << main(QStringLiteral(
+                   "Command1 Command11 Command12 Command13 Command14 Command15 Command16 "
+                   "Command2 Command3 Command4 Command5 Command6 Command7 RTB"));
+        QTest::newRow("learn, lookup")
+            << State::LearnLookup
+            << main(QStringLiteral(
+                   "cboAsanasByBodyPart lstAsanasByBodyPart Command1 Command2 Command3 Command4 "
+                   "Command5 Command6 Command7 RTB"));
+        QTest::newRow("zodiac input")
+            << State::ZodiacInput
+            << main(QStringLiteral(
+                   "txtName cboDate cboMonth cboYear cmdNext cmdOpen Label61 lblCobrand "
+                   "lblFullBrand cmdExit"));
+        QTest::newRow("zodiac characteristics")
+            << State::ZodiacCharacteristics
+            << zodiac(QStringLiteral(
+                   "SSTab1.tabs Label19 txtSunSignPositiveTraits txtSunSignNegativeTraits"));
+        QTest::newRow("zodiac diet")
+            << State::ZodiacDiet
+            << zodiac(QStringLiteral(
+                   "SSTab1.tabs ssTab.tabs txtHealthProblems txtRequiredDiet txtDiettoAvoid "
+                   "txtDietAdvice txtConstitutionTypeExcessDesc txtConstitutionTypeLowDesc"));
+        QTest::newRow("zodiac fitness")
+            << State::ZodiacFitness
             << zodiac(QStringLiteral("SSTab1.tabs ssTab.tabs txtSunSignDesc"));
-        QTest::newRow("zodiac asanas") << State::ZodiacAsanaList
-            << zodiac(QStringLiteral("SSTab1.tabs lblSarvaangaasanaaCapricorn lblDhanuraasanaaCapricorn "
-                      "lblPaschimottaasanaaCapricorn lblBhujangaasanaaCapricorn "
-                      "lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn"));
-        QTest::newRow("zodiac asana detail") << State::ZodiacAsanaDetail
-            << zodiac(QStringLiteral("SSTab1.tabs cmdYogaBack txtYogaDefination txtContradiction txtProcedure "
-                      "txtBenefits"));
-        QTest::newRow("zodiac report") << State::ZodiacReport
-            << split(QStringLiteral("RTB RTB.link RTB.link Label1 lblCobrand Label14 lblFullBrand cmdSave "
-                                    "cmdPrint"));
-        QTest::newRow("about") << State::About << split(QStringLiteral("lblCoBrand lblHomePage cmdOK"));
-        QTest::newRow("chakra selection") << State::ChakraSelection
-            << chakra(QStringLiteral("chkChakras_0 chkChakras_1 chkChakras_2 chkChakras_3 chkChakras_4 "
-                      "chkChakras_5 chkChakras_6 cmdTest cmdNav"));
-        QTest::newRow("chakra questions") << State::ChakraQuestions
+        QTest::newRow("zodiac asanas")
+            << State::ZodiacAsanaList
+            << zodiac(QStringLiteral(
+                   "SSTab1.tabs lblSarvaangaasanaaCapricorn lblDhanuraasanaaCapricorn "
+                   "lblPaschimottaasanaaCapricorn lblBhujangaasanaaCapricorn "
+                   "lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn"));
+        QTest::newRow("zodiac asana detail")
+            << State::ZodiacAsanaDetail
+            << zodiac(QStringLiteral(
+                   "SSTab1.tabs cmdYogaBack txtYogaDefination txtContradiction txtProcedure "
+                   "txtBenefits"));
+        QTest::newRow("zodiac report")
+            << State::ZodiacReport
+            << split(QStringLiteral(
+                   "RTB RTB.link RTB.link Label1 lblCobrand Label14 lblFullBrand cmdSave "
+                   "cmdPrint"));
+        QTest::newRow("about") << State::About
+                               << split(QStringLiteral("lblCoBrand lblHomePage cmdOK"));
+        QTest::newRow("chakra selection")
+            << State::ChakraSelection
+            << chakra(QStringLiteral(
+                   "chkChakras_0 chkChakras_1 chkChakras_2 chkChakras_3 chkChakras_4 "
+                   "chkChakras_5 chkChakras_6 cmdTest cmdNav"));
+        QTest::newRow("chakra questions")
+            << State::ChakraQuestions
             << chakra(QStringLiteral("txtQuestions optAnswer_0 cmdBack cmdNext"));
-        QTest::newRow("chakra result") << State::ChakraResult
-            << chakra(QStringLiteral("cmdYogaChakra cmdBack cmdExit RTB"));
-        QTest::newRow("chakra asanas") << State::ChakraAsanas
-            << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
+        QTest::newRow("chakra result")
+            << State::ChakraResult << chakra(QStringLiteral("cmdYogaChakra cmdBack cmdExit RTB"));
+        QTest::newRow("chakra asanas")
+            << State::ChakraAsanas << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
     }
 
     void tabOrder()
@@ -395,13 +420,15 @@ private slots:
         QTest::newRow("zodiac diet") << State::ZodiacDiet << QStringLiteral("frmZodiacYogaDisplay");
         QTest::newRow("zodiac asana detail")
             << State::ZodiacAsanaDetail << QStringLiteral("frmZodiacYogaDisplay");
-        QTest::newRow("zodiac report") << State::ZodiacReport << QStringLiteral("frmZodiacYogaSave");
+        QTest::newRow("zodiac report")
+            << State::ZodiacReport << QStringLiteral("frmZodiacYogaSave");
         QTest::newRow("about") << State::About << QStringLiteral("frmAbout");
         QTest::newRow("chakra selection")
             << State::ChakraSelection << QStringLiteral("frmChakraYogaMain");
         QTest::newRow("chakra questions")
             << State::ChakraQuestions << QStringLiteral("frmChakraYogaQuestions");
-        QTest::newRow("chakra result") << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
+        QTest::newRow("chakra result")
+            << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
         QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
     }
     void alternateLettersAreUnique()
@@ -443,11 +470,13 @@ private slots:
     void altLetterActsInTheFocusedProgramWindow()
     {
         enter(State::ZodiacInput);
-        in<QLineEdit>(child(QStringLiteral("frmZodiacYogaMain")), QStringLiteral("txtName"))->setFocus();
+        in<QLineEdit>(child(QStringLiteral("frmZodiacYogaMain")), QStringLiteral("txtName"))
+            ->setFocus();
         alt(Qt::Key_E);
         QTRY_VERIFY(!child(QStringLiteral("frmZodiacYogaMain")));
         QVERIFY(m_fixture->window->isVisible());
-        QCOMPARE(m_fixture->window->findChild<QPushButton*>(QStringLiteral("cmdMdiExit"))->text(), u"&Exit");
+        QCOMPARE(m_fixture->window->findChild<QPushButton*>(QStringLiteral("cmdMdiExit"))->text(),
+                 u"&Exit");
     }
 
     void learnYogaByKeys()
@@ -474,7 +503,8 @@ private slots:
         press(Qt::Key_Return);
         tabTo(m_fixture->window.get(), QStringLiteral("cboAsanasByBodyPart"));
         type(QStringLiteral("kn"));
-        QCOMPARE(in<QComboBox>(m_fixture->window.get(), QStringLiteral("cboAsanasByBodyPart"))->currentText(),
+        QCOMPARE(in<QComboBox>(m_fixture->window.get(), QStringLiteral("cboAsanasByBodyPart"))
+                     ->currentText(),
                  QStringLiteral("Knees"));
         press(Qt::Key_Tab);
         auto* results = qobject_cast<QListWidget*>(focused());
@@ -492,13 +522,16 @@ private slots:
         QVERIFY(input);
         tabTo(input, QStringLiteral("txtName"));
         type(QStringLiteral("anu rao"));
-        QCOMPARE(in<QLineEdit>(input, QStringLiteral("txtName"))->text(), QStringLiteral("ANU RAO"));
+        QCOMPARE(in<QLineEdit>(input, QStringLiteral("txtName"))->text(),
+                 QStringLiteral("ANU RAO"));
 
         // Each field by the mnemonic of its caption; the pick lists find what is typed.
         const std::pair<Qt::Key, const char*> fields[] = {
             {Qt::Key_D, "cboDate"}, {Qt::Key_M, "cboMonth"}, {Qt::Key_A, "cboYear"}};
-        const QString values[] = {QStringLiteral("7"), QStringLiteral("jul"), QStringLiteral("1990")};
-        const QString shown[] = {QStringLiteral("7"), QStringLiteral("July"), QStringLiteral("1990")};
+        const QString values[] = {QStringLiteral("7"), QStringLiteral("jul"),
+                                  QStringLiteral("1990")};
+        const QString shown[] = {QStringLiteral("7"), QStringLiteral("July"),
+                                 QStringLiteral("1990")};
         for (int i = 0; i < 3; ++i) {
             alt(fields[i].first);
             QCOMPARE(stopName(focused()), QString::fromLatin1(fields[i].second));
@@ -510,7 +543,8 @@ private slots:
         auto* display = input->resultWindow();
         QVERIFY(display && display->isVisible());
         QVERIFY(!input->isVisible());
-        QCOMPARE(in<QLabel>(display, QStringLiteral("lblSunSign"))->text(), QStringLiteral("Cancer"));
+        QCOMPARE(in<QLabel>(display, QStringLiteral("lblSunSign"))->text(),
+                 QStringLiteral("Cancer"));
         QCOMPARE(display->reading().name, QStringLiteral("ANU RAO"));
         QCOMPARE(display->reading().birthMonth, QStringLiteral("July"));
 
@@ -530,7 +564,8 @@ private slots:
         // An asana opens on Enter, and Back returns to that same asana.
         tabTo(display, QStringLiteral("lblDhanuraasanaaCancer"));
         press(Qt::Key_Return);
-        QCOMPARE(in<QLabel>(display, QStringLiteral("lblAsanaName"))->text(), QStringLiteral("Dhanurasana"));
+        QCOMPARE(in<QLabel>(display, QStringLiteral("lblAsanaName"))->text(),
+                 QStringLiteral("Dhanurasana"));
         QCOMPARE(stopName(focused()), QStringLiteral("cmdYogaBack"));
         press(Qt::Key_Space);
         QVERIFY(!in(display, QStringLiteral("fraYogaProcedure"))->isVisible());
@@ -542,11 +577,14 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("anu.zoy"));
         m_fixture->seams.desktop.saveNames.push_back(path);
         bool handled = false;
-        whenModal(QStringLiteral("frmZodiacYogaSave"), [](QWidget* report) {
-            tabTo(report, QStringLiteral("cmdSave"));
-            press(Qt::Key_Return);
-            press(Qt::Key_Escape);
-        }, &handled);
+        whenModal(
+            QStringLiteral("frmZodiacYogaSave"),
+            [](QWidget* report) {
+                tabTo(report, QStringLiteral("cmdSave"));
+                press(Qt::Key_Return);
+                press(Qt::Key_Escape);
+            },
+            &handled);
         alt(Qt::Key_P);
         QTRY_VERIFY(handled);
         QTRY_VERIFY(!QApplication::activeModalWidget());
@@ -567,7 +605,8 @@ private slots:
         alt(Qt::Key_B);
         QTRY_VERIFY(!child(QStringLiteral("frmZodiacYogaDisplay")));
         QVERIFY(input->isVisible());
-        QCOMPARE(in<QLineEdit>(input, QStringLiteral("txtName"))->text(), QStringLiteral("ANU RAO"));
+        QCOMPARE(in<QLineEdit>(input, QStringLiteral("txtName"))->text(),
+                 QStringLiteral("ANU RAO"));
         tabTo(input, QStringLiteral("cmdExit"));
         press(Qt::Key_Return);
         QTRY_VERIFY(!child(QStringLiteral("frmZodiacYogaMain")));
@@ -581,7 +620,8 @@ private slots:
         press(Qt::Key_Return);
         QWidget* selection = child(QStringLiteral("frmChakraYogaMain"));
         QVERIFY(selection);
-        for (const QString& box : {QStringLiteral("chkChakras_1"), QStringLiteral("chkChakras_6")}) {
+        for (const QString& box :
+             {QStringLiteral("chkChakras_1"), QStringLiteral("chkChakras_6")}) {
             tabTo(selection, box);
             press(Qt::Key_Space);
             QVERIFY(in<QCheckBox>(selection, box)->isChecked());

@@ -1,14 +1,14 @@
 // Shoots the whole screen at each step of a Zodiac reading and a chakra test, dialogs included,
 // for checking the layout by eye at a given screen size.
-#include "app/ProgramWindows.h"
 #include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
-#include "zodiac/ZodiacResultWindow.h"
 #include "zodiac/ZodiacInputWindow.h"
 #include "zodiac/ZodiacReportDialog.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,14 +24,16 @@ namespace {
 
 QString g_folder;
 
-void shoot(const QString& name) {
+void shoot(const QString& name)
+{
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
-    QGuiApplication::primaryScreen()->grabWindow(0).save(g_folder + u'/' + name +
-                                                         QStringLiteral(".png"));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(g_folder + u'/' + name
+                                                         + QStringLiteral(".png"));
 }
 
-void zodiacReading(MainWindow& mdi) {
+void zodiacReading(MainWindow& mdi)
+{
     mdi.selectProgram(Program::ZodiacYoga);
     auto* input = qobject_cast<ZodiacInputWindow*>(mdi.child(QStringLiteral("frmZodiacYogaMain")));
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
@@ -55,7 +57,8 @@ void zodiacReading(MainWindow& mdi) {
     report.close();
 }
 
-void chakraResult(MainWindow& mdi) {
+void chakraResult(MainWindow& mdi)
+{
     mdi.selectProgram(Program::ChakraYoga);
     QWidget* selection = mdi.child(QStringLiteral("frmChakraYogaMain"));
     for (int i = 0; i < 7; ++i)
@@ -63,7 +66,8 @@ void chakraResult(MainWindow& mdi) {
     selection->findChild<QPushButton*>(QStringLiteral("cmdTest"))->click();
     QWidget* questions = mdi.child(QStringLiteral("frmChakraYogaQuestions"));
     for (int k = 0; k < 56; ++k) {
-        questions->findChild<QRadioButton*>(QStringLiteral("optAnswer_%1").arg(k % 3))->setChecked(true);
+        questions->findChild<QRadioButton*>(QStringLiteral("optAnswer_%1").arg(k % 3))
+            ->setChecked(true);
         questions->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
     }
     shoot(QStringLiteral("chakra-result"));
@@ -75,7 +79,8 @@ void chakraResult(MainWindow& mdi) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     tarvo::test::isolateEnvironment();
     QApplication app(argc, argv);
     tarvo::test::installFonts(app);
@@ -84,8 +89,8 @@ int main(int argc, char** argv) {
     t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
                              t.clock.time.toString(Qt::ISODate));
     MainWindow mdi(t.context(), programWindows());
-    const QSize screen = argc > 3 ? QSize(atoi(argv[2]), atoi(argv[3]))
-                                  : QGuiApplication::primaryScreen()->size();
+    const QSize screen =
+        argc > 3 ? QSize(atoi(argv[2]), atoi(argv[3])) : QGuiApplication::primaryScreen()->size();
     mdi.setGeometry(QRect(QPoint(0, 0), screen));
     mdi.show();
     zodiacReading(mdi);

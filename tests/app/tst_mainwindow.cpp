@@ -2,8 +2,8 @@
 #include "learn/ArticleViewer.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
-#include "support/WindowFixture.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -41,8 +41,12 @@ private:
 
 ProgramWindows fakePrograms()
 {
-    return {[](const AppContext& c) { return new FakeProgramWindow(c, QStringLiteral("frmZodiacYogaMain")); },
-            [](const AppContext& c) { return new FakeProgramWindow(c, QStringLiteral("frmChakraYogaMain")); }};
+    return {[](const AppContext& c) {
+                return new FakeProgramWindow(c, QStringLiteral("frmZodiacYogaMain"));
+            },
+            [](const AppContext& c) {
+                return new FakeProgramWindow(c, QStringLiteral("frmChakraYogaMain"));
+            }};
 }
 
 } // namespace
@@ -51,16 +55,21 @@ class tst_MainWindow : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T = QWidget>
-    T* find(const QString& name) const
+    template <typename T = QWidget> T* find(const QString& name) const
     {
         T* widget = m_fixture->window->findChild<T*>(name);
         if (!widget)
             qWarning("no widget %s", qPrintable(name));
         return widget;
     }
-    QString viewerText() const { return m_fixture->window->articleViewer().richTextBox().toPlainText(); }
-    bool viewerOpen() const { return m_fixture->window->child(QStringLiteral("frmLearnYogaDisp")) != nullptr; }
+    QString viewerText() const
+    {
+        return m_fixture->window->articleViewer().richTextBox().toPlainText();
+    }
+    bool viewerOpen() const
+    {
+        return m_fixture->window->child(QStringLiteral("frmLearnYogaDisp")) != nullptr;
+    }
 
     std::unique_ptr<test::MainWindowFixture> m_fixture;
 
@@ -83,11 +92,15 @@ private slots:
         for (const char* shown : {"picTopMain", "picTop", "picMain", "PicCoBrand", "cmdMdiExit"})
             QVERIFY2(find(QString::fromLatin1(shown))->isVisible(), shown);
         // The Learn Yoga panels are built only when Learn Yoga is first chosen.
-        for (const char* unbuilt : {"picTop1", "picLeft", "Picture1", "Picture2", "Picture3",
-                                    "Picture4", "Picture5", "Picture6", "Picture7", "cboAsanasByName"})
-            QVERIFY2(!m_fixture->window->findChild<QWidget*>(QString::fromLatin1(unbuilt)), unbuilt);
-        QCOMPARE(find<QPushButton>(QStringLiteral("cmdSelectOption_1"))->text(), QStringLiteral("Zodiac Yoga"));
-        QCOMPARE(find<QLabel>(QStringLiteral("lblCaption_6"))->text(), QStringLiteral("Welcome to Tarvo Yoga"));
+        for (const char* unbuilt :
+             {"picTop1", "picLeft", "Picture1", "Picture2", "Picture3", "Picture4", "Picture5",
+              "Picture6", "Picture7", "cboAsanasByName"})
+            QVERIFY2(!m_fixture->window->findChild<QWidget*>(QString::fromLatin1(unbuilt)),
+                     unbuilt);
+        QCOMPARE(find<QPushButton>(QStringLiteral("cmdSelectOption_1"))->text(),
+                 QStringLiteral("Zodiac Yoga"));
+        QCOMPARE(find<QLabel>(QStringLiteral("lblCaption_6"))->text(),
+                 QStringLiteral("Welcome to Tarvo Yoga"));
     }
 
     void lookupListsAreFilledInOrder_data()
@@ -96,8 +109,10 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::addRow("by name") << "cboAsanasByName" << 32 << "Anjali Mudra" << "Yoga Mudra";
-        QTest::addRow("by body part") << "cboAsanasByBodyPart" << 36 << "Abdomen" << "Wrists";
+        QTest::addRow("by name") << "cboAsanasByName" << 32 << "Anjali Mudra"
+                                 << "Yoga Mudra";
+        QTest::addRow("by body part") << "cboAsanasByBodyPart" << 36 << "Abdomen"
+                                      << "Wrists";
         QTest::addRow("by application") << "cboAsanasByTherapeuticApplications" << 31 << "Anxiety"
                                         << "Varicose Veins";
     }
@@ -122,7 +137,8 @@ private slots:
         QVERIFY(!m_fixture->window->welcomePanelVisible());
         QVERIFY(viewerOpen());
         QVERIFY(viewerText().startsWith(QStringLiteral("Introduction\n\n")));
-        QCOMPARE(m_fixture->window->articleViewer().windowTitle(), QStringLiteral("Tarvo Learn Yoga"));
+        QCOMPARE(m_fixture->window->articleViewer().windowTitle(),
+                 QStringLiteral("Tarvo Learn Yoga"));
     }
 
     // The viewer closed by the second press is deleted later; the Introduction must not go to it.
@@ -149,12 +165,14 @@ private slots:
         m_fixture->window->selectProgram(Program::LearnYoga);
         QCoreApplication::processEvents();
         m_fixture->window->selectProgram(static_cast<Program>(program));
-        QWidget* form = m_fixture->window->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
-                                                     : QStringLiteral("frmChakraYogaMain"));
+        QWidget* form =
+            m_fixture->window->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
+                                                  : QStringLiteral("frmChakraYogaMain"));
         QVERIFY(form);
         QCoreApplication::processEvents();
         const int viewport = find<QMdiArea>(QStringLiteral("mdiArea"))->viewport()->width();
-        QVERIFY(qAbs(viewport - (2 * form->parentWidget()->x() + form->parentWidget()->width())) <= 1);
+        QVERIFY(qAbs(viewport - (2 * form->parentWidget()->x() + form->parentWidget()->width()))
+                <= 1);
     }
 
     void sectionHeaderTwiceCollapsesAndShowsTheArticleOnce()
@@ -246,7 +264,8 @@ private slots:
         m_fixture->window->toggleSection(Section::AsanasByName);
         QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("picLeft")).size(), 1);
         QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("picTop1")).size(), 1);
-        QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("cboAsanasByName")).size(), 1);
+        QCOMPARE(
+            m_fixture->window->findChildren<QWidget*>(QStringLiteral("cboAsanasByName")).size(), 1);
         QVERIFY(find(QStringLiteral("picTop1"))->isVisible());
     }
 
@@ -264,9 +283,12 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("page");
-        QTest::addRow("online help") << "mnuOnline" << "help-web-page";
-        QTest::addRow("visit") << "mnuVisit" << "home-page";
-        QTest::addRow("update") << "mnuUpdate" << "download-web-page";
+        QTest::addRow("online help") << "mnuOnline"
+                                     << "help-web-page";
+        QTest::addRow("visit") << "mnuVisit"
+                               << "home-page";
+        QTest::addRow("update") << "mnuUpdate"
+                                << "download-web-page";
     }
     void helpMenuOpensMakerPages()
     {
@@ -284,9 +306,11 @@ private slots:
             auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(about);
             QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
-            QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Tarvo Yoga v1.15"));
+            QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+                     QStringLiteral("Tarvo Yoga v1.15"));
             sawAbout = true;
-            QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                              Qt::LeftButton);
         });
         find<QAction>(QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(sawAbout);

@@ -10,7 +10,6 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
 #include <csignal>
 
 using namespace tarvo;
@@ -110,8 +109,7 @@ private slots:
             server.waitForFinished();
         });
         QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
-        const QString display =
-            QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
+        const QString display = QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -131,7 +129,8 @@ private slots:
         QVERIFY(first.waitForStarted());
         QVERIFY(second.waitForStarted());
 
-        const QStringList expected{QStringLiteral("Tarvo Yoga"), QStringLiteral("Tarvo Yoga v1.15")};
+        const QStringList expected{QStringLiteral("Tarvo Yoga"),
+                                   QStringLiteral("Tarvo Yoga v1.15")};
         QTRY_COMPARE_WITH_TIMEOUT(programWindows(display), expected, 20000);
         // Nothing else turns up later.
         QTest::qWait(1000);
@@ -164,7 +163,8 @@ private slots:
             SingleInstance second;
             QCOMPARE(second.acquire(), SingleInstance::Outcome::HeldByAnother);
         }
-        QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QVERIFY(
+            QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const auto writable = qScopeGuard([&] {
             QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                       | QFileDevice::ExeOwner);

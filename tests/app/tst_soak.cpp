@@ -1,13 +1,13 @@
+#include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
-#include "app/MainWindow.h"
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleCatalogue.h"
 #include "platform/LinkLabel.h"
-#include "support/WindowFixture.h"
 #include "support/TestMain.h"
-#include "zodiac/ZodiacResultWindow.h"
+#include "support/WindowFixture.h"
 #include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-
 #include <unistd.h>
 
 using namespace tarvo;
@@ -107,8 +106,8 @@ class tst_Soak : public QObject {
         for (int section = 1; section <= 2; ++section)
             buttons += articleButtons(section);
         m_fixture->window->showArticle(buttons.at(round % buttons.size()).name);
-        for (const char* lookup : {"cboAsanasByName", "cboAsanasByBodyPart",
-                                   "cboAsanasByTherapeuticApplications"}) {
+        for (const char* lookup :
+             {"cboAsanasByName", "cboAsanasByBodyPart", "cboAsanasByTherapeuticApplications"}) {
             auto* box = in<QComboBox>(m_fixture->window.get(), QString::fromLatin1(lookup));
             if (!box)
                 return;
@@ -129,7 +128,8 @@ class tst_Soak : public QObject {
         in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(round % 28);
         in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(round % 12);
         input->showReading();
-        auto* display = qobject_cast<ZodiacResultWindow*>(form(QStringLiteral("frmZodiacYogaDisplay")));
+        auto* display =
+            qobject_cast<ZodiacResultWindow*>(form(QStringLiteral("frmZodiacYogaDisplay")));
         QVERIFY(display);
         const QList<LinkLabel*> asanas =
             in(display, QStringLiteral("fraSelectYoga"))->findChildren<LinkLabel*>();
@@ -210,8 +210,8 @@ private slots:
         QCOMPARE(census(), settled);
         QCOMPARE(m_fixture->window->findChildren<QMdiSubWindow*>().size(), 0);
         const qint64 grown = residentBytes() - settledMemory;
-        qInfo("%d rounds; resident memory after round %d: %lld KiB, grown since: %lld KiB",
-              kRounds, kSettledRound, settledMemory / 1024, grown / 1024);
+        qInfo("%d rounds; resident memory after round %d: %lld KiB, grown since: %lld KiB", kRounds,
+              kSettledRound, settledMemory / 1024, grown / 1024);
         if (kMeasureMemory)
             QVERIFY2(grown < 2 * 1024 * 1024, qPrintable(QString::number(grown)));
         // No round ran into an error message.

@@ -1,5 +1,5 @@
-#include "app/ProgramWindows.h"
 #include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "asanas/AsanaCatalogue.h"
 #include "chakra/ChakraAsanas.h"
 #include "chakra/ChakraModel.h"
@@ -7,11 +7,11 @@
 #include "learn/ArticleCatalogue.h"
 #include "pictures/Pictures.h"
 #include "platform/ContentFile.h"
+#include "support/TestContext.h"
+#include "support/TestMain.h"
 #include "zodiac/SunSign.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacTexts.h"
-#include "support/TestContext.h"
-#include "support/TestMain.h"
 
 using namespace tarvo;
 

@@ -48,7 +48,8 @@ private slots:
         QCOMPARE(asanas.last().name, QStringLiteral("Yoga Mudra"));
         QCOMPARE(asanas.last().poseFile, QStringLiteral(":/content/poses/YogaMudra.json"));
 
-        const QJsonArray catalogue = sourceArray(QStringLiteral("asanas/catalogue.json"), QStringLiteral("asanas"));
+        const QJsonArray catalogue =
+            sourceArray(QStringLiteral("asanas/catalogue.json"), QStringLiteral("asanas"));
         QCOMPARE(catalogue.size(), asanas.size());
         for (int i = 0; i < asanas.size(); ++i) {
             const QJsonObject record = catalogue.at(i).toObject();
@@ -66,13 +67,15 @@ private slots:
             const QJsonObject record = QJsonDocument::fromJson(file.readAll()).object();
             QCOMPARE(record.value(QStringLiteral("name")).toString(), asana.name);
         }
-        QCOMPARE(QDir(QStringLiteral(TARVO_CONTENT_DIR "/poses")).entryList(QDir::Files).size(), 32);
+        QCOMPARE(QDir(QStringLiteral(TARVO_CONTENT_DIR "/poses")).entryList(QDir::Files).size(),
+                 32);
     }
 
     void noContentFileNameHasABlank()
     {
         int files = 0;
-        QDirIterator it(QStringLiteral(TARVO_CONTENT_DIR), QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(QStringLiteral(TARVO_CONTENT_DIR), QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString name = it.next();
             QVERIFY2(!it.fileName().contains(u' '), qPrintable(name));
@@ -90,12 +93,14 @@ private slots:
         QTest::addColumn<QList<int>>("firstAsanas");
         QTest::addColumn<QString>("last");
         QTest::addColumn<QList<int>>("lastAsanas");
-        QTest::addRow("body parts") << 0 << QStringLiteral("bodyParts") << 36 << QStringLiteral("Abdomen")
-                                    << QList<int>{2, 4, 5, 8, 12, 15, 23, 25, 27, 30}
-                                    << QStringLiteral("Wrists") << QList<int>{1, 5};
-        QTest::addRow("applications") << 1 << QStringLiteral("applications") << 31 << QStringLiteral("Anxiety")
-                                      << QList<int>{1, 2, 5, 11, 12, 13, 15, 17, 27, 28}
-                                      << QStringLiteral("Varicose Veins") << QList<int>{12, 18, 19, 21, 25};
+        QTest::addRow("body parts")
+            << 0 << QStringLiteral("bodyParts") << 36 << QStringLiteral("Abdomen")
+            << QList<int>{2, 4, 5, 8, 12, 15, 23, 25, 27, 30} << QStringLiteral("Wrists")
+            << QList<int>{1, 5};
+        QTest::addRow("applications")
+            << 1 << QStringLiteral("applications") << 31 << QStringLiteral("Anxiety")
+            << QList<int>{1, 2, 5, 11, 12, 13, 15, 17, 27, 28} << QStringLiteral("Varicose Veins")
+            << QList<int>{12, 18, 19, 21, 25};
     }
     void lookupsAgreeWithTheirContentFile()
     {
@@ -108,7 +113,8 @@ private slots:
         QFETCH(QList<int>, lastAsanas);
         const QList<contentindex::Lookup>& lookups =
             which == 0 ? contentindex::bodyParts() : contentindex::applications();
-        QCOMPARE(which == 0 ? contentindex::kBodyPartCount : contentindex::kApplicationCount, count);
+        QCOMPARE(which == 0 ? contentindex::kBodyPartCount : contentindex::kApplicationCount,
+                 count);
         QCOMPARE(lookups.size(), count);
         QCOMPARE(lookups.first().name, first);
         QCOMPARE(lookups.first().asanas, firstAsanas);
@@ -116,16 +122,19 @@ private slots:
         QCOMPARE(lookups.last().asanas, lastAsanas);
 
         // The file names asanas; the index holds their catalogue numbers.
-        const QJsonArray catalogue = sourceArray(QStringLiteral("asanas/catalogue.json"), QStringLiteral("asanas"));
+        const QJsonArray catalogue =
+            sourceArray(QStringLiteral("asanas/catalogue.json"), QStringLiteral("asanas"));
         const QJsonArray records = sourceArray(QStringLiteral("asanas/lookups.json"), key);
         QCOMPARE(records.size(), count);
         for (int i = 0; i < records.size(); ++i) {
             const QJsonObject record = records.at(i).toObject();
-            QCOMPARE(record.keys(), QStringList({QStringLiteral("asanas"), QStringLiteral("name")}));
+            QCOMPARE(record.keys(),
+                     QStringList({QStringLiteral("asanas"), QStringLiteral("name")}));
             QCOMPARE(lookups.at(i).name, record.value(QStringLiteral("name")).toString());
             QStringList named;
             for (int number : lookups.at(i).asanas)
-                named.append(catalogue.at(number - 1).toObject().value(QStringLiteral("name")).toString());
+                named.append(
+                    catalogue.at(number - 1).toObject().value(QStringLiteral("name")).toString());
             QStringList listed;
             for (const QJsonValue& asana : record.value(QStringLiteral("asanas")).toArray())
                 listed.append(asana.toString());
@@ -144,7 +153,8 @@ private slots:
         QCOMPARE(articles.last().button, QStringLiteral("Command74"));
         QCOMPARE(articles.last().caption, QStringLiteral("People Who Should Not Practice"));
 
-        const QJsonArray records = sourceArray(QStringLiteral("learn/articles.json"), QStringLiteral("articles"));
+        const QJsonArray records =
+            sourceArray(QStringLiteral("learn/articles.json"), QStringLiteral("articles"));
         QCOMPARE(records.size(), articles.size());
         for (int i = 0; i < records.size(); ++i) {
             const QJsonObject record = records.at(i).toObject();
@@ -166,13 +176,15 @@ private slots:
         QCOMPARE(asanas.last().name, QStringLiteral("Garudasana"));
         QCOMPARE(asanas.last().englishName, QStringLiteral("Eagle Pose"));
 
-        const QJsonArray records = sourceArray(QStringLiteral("zodiac/asanas.json"), QStringLiteral("asanas"));
+        const QJsonArray records =
+            sourceArray(QStringLiteral("zodiac/asanas.json"), QStringLiteral("asanas"));
         QCOMPARE(records.size(), asanas.size());
         for (int i = 0; i < records.size(); ++i) {
             const QJsonObject record = records.at(i).toObject();
             QCOMPARE(asanas.at(i).index, record.value(QStringLiteral("index")).toInt());
             QCOMPARE(asanas.at(i).name, record.value(QStringLiteral("name")).toString());
-            QCOMPARE(asanas.at(i).englishName, record.value(QStringLiteral("englishName")).toString());
+            QCOMPARE(asanas.at(i).englishName,
+                     record.value(QStringLiteral("englishName")).toString());
         }
     }
 };

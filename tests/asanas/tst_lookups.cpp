@@ -2,8 +2,8 @@
 #include "learn/ArticleViewer.h"
 #include "pictures/Pictures.h"
 #include "report/RichTextBox.h"
-#include "support/WindowFixture.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,8 +16,7 @@ class tst_Lookups : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T = QWidget>
-    T* find(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
         return m_fixture->window->findChild<T*>(QString::fromLatin1(name));
     }
@@ -64,7 +63,8 @@ private slots:
         auto* picture = find<QLabel>("picYoga");
         const QImage expected = pictures::asanaPicture(QStringLiteral("Simhasana"), picture->size(),
                                                        picture->devicePixelRatioF());
-        QCOMPARE(picture->pixmap().toImage(), expected.convertToFormat(picture->pixmap().toImage().format()));
+        QCOMPARE(picture->pixmap().toImage(),
+                 expected.convertToFormat(picture->pixmap().toImage().format()));
     }
 
     void armsAndAsthma()

@@ -26,7 +26,8 @@ int sentenceCount(const QString& text)
 
 bool isParagraph(const QString& text)
 {
-    return !text.trimmed().isEmpty() && !text.contains(u'\r') && !text.contains(u'\n') && text == text.trimmed();
+    return !text.trimmed().isEmpty() && !text.contains(u'\r') && !text.contains(u'\n')
+           && text == text.trimmed();
 }
 
 // Items "1. ...", "2. ...", ... joined by single CR LF, with no break after the last.
@@ -51,34 +52,44 @@ private slots:
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<QString>("concentration");
         QTest::addColumn<QString>("chant");
-        QTest::addRow("Root") << 0 << QStringLiteral("Root Chakra (Muladhara)") << QStringLiteral("Root")
-                              << QColor(255, 0, 0) << QString() << QStringLiteral("Chant the sound LAM.");
-        QTest::addRow("Sacral") << 1 << QStringLiteral("Sacral Chakra (Swadhisthanna)") << QStringLiteral("Sacral")
-                                << QColor(255, 128, 0)
-                                << QStringLiteral("Concentrate on the Sacral Chakra at the sacral bone (on the lower back).")
-                                << QStringLiteral("Chant the sound VAM.");
-        QTest::addRow("Navel") << 2 << QStringLiteral("Navel Chakra (Manipura)") << QStringLiteral("Navel")
-                               << QColor(255, 255, 0)
-                               << QStringLiteral("Concentrate on the Navel Chakra located on the spine, a bit above the "
-                                                 "level of the navel.")
-                               << QStringLiteral("Chant the sound RAM.");
-        QTest::addRow("Heart") << 3 << QStringLiteral("Heart Chakra (Anahata)") << QStringLiteral("Heart")
-                               << QColor(0, 128, 0)
-                               << QStringLiteral("Concentrate on the Heart Chakra at the spine, level with the heart.")
-                               << QStringLiteral("Chant the sound YAM (as this mudra is particularly powerful, this may "
-                                                 "not be needed).");
-        QTest::addRow("Throat") << 4 << QStringLiteral("Throat Chakra (Vishuddha)") << QStringLiteral("Throat")
-                                << QColor(0, 0, 255)
-                                << QStringLiteral("Concentrate on the Throat Chakra at the base of the throat.")
-                                << QStringLiteral("Chant the sound HAM.");
-        QTest::addRow("Third Eye") << 5 << QStringLiteral("Third Eye Chakra (Ajna)") << QStringLiteral("Third Eye")
-                                   << QColor(68, 51, 164)
-                                   << QStringLiteral("Concentrate on the Third Eye Chakra slightly above the point "
-                                                     "between the eyebrows.")
-                                   << QStringLiteral("Chant the sound OM or AUM.");
-        QTest::addRow("Crown") << 6 << QStringLiteral("Crown Chakra (Sahasrara)") << QStringLiteral("Crown")
-                               << QColor(154, 100, 236)
-                               << QStringLiteral("Concentrate on the Crown Chakra at the top of your head.")
+        QTest::addRow("Root") << 0 << QStringLiteral("Root Chakra (Muladhara)")
+                              << QStringLiteral("Root") << QColor(255, 0, 0) << QString()
+                              << QStringLiteral("Chant the sound LAM.");
+        QTest::addRow("Sacral")
+            << 1 << QStringLiteral("Sacral Chakra (Swadhisthanna)") << QStringLiteral("Sacral")
+            << QColor(255, 128, 0)
+            << QStringLiteral(
+                   "Concentrate on the Sacral Chakra at the sacral bone (on the lower back).")
+            << QStringLiteral("Chant the sound VAM.");
+        QTest::addRow("Navel")
+            << 2 << QStringLiteral("Navel Chakra (Manipura)") << QStringLiteral("Navel")
+            << QColor(255, 255, 0)
+            << QStringLiteral(
+                   "Concentrate on the Navel Chakra located on the spine, a bit above the "
+                   "level of the navel.")
+            << QStringLiteral("Chant the sound RAM.");
+        QTest::addRow("Heart")
+            << 3 << QStringLiteral("Heart Chakra (Anahata)") << QStringLiteral("Heart")
+            << QColor(0, 128, 0)
+            << QStringLiteral("Concentrate on the Heart Chakra at the spine, level with the heart.")
+            << QStringLiteral(
+                   "Chant the sound YAM (as this mudra is particularly powerful, this may "
+                   "not be needed).");
+        QTest::addRow("Throat")
+            << 4 << QStringLiteral("Throat Chakra (Vishuddha)") << QStringLiteral("Throat")
+            << QColor(0, 0, 255)
+            << QStringLiteral("Concentrate on the Throat Chakra at the base of the throat.")
+            << QStringLiteral("Chant the sound HAM.");
+        QTest::addRow("Third Eye")
+            << 5 << QStringLiteral("Third Eye Chakra (Ajna)") << QStringLiteral("Third Eye")
+            << QColor(68, 51, 164)
+            << QStringLiteral("Concentrate on the Third Eye Chakra slightly above the point "
+                              "between the eyebrows.")
+            << QStringLiteral("Chant the sound OM or AUM.");
+        QTest::addRow("Crown") << 6 << QStringLiteral("Crown Chakra (Sahasrara)")
+                               << QStringLiteral("Crown") << QColor(154, 100, 236)
+                               << QStringLiteral(
+                                      "Concentrate on the Crown Chakra at the top of your head.")
                                << QStringLiteral("Chant the sound NG.");
     }
 
@@ -97,7 +108,8 @@ private slots:
         QCOMPARE(info.concentrationText, concentration);
         QCOMPARE(info.chantText, chant);
         QCOMPARE(openingHeading(info),
-                 QStringLiteral("This Chakra needs to be opened\r\n\r\nTo open %1 Chakra: \r\n\r\n").arg(label));
+                 QStringLiteral("This Chakra needs to be opened\r\n\r\nTo open %1 Chakra: \r\n\r\n")
+                     .arg(label));
 
         // Every prose field is one paragraph of the stated length.
         QVERIFY(isParagraph(info.description));
@@ -109,9 +121,11 @@ private slots:
         }
         QVERIFY(isParagraph(info.mudraText));
         if (ChakraId(chakra) == ChakraId::Root) {
-            QCOMPARE(info.mudraText, QStringLiteral("Touch the tips of your thumb and index together. Concentrate on "
-                                                    "the Root Chakra at the spot in between the genitals and the "
-                                                    "anus."));
+            QCOMPARE(
+                info.mudraText,
+                QStringLiteral("Touch the tips of your thumb and index together. Concentrate on "
+                               "the Root Chakra at the spot in between the genitals and the "
+                               "anus."));
         } else {
             QVERIFY2(sentenceCount(info.mudraText) >= 2 && sentenceCount(info.mudraText) <= 4,
                      qPrintable(info.mudraText));
@@ -158,9 +172,9 @@ private slots:
         };
         int index = 0;
         for (const Row& row : rows) {
-            QTest::addRow("%s", row.name) << index++ << QString::fromLatin1(row.name)
-                                          << QString::fromLatin1(row.english) << row.steps << row.benefits
-                                          << row.cautions << QString::fromLatin1(row.image);
+            QTest::addRow("%s", row.name)
+                << index++ << QString::fromLatin1(row.name) << QString::fromLatin1(row.english)
+                << row.steps << row.benefits << row.cautions << QString::fromLatin1(row.image);
         }
     }
 
@@ -184,7 +198,9 @@ private slots:
         QVERIFY2(sentenceCount(asana.description) >= 1 && sentenceCount(asana.description) <= 4,
                  qPrintable(asana.description));
         if (name == QStringLiteral("Yoga Mudra"))
-            QCOMPARE(asana.description, QStringLiteral("The Scaling Pose is referred to as the Yoga Mudra in Sanskrit."));
+            QCOMPARE(
+                asana.description,
+                QStringLiteral("The Scaling Pose is referred to as the Yoga Mudra in Sanskrit."));
 
         const QStringList procedure = numberedItems(asana.procedure);
         QCOMPARE(procedure.size(), steps);
@@ -197,7 +213,8 @@ private slots:
             QVERIFY2(step.startsWith(prefix), qPrintable(step));
             QVERIFY2(step.size() > prefix.size() + 10, qPrintable(step));
             if (name == QStringLiteral("Mayurasana") && i == 5)
-                QVERIFY2(step.mid(prefix.size()).startsWith(QStringLiteral("retain ")), qPrintable(step));
+                QVERIFY2(step.mid(prefix.size()).startsWith(QStringLiteral("retain ")),
+                         qPrintable(step));
             else
                 QVERIFY2(step.at(prefix.size()).isUpper(), qPrintable(step));
             QVERIFY(!step.contains(u'\n') && !step.contains(u'\r') && step == step.trimmed());
@@ -210,7 +227,8 @@ private slots:
             const QStringList items = numberedItems(asana.benefits);
             QCOMPARE(items.size(), benefitItems);
             for (int i = 0; i < items.size(); ++i) {
-                QVERIFY2(items[i].startsWith(QStringLiteral("%1. ").arg(i + 1)), qPrintable(items[i]));
+                QVERIFY2(items[i].startsWith(QStringLiteral("%1. ").arg(i + 1)),
+                         qPrintable(items[i]));
                 QVERIFY(items[i].size() > 8 && items[i] == items[i].trimmed());
             }
         }
@@ -233,7 +251,8 @@ private slots:
         QSet<int> numbers;
         for (const QJsonValue& value : records) {
             const QJsonObject record = value.toObject();
-            QCOMPARE(record.keys(), QStringList({QStringLiteral("number"), QStringLiteral("text")}));
+            QCOMPARE(record.keys(),
+                     QStringList({QStringLiteral("number"), QStringLiteral("text")}));
             const int number = record.value(QStringLiteral("number")).toInt();
             QVERIFY2(number >= 1 && number <= 56, qPrintable(QString::number(number)));
             numbers.insert(number);

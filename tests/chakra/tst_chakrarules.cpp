@@ -32,8 +32,8 @@ PerChakra<bool> allChakras()
 }
 
 // A started test in which every question got the answer that pick gives it.
-ChakraTestSession answered(const PerChakra<bool>& selected, const std::function<ChakraAnswer(int)>& pick,
-                           std::uint64_t seed = 7)
+ChakraTestSession answered(const PerChakra<bool>& selected,
+                           const std::function<ChakraAnswer(int)>& pick, std::uint64_t seed = 7)
 {
     ChakraTestSession session = *startChakraTest(selected, seed);
     fillAskedLists(session);
@@ -96,9 +96,11 @@ private slots:
         QCOMPARE(chakraQuestion(15).text,
                  QStringLiteral("Do you feel better when you don't let go of  your emotions?"));
         QCOMPARE(chakraQuestion(39).text, QStringLiteral("Do you believe in loyalty? "));
-        QCOMPARE(chakraQuestion(40).text, QStringLiteral("Do you depend on others to make your decisions? "));
+        QCOMPARE(chakraQuestion(40).text,
+                 QStringLiteral("Do you depend on others to make your decisions? "));
         QCOMPARE(chakraQuestion(0).text, QStringLiteral("Do you have a good sense of direction?"));
-        QCOMPARE(chakraQuestion(55).text, QStringLiteral("Do you feel unattached from the real world?"));
+        QCOMPARE(chakraQuestion(55).text,
+                 QStringLiteral("Do you feel unattached from the real world?"));
         for (int q = 0; q < kQuestionCount; ++q) {
             const QString text = chakraQuestion(q).text;
             if (q != 39 && q != 40)
@@ -114,11 +116,13 @@ private slots:
         QCOMPARE(openingHeading(thirdEye), QStringLiteral("This Chakra needs to be opened\r\n\r\n"
                                                           "To open Third Eye Chakra: \r\n\r\n"));
         const ChakraInfo& root = chakraInfo(ChakraId::Root);
-        QCOMPARE(openingInstructions(root), root.mudraText + kCrLf + kCrLf + root.chantText + kCrLf + kCrLf);
+        QCOMPARE(openingInstructions(root),
+                 root.mudraText + kCrLf + kCrLf + root.chantText + kCrLf + kCrLf);
         for (int k = 1; k < kChakraCount; ++k) {
             const ChakraInfo& info = chakraInfo(ChakraId(k));
-            QCOMPARE(openingInstructions(info), info.mudraText + kCrLf + kCrLf + info.concentrationText + kCrLf
-                                                    + kCrLf + info.chantText + kCrLf + kCrLf);
+            QCOMPARE(openingInstructions(info), info.mudraText + kCrLf + kCrLf
+                                                    + info.concentrationText + kCrLf + kCrLf
+                                                    + info.chantText + kCrLf + kCrLf);
         }
     }
 
@@ -163,9 +167,10 @@ private slots:
     {
         QTest::addColumn<int>("score");
         QTest::addColumn<ChakraState>("state");
-        const ChakraState bands[] = {ChakraState::UnderActive, ChakraState::UnderActive, ChakraState::UnderActive,
-                                     ChakraState::Open,        ChakraState::Open,        ChakraState::Open,
-                                     ChakraState::OverActive,  ChakraState::OverActive,  ChakraState::OverActive};
+        const ChakraState bands[] = {
+            ChakraState::UnderActive, ChakraState::UnderActive, ChakraState::UnderActive,
+            ChakraState::Open,        ChakraState::Open,        ChakraState::Open,
+            ChakraState::OverActive,  ChakraState::OverActive,  ChakraState::OverActive};
         for (int s = 0; s <= 8; ++s)
             QTest::addRow("score %d", s) << s << bands[s];
     }
@@ -176,7 +181,8 @@ private slots:
         QFETCH(ChakraState, state);
         QCOMPARE(chakraStateForScore(score), state);
         // The same score reached through answers gives the same state and the same flag.
-        const ChakraTestSession session = answered(chakras({ChakraId::Throat}), matchingFirst(score));
+        const ChakraTestSession session =
+            answered(chakras({ChakraId::Throat}), matchingFirst(score));
         QCOMPARE(session.scores[chakraIndex(ChakraId::Throat)], score);
         QCOMPARE(session.needsYoga[chakraIndex(ChakraId::Throat)], state != ChakraState::Open);
     }
@@ -200,7 +206,8 @@ private slots:
         for (int k = 0; k < kChakraCount; ++k) {
             const int expected = ChakraId(k) == ChakraId::Navel ? navelScore : score;
             QCOMPARE(session.scores[std::size_t(k)], expected);
-            QCOMPARE(session.needsYoga[std::size_t(k)], chakraStateForScore(expected) != ChakraState::Open);
+            QCOMPARE(session.needsYoga[std::size_t(k)],
+                     chakraStateForScore(expected) != ChakraState::Open);
         }
     }
 
@@ -243,7 +250,8 @@ private slots:
         QCOMPARE(questionnaire.label(), QStringLiteral("Question No. 1 of 8"));
         for (int k = 1; k <= 8; ++k) {
             QCOMPARE(questionnaire.label(), QStringLiteral("Question No. %1 of 8").arg(k));
-            QCOMPARE(questionnaire.questionText(), chakraQuestion(session.questionOrder[k - 1]).text);
+            QCOMPARE(questionnaire.questionText(),
+                     chakraQuestion(session.questionOrder[k - 1]).text);
             const ChakraQuestionnaire::Step step = questionnaire.next(ChakraAnswer::Yes);
             QCOMPARE(step.finished, k == 8);
             QVERIFY(!step.options); // unanswered questions leave the buttons alone
@@ -284,7 +292,8 @@ private slots:
         questionnaire.next(ChakraAnswer::NotSure);
         questionnaire.back();
         QCOMPARE(questionnaire.back().options, std::optional(ChakraAnswer::No));
-        QCOMPARE(questionnaire.next(ChakraAnswer::No).options, std::optional(ChakraAnswer::NotSure));
+        QCOMPARE(questionnaire.next(ChakraAnswer::No).options,
+                 std::optional(ChakraAnswer::NotSure));
     }
 
     void chartBars_data()
@@ -356,19 +365,21 @@ private slots:
         QTest::addColumn<QStringList>("asanas");
         QTest::addRow("only Root") << chakras({ChakraId::Root}) << QList<int>{0}
                                    << QStringList{QStringLiteral("Mandukasana")};
-        QTest::addRow("only Throat") << chakras({ChakraId::Throat}) << QList<int>{8, 9, 10, 11, 12}
-                                     << QStringList{QStringLiteral("Matsyasana"), QStringLiteral("Halasana"),
-                                                    QStringLiteral("Ustrasana"), QStringLiteral("Bhujangasana"),
-                                                    QStringLiteral("Sarvangasana")};
+        QTest::addRow("only Throat")
+            << chakras({ChakraId::Throat}) << QList<int>{8, 9, 10, 11, 12}
+            << QStringList{QStringLiteral("Matsyasana"), QStringLiteral("Halasana"),
+                           QStringLiteral("Ustrasana"), QStringLiteral("Bhujangasana"),
+                           QStringLiteral("Sarvangasana")};
         QTest::addRow("Navel and Throat")
             << chakras({ChakraId::Navel, ChakraId::Throat}) << QList<int>{3, 4, 5, 8, 9, 10, 11, 12}
-            << QStringList{QStringLiteral("Mayurasana"), QStringLiteral("Dhanurasana"), QStringLiteral("Matsyasana"),
-                           QStringLiteral("Matsyasana"), QStringLiteral("Halasana"), QStringLiteral("Ustrasana"),
+            << QStringList{QStringLiteral("Mayurasana"),   QStringLiteral("Dhanurasana"),
+                           QStringLiteral("Matsyasana"),   QStringLiteral("Matsyasana"),
+                           QStringLiteral("Halasana"),     QStringLiteral("Ustrasana"),
                            QStringLiteral("Bhujangasana"), QStringLiteral("Sarvangasana")};
         QTest::addRow("Heart and Crown")
             << chakras({ChakraId::Heart, ChakraId::Crown}) << QList<int>{6, 7, 15, 16}
-            << QStringList{QStringLiteral("Yoga Mudra"), QStringLiteral("Ustrasana"), QStringLiteral("Yoga Mudra"),
-                           QStringLiteral("Padmasana")};
+            << QStringList{QStringLiteral("Yoga Mudra"), QStringLiteral("Ustrasana"),
+                           QStringLiteral("Yoga Mudra"), QStringLiteral("Padmasana")};
         QTest::addRow("none") << PerChakra<bool>{} << QList<int>{} << QStringList{};
     }
 
@@ -390,13 +401,15 @@ private slots:
                 shown.append(chakraYogaAsanas()[navigator.current()->asana].name);
                 positions.append(*navigator.position());
                 QCOMPARE(navigator.current()->chakraName,
-                         chakraInfo(chakraAsanaSlots()[std::size_t(*navigator.position())].chakra).fullName);
+                         chakraInfo(chakraAsanaSlots()[std::size_t(*navigator.position())].chakra)
+                             .fullName);
             } while (navigator.next() == AsanaRecordNavigator::Move::Shown);
         }
         QCOMPARE(shown, asanas);
         QCOMPARE(positions, filled);
         QCOMPARE(navigator.next(), AsanaRecordNavigator::Move::Unchanged);
-        QCOMPARE(navigator.position(), filled.isEmpty() ? std::nullopt : std::optional(filled.last()));
+        QCOMPARE(navigator.position(),
+                 filled.isEmpty() ? std::nullopt : std::optional(filled.last()));
 
         // Previous walks back through every record, across empty filled, to the first one.
         for (qsizetype i = filled.size() - 2; i >= 0; --i) {
@@ -404,12 +417,14 @@ private slots:
             QCOMPARE(navigator.position(), std::optional(filled[i]));
         }
         QCOMPARE(navigator.previous(), AsanaRecordNavigator::Move::AtFirst);
-        QCOMPARE(navigator.position(), filled.isEmpty() ? std::nullopt : std::optional(filled.first()));
+        QCOMPARE(navigator.position(),
+                 filled.isEmpty() ? std::nullopt : std::optional(filled.first()));
     }
 
     void heartAndCrownShareYogaMudra()
     {
-        const RecommendedAsanas list = tarvo::recommendedAsanas(chakras({ChakraId::Heart, ChakraId::Crown}));
+        const RecommendedAsanas list =
+            tarvo::recommendedAsanas(chakras({ChakraId::Heart, ChakraId::Crown}));
         QCOMPARE(list[6]->chakraName, QStringLiteral("Heart Chakra (Anahata)"));
         QCOMPARE(list[15]->chakraName, QStringLiteral("Crown Chakra (Sahasrara)"));
         QCOMPARE(list[6]->asana, list[15]->asana);

@@ -1,11 +1,11 @@
-#include "app/ProgramWindows.h"
 #include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
+#include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraResultWindow.h"
-#include "chakra/ChakraAsanaWindow.h"
 #include "report/RichTextBox.h"
-#include "support/WindowFixture.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <memory>
 
 using namespace tarvo;
@@ -52,7 +51,8 @@ class tst_ChakraWindows final : public QObject {
         if (dir.isEmpty())
             return;
         QCoreApplication::processEvents();
-        m_fixture->window->grab().save(QDir(dir).filePath(QStringLiteral("chakra-%1.png").arg(name)));
+        m_fixture->window->grab().save(
+            QDir(dir).filePath(QStringLiteral("chakra-%1.png").arg(name)));
     }
 
     std::unique_ptr<test::MainWindowFixture> m_fixture;
@@ -106,7 +106,8 @@ private slots:
         QVERIFY(formShown(questions));
         QVERIFY(!formShown(selection));
 
-        // Sacral answered with every counting answer (8, over-active), Throat with one (under-active).
+        // Sacral answered with every counting answer (8, over-active), Throat with one
+        // (under-active).
         auto label = in<QLabel>(questions, QStringLiteral("lblQNo"));
         auto text = in<QPlainTextEdit>(questions, QStringLiteral("txtQuestions"));
         int throatCounted = 0;
@@ -125,13 +126,15 @@ private slots:
             if (k == 5 && !wentBack) {
                 shot(QStringLiteral("question"));
                 click(questions, QStringLiteral("cmdNext"));
-                // A different option on question 6, then Back: question 5 comes with its own answer.
+                // A different option on question 6, then Back: question 5 comes with its own
+                // answer.
                 click(questions, QStringLiteral("optAnswer_%1").arg(int(answer) == 2 ? 0 : 2));
                 click(questions, QStringLiteral("cmdBack"));
                 wentBack = true;
                 QCOMPARE(label->text(), QStringLiteral("Question No. 5 of 16"));
                 QCOMPARE(text->toPlainText(), question.text);
-                QVERIFY(in<QRadioButton>(questions, QStringLiteral("optAnswer_%1").arg(int(answer)))->isChecked());
+                QVERIFY(in<QRadioButton>(questions, QStringLiteral("optAnswer_%1").arg(int(answer)))
+                            ->isChecked());
             }
             click(questions, QStringLiteral("cmdNext"));
         }
@@ -144,11 +147,15 @@ private slots:
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Sacral)].percent, 100);
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Throat)].percent, 12);
         QVERIFY(!chart->bars()[chakraIndex(ChakraId::Root)].visible);
-        QVERIFY(chart->barRect(ChakraId::Sacral).height() > 8 * chart->barRect(ChakraId::Throat).height() - 1);
-        QCOMPARE(chart->barRect(ChakraId::Sacral).bottom(), chart->barRect(ChakraId::Throat).bottom());
+        QVERIFY(chart->barRect(ChakraId::Sacral).height()
+                > 8 * chart->barRect(ChakraId::Throat).height() - 1);
+        QCOMPARE(chart->barRect(ChakraId::Sacral).bottom(),
+                 chart->barRect(ChakraId::Throat).bottom());
         const QString resultText = in<RichTextBox>(result, QStringLiteral("RTB"))->toPlainText();
-        QVERIFY(resultText.contains(QStringLiteral("Your Sacral Chakra (Swadhisthanna) is OverActive")));
-        QVERIFY(resultText.contains(QStringLiteral("Your Throat Chakra (Vishuddha) is UnderActive")));
+        QVERIFY(resultText.contains(
+            QStringLiteral("Your Sacral Chakra (Swadhisthanna) is OverActive")));
+        QVERIFY(
+            resultText.contains(QStringLiteral("Your Throat Chakra (Vishuddha) is UnderActive")));
         QVERIFY(in<RichTextBox>(result, QStringLiteral("RTB"))->linkDetection());
         shot(QStringLiteral("result"));
 
@@ -157,8 +164,12 @@ private slots:
         QVERIFY(formShown(asanas));
         QTRY_VERIFY(!form(QStringLiteral("frmChakraYogaResult")));
         QVERIFY(!m_fixture->window->welcomePanelVisible());
-        auto chakraName = [&] { return in<QLabel>(asanas, QStringLiteral("lblChakraName"))->text(); };
-        auto asanaText = [&] { return in<RichTextBox>(asanas, QStringLiteral("RTB"))->toPlainText(); };
+        auto chakraName = [&] {
+            return in<QLabel>(asanas, QStringLiteral("lblChakraName"))->text();
+        };
+        auto asanaText = [&] {
+            return in<RichTextBox>(asanas, QStringLiteral("RTB"))->toPlainText();
+        };
         QCOMPARE(chakraName(), QStringLiteral("Sacral Chakra (Swadhisthanna)"));
         QVERIFY(asanaText().startsWith(QStringLiteral("Asanas Name\nMandukasana\n")));
         QVERIFY(!in<QLabel>(asanas, QStringLiteral("picYoga"))->pixmap().isNull());
@@ -191,15 +202,19 @@ private slots:
 
     void nextPastTheEndThenPrevious()
     {
-        RecommendedAsanas list = recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
-        auto* asanas = new ChakraAsanaWindow(m_fixture->seams.context(m_fixture->window.get()), list);
+        RecommendedAsanas list =
+            recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
+        auto* asanas =
+            new ChakraAsanaWindow(m_fixture->seams.context(m_fixture->window.get()), list);
         m_fixture->window->showChild(asanas);
         for (int i = 0; i < 6; ++i)
             click(asanas, QStringLiteral("cmdNext"));
         QCOMPARE(asanas->asanaPosition(), std::optional(12));
         click(asanas, QStringLiteral("cmdBk"));
         QCOMPARE(asanas->asanaPosition(), std::optional(11));
-        QVERIFY(in<RichTextBox>(asanas, QStringLiteral("RTB"))->toPlainText().contains(QStringLiteral("Bhujangasana")));
+        QVERIFY(in<RichTextBox>(asanas, QStringLiteral("RTB"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("Bhujangasana")));
         QVERIFY(messages().isEmpty());
         click(asanas, QStringLiteral("cmdExit"));
         QTRY_VERIFY(!form(QStringLiteral("frmYogaChakra")));
@@ -211,12 +226,14 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Navel)] = true;
         session->scores[chakraIndex(ChakraId::Navel)] = 5;
-        auto* result = new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
+        auto* result =
+            new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
         m_fixture->window->showChild(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Navel)].percent, 62);
         click(result, QStringLiteral("cmdYogaChakra"));
-        QCOMPARE(messages(), QStringList{QStringLiteral("Chakra Yoga not applicable for Open Chakras")});
+        QCOMPARE(messages(),
+                 QStringList{QStringLiteral("Chakra Yoga not applicable for Open Chakras")});
         QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
         QVERIFY(formShown(result));
         QVERIFY(!form(QStringLiteral("frmYogaChakra")));
@@ -227,12 +244,13 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected.fill(true);
         session->scores = {0, 2, 3, 5, 6, 8, 1};
-        auto* result = new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
+        auto* result =
+            new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
         m_fixture->window->showChild(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QVERIFY(chart->barRect(ChakraId::Root).isEmpty());
-        const QList<ChakraId> rising = {ChakraId::Crown, ChakraId::Sacral, ChakraId::Navel, ChakraId::Heart,
-                                        ChakraId::Throat, ChakraId::ThirdEye};
+        const QList<ChakraId> rising = {ChakraId::Crown, ChakraId::Sacral, ChakraId::Navel,
+                                        ChakraId::Heart, ChakraId::Throat, ChakraId::ThirdEye};
         for (qsizetype i = 1; i < rising.size(); ++i) {
             QVERIFY(chart->barRect(rising[i]).height() > chart->barRect(rising[i - 1]).height());
             QCOMPARE(chart->barRect(rising[i]).bottom(), chart->barRect(rising[0]).bottom());
@@ -241,7 +259,8 @@ private slots:
         QCOMPARE(chart->height(), chart->sizeHint().height());
         QVERIFY(chart->visibleRegion().boundingRect().height() >= chart->sizeHint().height());
         const QString text = in<RichTextBox>(result, QStringLiteral("RTB"))->toPlainText();
-        QVERIFY(text.indexOf(QStringLiteral("Root Chakra")) < text.indexOf(QStringLiteral("Crown Chakra (S")));
+        QVERIFY(text.indexOf(QStringLiteral("Root Chakra"))
+                < text.indexOf(QStringLiteral("Crown Chakra (S")));
         shot(QStringLiteral("result-bars"));
     }
 
@@ -250,7 +269,8 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Root)] = true;
         session->needsYoga[chakraIndex(ChakraId::Root)] = true;
-        auto* result = new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
+        auto* result =
+            new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
         m_fixture->window->showChild(result);
         m_fixture->window->setWelcomePanelVisible(false);
         auto* rtb = in<RichTextBox>(result, QStringLiteral("RTB"));

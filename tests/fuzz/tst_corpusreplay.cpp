@@ -10,11 +10,13 @@ using namespace tarvo;
 
 namespace {
 
-QString corpusFolder(const QString& target) {
+QString corpusFolder(const QString& target)
+{
     return QStringLiteral(TARVO_FUZZ_CORPUS "/") + target;
 }
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
@@ -23,7 +25,8 @@ QByteArray fileBytes(const QString& path) {
 
 // A hand-made seed says in its name what it must give; a found input only has to give one of
 // the stated outcomes without a broken promise.
-QString expectedOutcome(const QString& fileName, const QList<QPair<QString, QString>>& prefixes) {
+QString expectedOutcome(const QString& fileName, const QList<QPair<QString, QString>>& prefixes)
+{
     for (const auto& [prefix, outcome] : prefixes) {
         if (fileName.startsWith(prefix))
             return outcome;
@@ -31,14 +34,14 @@ QString expectedOutcome(const QString& fileName, const QList<QPair<QString, QStr
     return QString();
 }
 
-void addCorpusRows(const QString& target, const QList<QPair<QString, QString>>& prefixes) {
+void addCorpusRows(const QString& target, const QList<QPair<QString, QString>>& prefixes)
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
     const QDir folder(corpusFolder(target));
     const QStringList names = folder.entryList(QDir::Files, QDir::Name);
     for (const QString& name : names) {
-        QTest::newRow(qPrintable(name))
-            << folder.filePath(name) << expectedOutcome(name, prefixes);
+        QTest::newRow(qPrintable(name)) << folder.filePath(name) << expectedOutcome(name, prefixes);
     }
 }
 
@@ -62,20 +65,23 @@ private slots:
     void init() { test::failOnUnexpectedWarnings(); }
 
     // An empty or misplaced folder would make the replays below pass without running anything.
-    void corpusIsThere_data() {
+    void corpusIsThere_data()
+    {
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("atLeast");
         QTest::newRow("record_reader") << QStringLiteral("record_reader") << 10;
         QTest::newRow("reminder_date") << QStringLiteral("reminder_date") << 10;
     }
-    void corpusIsThere() {
+    void corpusIsThere()
+    {
         QFETCH(QString, target);
         QFETCH(int, atLeast);
         QVERIFY(QDir(corpusFolder(target)).entryList(QDir::Files).size() >= atLeast);
     }
 
     void recordReader_data() { addCorpusRows(QStringLiteral("record_reader"), kRecordPrefixes); }
-    void recordReader() {
+    void recordReader()
+    {
         QFETCH(QString, path);
         QFETCH(QString, expected);
         const fuzz::Verdict verdict = fuzz::checkRecordBytes(fileBytes(path));
@@ -88,7 +94,8 @@ private slots:
     }
 
     void reminderDate_data() { addCorpusRows(QStringLiteral("reminder_date"), kReminderPrefixes); }
-    void reminderDate() {
+    void reminderDate()
+    {
         QFETCH(QString, path);
         QFETCH(QString, expected);
         const fuzz::Verdict verdict = fuzz::checkReminderValue(fileBytes(path));
@@ -102,17 +109,22 @@ private slots:
     }
 
     // The writer seeds stay what the program writes today, so the corpus follows the format.
-    void writerSeedsMatchTheWriter_data() {
+    void writerSeedsMatchTheWriter_data()
+    {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("month");
         QTest::addColumn<int>("year");
-        QTest::newRow("mira patel") << "ok-writer-mira-patel.zoy" << "MIRA PATEL" << 14 << "March" << 1985;
-        QTest::newRow("ana") << "ok-writer-ana.zoy" << "ANA" << 1 << "January" << 2000;
-        QTest::newRow("leap day") << "ok-writer-leap-day.zoy" << "SAM LEE" << 29 << "February" << 1996;
+        QTest::newRow("mira patel") << "ok-writer-mira-patel.zoy"
+                                    << "MIRA PATEL" << 14 << "March" << 1985;
+        QTest::newRow("ana") << "ok-writer-ana.zoy"
+                             << "ANA" << 1 << "January" << 2000;
+        QTest::newRow("leap day") << "ok-writer-leap-day.zoy"
+                                  << "SAM LEE" << 29 << "February" << 1996;
     }
-    void writerSeedsMatchTheWriter() {
+    void writerSeedsMatchTheWriter()
+    {
         QFETCH(QString, file);
         QFETCH(QString, name);
         QFETCH(int, day);
@@ -123,7 +135,8 @@ private slots:
         reading.birthDay = qint16(day);
         reading.birthMonth = month;
         reading.birthYear = qint16(year);
-        const QByteArray seed = fileBytes(corpusFolder(QStringLiteral("record_reader")) + u'/' + file);
+        const QByteArray seed =
+            fileBytes(corpusFolder(QStringLiteral("record_reader")) + u'/' + file);
         QCOMPARE(seed, encodeZodiacRecord(reading));
         const auto values = decodeZodiacRecord(seed);
         QVERIFY(values.has_value());

@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -78,7 +77,10 @@ class tst_DesktopIcons : public QObject {
     {
         return m_out.path() + QStringLiteral("/%1x%1/apps/tarvo-yoga.png").arg(size);
     }
-    QString svgPath() const { return m_out.path() + QStringLiteral("/scalable/apps/tarvo-yoga.svg"); }
+    QString svgPath() const
+    {
+        return m_out.path() + QStringLiteral("/scalable/apps/tarvo-yoga.svg");
+    }
 
 private slots:
     void initTestCase()
@@ -95,7 +97,8 @@ private slots:
         QStringList found;
         const QDir root(m_out.path());
         for (const QString& sub : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            for (const QString& file : QDir(root.filePath(sub + QStringLiteral("/apps"))).entryList(QDir::Files))
+            for (const QString& file :
+                 QDir(root.filePath(sub + QStringLiteral("/apps"))).entryList(QDir::Files))
                 found.append(sub + QStringLiteral("/apps/") + file);
         expected.sort();
         found.sort();
@@ -116,20 +119,22 @@ private slots:
         QCOMPARE(icon.size(), QSize(size, size));
         QVERIFY(icon.hasAlphaChannel());
         // The emblem is round: the corners show the panel behind, the middle is solid.
-        for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1),
-                                    QPoint(size - 1, size - 1)})
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
             QCOMPARE(qAlpha(icon.pixel(corner)), 0);
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
     }
 
-    void pngsShowTheWindowIconsEmblem_data() { pngsAreSquareAtTheirSizeWithATransparentGround_data(); }
+    void pngsShowTheWindowIconsEmblem_data()
+    {
+        pngsAreSquareAtTheirSizeWithATransparentGround_data();
+    }
     void pngsShowTheWindowIconsEmblem()
     {
         QFETCH(int, size);
         const QImage icon(pngPath(size));
         QVERIFY(!icon.isNull());
-        const auto [worst, share] =
-            compare(onWhite(icon), emblemOnWhite(size), 2);
+        const auto [worst, share] = compare(onWhite(icon), emblemOnWhite(size), 2);
         QVERIFY2(worst <= 3, qPrintable(QStringLiteral("worst channel difference %1").arg(worst)));
         QCOMPARE(share, 0.0);
     }
@@ -158,10 +163,10 @@ private slots:
             QCOMPARE(qAlpha(drawn.pixel(size / 2, size / 2)), 255);
             // The renderer's gradients and edges differ a little from the painter's; the picture
             // does not.
-            const auto [worst, share] =
-                compare(onWhite(drawn), emblemOnWhite(size), 24);
+            const auto [worst, share] = compare(onWhite(drawn), emblemOnWhite(size), 24);
             Q_UNUSED(worst);
-            QVERIFY2(share < 0.02, qPrintable(QStringLiteral("%1 of the pixels differ").arg(share)));
+            QVERIFY2(share < 0.02,
+                     qPrintable(QStringLiteral("%1 of the pixels differ").arg(share)));
         }
     }
 

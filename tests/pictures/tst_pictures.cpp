@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtMath>
-
 #include <algorithm>
 
 using namespace tarvo::pictures;
@@ -22,7 +21,10 @@ QJsonArray catalogue(const char* relativePath)
     QFile file(QStringLiteral(TARVO_CONTENT_DIR "/") + QLatin1String(relativePath));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("asanas")).toArray();
+    return QJsonDocument::fromJson(file.readAll())
+        .object()
+        .value(QLatin1String("asanas"))
+        .toArray();
 }
 
 double length(QPointF a, QPointF b)
@@ -34,7 +36,8 @@ double length(QPointF a, QPointF b)
 std::pair<double, double> distanceToSegment(QPointF p, QPointF a, QPointF b)
 {
     const QPointF ab = b - a;
-    const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+    const double t =
+        std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
     return {length(p, a + ab * t), t};
 }
 
@@ -51,8 +54,8 @@ Skeleton::Limb limbOf(const Skeleton& s, bool arm, Side side)
 
 QByteArray digest(const QImage& image)
 {
-    return QCryptographicHash::hash(
-        QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Sha1);
+    return QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                    QCryptographicHash::Sha1);
 }
 
 void addPoseRows()
@@ -116,7 +119,8 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, name);
         QCOMPARE(chakraPoseName(key), name);
-        QCOMPARE(digest(chakraAsanaPicture(key, {120, 120})), digest(asanaPicture(name, {120, 120})));
+        QCOMPARE(digest(chakraAsanaPicture(key, {120, 120})),
+                 digest(asanaPicture(name, {120, 120})));
     }
 
     void unknownNamesGiveNoPicture()
@@ -152,9 +156,11 @@ private slots:
             QCOMPARE_LT(std::abs(length(arm.end, arm.tip) - body.hand), eps);
             // A thigh or shin turned out of the picture plane is seen shortened by the cosine.
             QCOMPARE_LT(std::abs(length(leg.root, leg.middle)
-                                 - body.thigh * std::cos(qDegreesToRadians(pose->thighDepth))), eps);
+                                 - body.thigh * std::cos(qDegreesToRadians(pose->thighDepth))),
+                        eps);
             QCOMPARE_LT(std::abs(length(leg.middle, leg.end)
-                                 - body.shin * std::cos(qDegreesToRadians(pose->shinDepth))), eps);
+                                 - body.shin * std::cos(qDegreesToRadians(pose->shinDepth))),
+                        eps);
             QCOMPARE_LT(std::abs(length(leg.end, leg.tip) - body.foot(pose->view)), eps);
         }
     }
@@ -170,8 +176,10 @@ private slots:
         for (const QString& support : pose->supports) {
             const auto joint = jointByName(support);
             QVERIFY(joint);
-            const double gap = s.point(joint->first, joint->second).y() - halfThickness(joint->first);
-            QVERIFY2(gap > -1e-6 && gap < 2.5, qPrintable(support + QStringLiteral(" %1").arg(gap)));
+            const double gap =
+                s.point(joint->first, joint->second).y() - halfThickness(joint->first);
+            QVERIFY2(gap > -1e-6 && gap < 2.5,
+                     qPrintable(support + QStringLiteral(" %1").arg(gap)));
         }
     }
 
@@ -192,9 +200,9 @@ private slots:
         const FigureLayout layout = layoutFigure(s, QRectF(QPointF(), size));
         QVERIFY(QRectF(QPointF(), size).contains(layout.margins));
         const QRectF inside = layout.margins.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
-        for (Joint j : {Joint::Pelvis, Joint::Waist, Joint::Chest, Joint::NeckTop, Joint::HeadCentre,
-                        Joint::Shoulder, Joint::Elbow, Joint::Wrist, Joint::Fingertip, Joint::Hip,
-                        Joint::Knee, Joint::Ankle, Joint::Toe})
+        for (Joint j : {Joint::Pelvis, Joint::Waist, Joint::Chest, Joint::NeckTop,
+                        Joint::HeadCentre, Joint::Shoulder, Joint::Elbow, Joint::Wrist,
+                        Joint::Fingertip, Joint::Hip, Joint::Knee, Joint::Ankle, Joint::Toe})
             for (Side side : {Side::Left, Side::Right}) {
                 const QPointF p = s.point(j, side);
                 const double r = halfThickness(j);
@@ -221,7 +229,8 @@ private slots:
             to = std::max(to, x + halfThickness(joint->first));
         }
         const double x = centreOfMass(s).x();
-        QVERIFY2(x >= from && x <= to, qPrintable(QStringLiteral("%1 outside %2..%3").arg(x).arg(from).arg(to)));
+        QVERIFY2(x >= from && x <= to,
+                 qPrintable(QStringLiteral("%1 outside %2..%3").arg(x).arg(from).arg(to)));
     }
 
     void centreOfMassFollowsTheBody()
@@ -235,8 +244,9 @@ private slots:
         const double raised = centreOfMass(solve(pose)).x();
         const Proportions body;
         // The shares add up to the whole body; each arm part moves forward by its middle's reach.
-        const double expected = (0.028 * body.upperArm / 2 + 0.016 * (body.upperArm + body.forearm / 2)
-                                 + 0.006 * (body.upperArm + body.forearm + body.hand / 2));
+        const double expected =
+            (0.028 * body.upperArm / 2 + 0.016 * (body.upperArm + body.forearm / 2)
+             + 0.006 * (body.upperArm + body.forearm + body.hand / 2));
         QVERIFY(std::abs((raised - hanging) - expected) < 1e-6);
         QCOMPARE_GT(raised, hanging);
     }
@@ -262,12 +272,16 @@ private slots:
                                      boneHalfWidth(Joint::Elbow, Joint::Wrist),
                                      boneHalfWidth(Joint::Wrist, Joint::Fingertip)};
             for (int i = 0; i < 3; ++i) {
-                const double gap = distanceToSegment(s.headCentre, bones[i].first, bones[i].second).first
-                                   - head - widths[i];
-                QVERIFY2(gap > -0.25, qPrintable(QStringLiteral("bone %1 covers the head by %2").arg(i).arg(-gap)));
+                const double gap =
+                    distanceToSegment(s.headCentre, bones[i].first, bones[i].second).first - head
+                    - widths[i];
+                QVERIFY2(
+                    gap > -0.25,
+                    qPrintable(QStringLiteral("bone %1 covers the head by %2").arg(i).arg(-gap)));
             }
             QCOMPARE_GT(arm.end.y(), crown);
-            QCOMPARE_GT(arm.middle.y(), s.headCentre.y()); // the elbows beside the head, not below it
+            QCOMPARE_GT(arm.middle.y(),
+                        s.headCentre.y()); // the elbows beside the head, not below it
         }
         const double handsApart = length(s.arms[0].tip, s.arms[1].tip);
         QCOMPARE_LT(handsApart, 2 * halfThickness(Joint::Fingertip) + 1.0);
@@ -281,12 +295,15 @@ private slots:
         const auto raised = limbOf(s, false, Side::Right);
         // the left foot is on the floor
         QVERIFY(std::min(standing.end.y() - halfThickness(Joint::Ankle),
-                         standing.tip.y() - halfThickness(Joint::Toe)) < 1e-6);
+                         standing.tip.y() - halfThickness(Joint::Toe))
+                < 1e-6);
         const double kneeTop = standing.middle.y() + halfThickness(Joint::Knee);
         QCOMPARE_GT(raised.end.y() - halfThickness(Joint::Ankle), kneeTop);
         QCOMPARE_GT(raised.tip.y() - halfThickness(Joint::Toe), kneeTop);
-        const auto [distance, along] = distanceToSegment(raised.end, standing.root, standing.middle);
-        QVERIFY2(distance < boneHalfWidth(Joint::Hip, Joint::Knee) + halfThickness(Joint::Ankle) + 0.5,
+        const auto [distance, along] =
+            distanceToSegment(raised.end, standing.root, standing.middle);
+        QVERIFY2(distance
+                     < boneHalfWidth(Joint::Hip, Joint::Knee) + halfThickness(Joint::Ankle) + 0.5,
                  qPrintable(QString::number(distance)));
         QCOMPARE_LT(along, 0.5); // the heel near the groin
         // the sole is on the inside of the thigh, towards the raised leg
@@ -313,7 +330,8 @@ private slots:
             QCOMPARE_GT(leg.end.y() - halfThickness(Joint::Ankle) - floor, 2.0);
             QCOMPARE_GT(leg.tip.y() - halfThickness(Joint::Toe) - floor, 2.0);
             const auto [distance, along] = distanceToSegment(leg.end, other.root, other.middle);
-            QVERIFY2(distance < boneHalfWidth(Joint::Hip, Joint::Knee) + halfThickness(Joint::Ankle) + 1.0,
+            QVERIFY2(distance < boneHalfWidth(Joint::Hip, Joint::Knee) + halfThickness(Joint::Ankle)
+                                    + 1.0,
                      qPrintable(QString::number(distance)));
             // on top of the thigh, not under it
             QCOMPARE_GT(leg.end.y(), (other.root + (other.middle - other.root) * along).y());
@@ -330,7 +348,8 @@ private slots:
             const QString name = record.value(QLatin1String("name")).toString();
             const QString english = record.value(QLatin1String("englishName")).toString();
             const QString description = asanaPictureDescription(name);
-            QVERIFY2(description.startsWith(name + QStringLiteral(", ") + english + QStringLiteral(": ")),
+            QVERIFY2(description.startsWith(name + QStringLiteral(", ") + english
+                                            + QStringLiteral(": ")),
                      qPrintable(description));
         }
     }
@@ -350,21 +369,25 @@ private slots:
             QVERIFY2(description.size() > name.size() + 20, qPrintable(file));
             QCOMPARE(asanaPictureDescription(name), description);
         }
-        QCOMPARE(asanaPictureDescription(QStringLiteral("Anjali Mudra")),
-                 QStringLiteral("Anjali Mudra, Salutation Seal: sitting cross-legged, upright, with the "
-                                "palms pressed together before the chest"));
+        QCOMPARE(
+            asanaPictureDescription(QStringLiteral("Anjali Mudra")),
+            QStringLiteral("Anjali Mudra, Salutation Seal: sitting cross-legged, upright, with the "
+                           "palms pressed together before the chest"));
         QCOMPARE(asanaPictureDescription(QStringLiteral("Yoga Mudra")),
-                 QStringLiteral("Yoga Mudra, Scaling Pose: sitting cross-legged and bending forward until "
-                                "the forehead nears the floor, the hands behind the back"));
+                 QStringLiteral(
+                     "Yoga Mudra, Scaling Pose: sitting cross-legged and bending forward until "
+                     "the forehead nears the floor, the hands behind the back"));
         QCOMPARE(asanaPictureDescription(QStringLiteral("Savasana")),
-                 QStringLiteral("Shavasana, Corpse Pose: lying flat on the back, completely relaxed, the "
-                                "arms a little away from the body"));
+                 QStringLiteral(
+                     "Shavasana, Corpse Pose: lying flat on the back, completely relaxed, the "
+                     "arms a little away from the body"));
         QCOMPARE(asanaPictureDescription(QStringLiteral("Sukhasana")), QString());
     }
 
     void depthOutsideTheQuarterTurnIsRejected()
     {
-        const QByteArray base = R"({"name":"X","view":"front","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["pelvis"],)";
+        const QByteArray base =
+            R"({"name":"X","view":"front","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["pelvis"],)";
         QVERIFY(poseFromJson(QJsonDocument::fromJson(base + R"("thighDepth":60})").object()));
         QVERIFY(!poseFromJson(QJsonDocument::fromJson(base + R"("thighDepth":90})").object()));
         QVERIFY(!poseFromJson(QJsonDocument::fromJson(base + R"("shinDepth":-5})").object()));
@@ -412,10 +435,14 @@ private slots:
     void incompleteRecordsAreRejected_data()
     {
         QTest::addColumn<QByteArray>("json");
-        QTest::addRow("no view") << QByteArray(R"({"name":"X","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["pelvis"]})");
-        QTest::addRow("short limb") << QByteArray(R"({"name":"X","view":"side","leftArm":[0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["pelvis"]})");
-        QTest::addRow("unknown joint") << QByteArray(R"({"name":"X","view":"side","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["left.tail"]})");
-        QTest::addRow("no supports") << QByteArray(R"({"name":"X","view":"front","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0]})");
+        QTest::addRow("no view") << QByteArray(
+            R"({"name":"X","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["pelvis"]})");
+        QTest::addRow("short limb") << QByteArray(
+            R"({"name":"X","view":"side","leftArm":[0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["pelvis"]})");
+        QTest::addRow("unknown joint") << QByteArray(
+            R"({"name":"X","view":"side","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0],"supports":["left.tail"]})");
+        QTest::addRow("no supports") << QByteArray(
+            R"({"name":"X","view":"front","leftArm":[0,0,0],"rightArm":[0,0,0],"leftLeg":[0,0,0],"rightLeg":[0,0,0]})");
     }
     void incompleteRecordsAreRejected()
     {

@@ -38,8 +38,9 @@ private slots:
             box->button(QMessageBox::StandardButton(button))->click();
         });
         QtDesktop desktop;
-        const MessageAnswer answer = desktop.message(nullptr, MessageIcon::Question,
-                                                     MessageButtons::YesNo, QStringLiteral("Tarvo Yoga"), text);
+        const MessageAnswer answer =
+            desktop.message(nullptr, MessageIcon::Question, MessageButtons::YesNo,
+                            QStringLiteral("Tarvo Yoga"), text);
         QCOMPARE(int(answer), expected);
         QCOMPARE(shownText, text);
         QCOMPARE(format, Qt::PlainText);

@@ -107,7 +107,8 @@ private slots:
         QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, onText);
         QVERIFY(desktop.openedUrls.isEmpty());
         QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, onLink);
-        QCOMPARE(desktop.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://www.tarvo-yoga.example"))});
+        QCOMPARE(desktop.openedUrls,
+                 QList<QUrl>{QUrl(QStringLiteral("https://www.tarvo-yoga.example"))});
 
         box.disableLinkDetection();
         QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, onLink);
@@ -128,7 +129,8 @@ private slots:
         QVERIFY(box->hasFocus());
         QVERIFY(box->textCursor().charFormat().isAnchor());
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(desktop.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://www.tarvo-yoga.example"))});
+        QCOMPARE(desktop.openedUrls,
+                 QList<QUrl>{QUrl(QStringLiteral("https://www.tarvo-yoga.example"))});
     }
 };
 

@@ -101,14 +101,16 @@ private slots:
         QTest::addColumn<QStringList>("originals");
         QTest::addRow("hyphen") << text("Ardha-Chandrāsana") << text("ard candrasan")
                                 << QStringList{text("Ardha"), text("Chandrāsana")};
-        QTest::addRow("numbered item") << text("1. Lie flat\r\n2. Rest.") << text("1 lie flat 2 rest")
-                                       << QStringList{text("1"), text("Lie"), text("flat"), text("2"), text("Rest")};
-        QTest::addRow("apostrophe") << text("doctor's") << text("doctor s")
-                                    << QStringList{text("doctor"), text("s")};
-        QTest::addRow("query syntax") << text("\"a\" AND col:x*") << text("a and col x")
-                                      << QStringList{text("a"), text("AND"), text("col"), text("x")};
-        QTest::addRow("decomposed marks stay in the word") << text("s\u0301ava")
-                                                           << text("sav") << QStringList{text("s\u0301ava")};
+        QTest::addRow("numbered item")
+            << text("1. Lie flat\r\n2. Rest.") << text("1 lie flat 2 rest")
+            << QStringList{text("1"), text("Lie"), text("flat"), text("2"), text("Rest")};
+        QTest::addRow("apostrophe")
+            << text("doctor's") << text("doctor s") << QStringList{text("doctor"), text("s")};
+        QTest::addRow("query syntax")
+            << text("\"a\" AND col:x*") << text("a and col x")
+            << QStringList{text("a"), text("AND"), text("col"), text("x")};
+        QTest::addRow("decomposed marks stay in the word")
+            << text("s\u0301ava") << text("sav") << QStringList{text("s\u0301ava")};
         QTest::addRow("punctuation only") << text("\"*():^-+") << QString() << QStringList{};
         QTest::addRow("blank") << text("  \t\n ") << QString() << QStringList{};
     }
@@ -138,7 +140,8 @@ private slots:
         QTest::addRow("two substitutions") << text("lxtxs") << text("lotus") << false;
         QTest::addRow("swap and more") << text("oltsu") << text("lotus") << false;
         QTest::addRow("two deletions") << text("lots") << text("lotuss") << false;
-        QTest::addRow("deletion and substitution") << text("bjangsan") << text("bujangasan") << false;
+        QTest::addRow("deletion and substitution")
+            << text("bjangsan") << text("bujangasan") << false;
         QTest::addRow("empty and one") << QString() << text("a") << true;
     }
     void withinOneEdit()
@@ -157,7 +160,8 @@ private slots:
         QTest::addRow("articles") << int(SearchKind::Article) << 21;
         QTest::addRow("library asanas") << int(SearchKind::Asana) << 32;
         QTest::addRow("twelve signs in four tabs and 14 asanas") << int(SearchKind::Zodiac) << 62;
-        QTest::addRow("introduction, seven chakras twice and 11 asanas") << int(SearchKind::Chakra) << 26;
+        QTest::addRow("introduction, seven chakras twice and 11 asanas")
+            << int(SearchKind::Chakra) << 26;
     }
     void documentsOfEachKind()
     {
@@ -192,16 +196,23 @@ private slots:
         QTest::addRow("two words") << text("mountain pose") << text("Asana · Tadasana");
         QTest::addRow("synonym") << text("plow") << text("Asana · Halasana");
         QTest::addRow("synonym with prefix") << text("dead bod") << text("Asana · Shavasana");
-        QTest::addRow("sun salutation") << text("sun salutation") << text("Article · Surya Namaskar › What Is Surya Namaskar ?");
-        QTest::addRow("alternate nostril") << text("alternate nostril") << text("Article · Pranayam › Nadi Shodan Prnayam");
-        QTest::addRow("article spelling") << text("nadi shodhana") << text("Article · Pranayam › Nadi Shodan Prnayam");
-        QTest::addRow("ampersand shown single") << text("importance benefits pranayam")
-                                                << text("Article · Pranayam › Importance & Benefits Of Pranayam");
+        QTest::addRow("sun salutation")
+            << text("sun salutation")
+            << text("Article · Surya Namaskar › What Is Surya Namaskar ?");
+        QTest::addRow("alternate nostril")
+            << text("alternate nostril") << text("Article · Pranayam › Nadi Shodan Prnayam");
+        QTest::addRow("article spelling")
+            << text("nadi shodhana") << text("Article · Pranayam › Nadi Shodan Prnayam");
+        QTest::addRow("ampersand shown single")
+            << text("importance benefits pranayam")
+            << text("Article · Pranayam › Importance & Benefits Of Pranayam");
         QTest::addRow("sign diet") << text("magnesium phosphate") << text("Zodiac · Leo · Diet");
         QTest::addRow("chakra by Sanskrit name") << text("anahata") << text("Chakra · Heart");
-        QTest::addRow("chakra by Sanskrit name with h") << text("muladhara") << text("Chakra · Root");
+        QTest::addRow("chakra by Sanskrit name with h")
+            << text("muladhara") << text("Chakra · Root");
         QTest::addRow("chakra opening") << text("chant yam") << text("Chakra · Heart · Opening");
-        QTest::addRow("Zodiac asana spelling") << text("paschimottasana") << text("Zodiac · Asanas · Paschimottasana");
+        QTest::addRow("Zodiac asana spelling")
+            << text("paschimottasana") << text("Zodiac · Asanas · Paschimottasana");
     }
     void firstHit()
     {
@@ -221,22 +232,27 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("part");
         QTest::addColumn<int>("number");
-        QTest::addRow("article") << text("alternate nostril") << text("Article · Pranayam › Nadi Shodan Prnayam")
+        QTest::addRow("article") << text("alternate nostril")
+                                 << text("Article · Pranayam › Nadi Shodan Prnayam")
                                  << int(SearchKind::Article) << text("Command63") << QString() << 0;
-        QTest::addRow("asana") << text("corpse") << text("Asana · Shavasana") << int(SearchKind::Asana)
-                               << text("Shavasana") << QString() << 21;
+        QTest::addRow("asana") << text("corpse") << text("Asana · Shavasana")
+                               << int(SearchKind::Asana) << text("Shavasana") << QString() << 21;
         QTest::addRow("sign tab") << text("magnesium phosphate") << text("Zodiac · Leo · Diet")
                                   << int(SearchKind::Zodiac) << text("Leo") << text("Diet") << 0;
-        QTest::addRow("sign asana") << text("corpse") << text("Zodiac · Asanas · Savasana")
-                                    << int(SearchKind::Zodiac) << text("Aries") << text("Asanas") << 3;
-        QTest::addRow("chakra") << text("anahata") << text("Chakra · Heart") << int(SearchKind::Chakra)
-                                << text("Heart") << text("About") << 0;
-        QTest::addRow("chakra opening") << text("chant yam") << text("Chakra · Heart · Opening")
-                                        << int(SearchKind::Chakra) << text("Heart") << text("Opening") << 0;
-        QTest::addRow("chakra asana") << text("camel") << text("Chakra · Asanas · Ustrasana")
-                                      << int(SearchKind::Chakra) << text("Heart") << text("Asanas") << 6;
-        QTest::addRow("chakra introduction") << text("energy centres wheel") << text("Chakra · Introduction")
-                                             << int(SearchKind::Chakra) << QString() << text("Introduction") << 0;
+        QTest::addRow("sign asana")
+            << text("corpse") << text("Zodiac · Asanas · Savasana") << int(SearchKind::Zodiac)
+            << text("Aries") << text("Asanas") << 3;
+        QTest::addRow("chakra") << text("anahata") << text("Chakra · Heart")
+                                << int(SearchKind::Chakra) << text("Heart") << text("About") << 0;
+        QTest::addRow("chakra opening")
+            << text("chant yam") << text("Chakra · Heart · Opening") << int(SearchKind::Chakra)
+            << text("Heart") << text("Opening") << 0;
+        QTest::addRow("chakra asana")
+            << text("camel") << text("Chakra · Asanas · Ustrasana") << int(SearchKind::Chakra)
+            << text("Heart") << text("Asanas") << 6;
+        QTest::addRow("chakra introduction")
+            << text("energy centres wheel") << text("Chakra · Introduction")
+            << int(SearchKind::Chakra) << QString() << text("Introduction") << 0;
     }
     void keys()
     {
@@ -263,13 +279,20 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("titleMatch");
         QTest::addColumn<QString>("bodyMatch");
-        QTest::addRow("Tadasana in procedures") << text("tadasana") << text("Asana · Tadasana") << text("Asana · Vrikshasana");
-        QTest::addRow("cobra in the bow") << text("cobra") << text("Asana · Bhujangasana") << text("Asana · Dhanurasana");
-        QTest::addRow("lotus in other asanas") << text("lotus") << text("Asana · Padmasana") << text("Asana · Kukkutasana");
-        QTest::addRow("Shavasana after boat") << text("shavasana") << text("Asana · Shavasana") << text("Asana · Noukasana");
-        QTest::addRow("mountain of the hill pose") << text("mountain") << text("Asana · Tadasana") << text("Asana · Parvatasana");
-        QTest::addRow("Surya Namaskar article") << text("surya namaskar") << text("Article · Surya Namaskar › Benefits Of Surya Namaskar")
-                                                << text("Article · Surya Namaskar › People Who Should Not Practice");
+        QTest::addRow("Tadasana in procedures")
+            << text("tadasana") << text("Asana · Tadasana") << text("Asana · Vrikshasana");
+        QTest::addRow("cobra in the bow")
+            << text("cobra") << text("Asana · Bhujangasana") << text("Asana · Dhanurasana");
+        QTest::addRow("lotus in other asanas")
+            << text("lotus") << text("Asana · Padmasana") << text("Asana · Kukkutasana");
+        QTest::addRow("Shavasana after boat")
+            << text("shavasana") << text("Asana · Shavasana") << text("Asana · Noukasana");
+        QTest::addRow("mountain of the hill pose")
+            << text("mountain") << text("Asana · Tadasana") << text("Asana · Parvatasana");
+        QTest::addRow("Surya Namaskar article")
+            << text("surya namaskar")
+            << text("Article · Surya Namaskar › Benefits Of Surya Namaskar")
+            << text("Article · Surya Namaskar › People Who Should Not Practice");
     }
     void titleBeforeBody()
     {
@@ -287,7 +310,8 @@ private slots:
         bool bodyOnlySeen = false;
         for (const SearchHit& hit : hits) {
             const SearchDocument& d = document(hit.place);
-            const QStringList names = normaliseText(d.title + u' ' + d.names.join(u' ')).split(u' ');
+            const QStringList names =
+                normaliseText(d.title + u' ' + d.names.join(u' ')).split(u' ');
             bool inTitle = true;
             for (qsizetype i = 0; i < words.size(); ++i) {
                 const bool last = i + 1 == words.size();
@@ -308,23 +332,30 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QStringList>("marked");
         QTest::addColumn<qsizetype>("fieldOffset");
-        QTest::addRow("English word") << text("corpse") << text("Asana · Shavasana") << text("Description")
-                                      << QStringList{text("corpse")} << qsizetype(12);
-        QTest::addRow("spelling variant marks the text's spelling") << text("Savaasanaa") << text("Asana · Shavasana")
-                                                                    << text("Description") << QStringList{text("Shavasana")} << qsizetype(35);
-        QTest::addRow("capitals") << text("CORPSE") << text("Asana · Shavasana") << text("Description")
-                                  << QStringList{text("corpse")} << qsizetype(12);
-        QTest::addRow("prefix marks the whole word") << text("bhuj") << text("Asana · Bhujangasana") << text("Description")
-                                                     << QStringList{text("Bhujanga")} << qsizetype(0);
-        QTest::addRow("two words") << text("magnesium phosphate") << text("Zodiac · Leo · Diet") << text("Required Diet")
-                                   << QStringList{text("magnesium"), text("phosphate")} << qsizetype(24);
-        QTest::addRow("every mention in the window") << text("sun salutation")
-                                                     << text("Article · Surya Namaskar › What Is Surya Namaskar ?") << QString()
-                                                     << QStringList{text("salutation"), text("sun"), text("sun")} << qsizetype(21);
-        QTest::addRow("field after others") << text("chant yam") << text("Chakra · Heart · Opening") << text("Chant")
-                                            << QStringList{text("Chant"), text("YAM")} << qsizetype(0);
-        QTest::addRow("only a name matches") << text("plow") << text("Asana · Halasana") << QString()
-                                             << QStringList{} << qsizetype(-1);
+        QTest::addRow("English word")
+            << text("corpse") << text("Asana · Shavasana") << text("Description")
+            << QStringList{text("corpse")} << qsizetype(12);
+        QTest::addRow("spelling variant marks the text's spelling")
+            << text("Savaasanaa") << text("Asana · Shavasana") << text("Description")
+            << QStringList{text("Shavasana")} << qsizetype(35);
+        QTest::addRow("capitals") << text("CORPSE") << text("Asana · Shavasana")
+                                  << text("Description") << QStringList{text("corpse")}
+                                  << qsizetype(12);
+        QTest::addRow("prefix marks the whole word")
+            << text("bhuj") << text("Asana · Bhujangasana") << text("Description")
+            << QStringList{text("Bhujanga")} << qsizetype(0);
+        QTest::addRow("two words")
+            << text("magnesium phosphate") << text("Zodiac · Leo · Diet") << text("Required Diet")
+            << QStringList{text("magnesium"), text("phosphate")} << qsizetype(24);
+        QTest::addRow("every mention in the window")
+            << text("sun salutation") << text("Article · Surya Namaskar › What Is Surya Namaskar ?")
+            << QString() << QStringList{text("salutation"), text("sun"), text("sun")}
+            << qsizetype(21);
+        QTest::addRow("field after others")
+            << text("chant yam") << text("Chakra · Heart · Opening") << text("Chant")
+            << QStringList{text("Chant"), text("YAM")} << qsizetype(0);
+        QTest::addRow("only a name matches") << text("plow") << text("Asana · Halasana")
+                                             << QString() << QStringList{} << qsizetype(-1);
     }
     void snippets()
     {
@@ -371,10 +402,13 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("place");
         QTest::addColumn<QStringList>("marked");
-        QTest::addRow("asana name") << text("shavasana") << text("Asana · Shavasana") << QStringList{text("Shavasana")};
-        QTest::addRow("article caption") << text("nadi prnayam") << text("Article · Pranayam › Nadi Shodan Prnayam")
-                                         << QStringList{text("Nadi"), text("Prnayam")};
-        QTest::addRow("English name only") << text("corpse") << text("Asana · Shavasana") << QStringList{};
+        QTest::addRow("asana name")
+            << text("shavasana") << text("Asana · Shavasana") << QStringList{text("Shavasana")};
+        QTest::addRow("article caption")
+            << text("nadi prnayam") << text("Article · Pranayam › Nadi Shodan Prnayam")
+            << QStringList{text("Nadi"), text("Prnayam")};
+        QTest::addRow("English name only")
+            << text("corpse") << text("Asana · Shavasana") << QStringList{};
     }
     void titleHighlights()
     {
@@ -393,7 +427,9 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("first"); // empty: no hits
         QTest::addRow("lone quote") << text("\"") << QString();
-        QTest::addRow("operators only") << text("AND OR NOT *") << text("Article · Surya Namaskar › People Who Should Not Practice");
+        QTest::addRow("operators only")
+            << text("AND OR NOT *")
+            << text("Article · Surya Namaskar › People Who Should Not Practice");
         QTest::addRow("column filter") << text("title:corpse") << text("Asana · Shavasana");
         QTest::addRow("open quote") << text("\"corpse") << text("Asana · Shavasana");
         QTest::addRow("star") << text("corpse*") << text("Asana · Shavasana");
@@ -402,7 +438,8 @@ private slots:
         QTest::addRow("near") << text("NEAR(corpse pose)") << text("Asana · Shavasana");
         QTest::addRow("brackets") << text("(((") << QString();
         QTest::addRow("star alone") << text("*") << QString();
-        QTest::addRow("statement") << text("'; DROP TABLE search_fts; --") << text("Zodiac · Aquarius · Diet");
+        QTest::addRow("statement")
+            << text("'; DROP TABLE search_fts; --") << text("Zodiac · Aquarius · Diet");
         QTest::addRow("empty") << QString() << QString();
         QTest::addRow("blank") << text(" \t\r\n ") << QString();
         QTest::addRow("nothing like it") << text("xyzzyq") << QString();
@@ -437,7 +474,8 @@ private slots:
         QFETCH(QString, query);
         QFETCH(int, limit);
         QFETCH(int, count);
-        const QList<SearchHit> hits = limit < 0 ? m_index.search(query) : m_index.search(query, limit);
+        const QList<SearchHit> hits =
+            limit < 0 ? m_index.search(query) : m_index.search(query, limit);
         QCOMPARE(hits.size(), count);
     }
 

@@ -1,6 +1,6 @@
+#include "platform/AppContext.h"
 #include "shell/MakerPages.h"
 #include "shell/UpdateReminder.h"
-#include "platform/AppContext.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 
@@ -19,7 +19,8 @@ private slots:
         const QDateTime now(QDate(2026, 3, 1), QTime(10, 0));
         auto daysAgo = [&](int days) { return reminderValue(now.addDays(-days)); };
         QTest::addRow("first run") << QString() << int(ReminderAction::StoreNow);
-        QTest::addRow("unreadable") << QStringLiteral("last Tuesday") << int(ReminderAction::StoreNow);
+        QTest::addRow("unreadable")
+            << QStringLiteral("last Tuesday") << int(ReminderAction::StoreNow);
         QTest::addRow("today") << daysAgo(0) << int(ReminderAction::StayQuiet);
         QTest::addRow("14 days ago") << daysAgo(14) << int(ReminderAction::StayQuiet);
         QTest::addRow("15 days ago") << daysAgo(15) << int(ReminderAction::Ask);
@@ -27,9 +28,11 @@ private slots:
         QTest::addRow("15 days ahead") << daysAgo(-15) << int(ReminderAction::Ask);
         // Calendar days count, not 24-hour periods.
         QTest::addRow("14 days and a late hour")
-            << reminderValue(QDateTime(QDate(2026, 2, 15), QTime(23, 59))) << int(ReminderAction::StayQuiet);
+            << reminderValue(QDateTime(QDate(2026, 2, 15), QTime(23, 59)))
+            << int(ReminderAction::StayQuiet);
         QTest::addRow("15 days, early hour")
-            << reminderValue(QDateTime(QDate(2026, 2, 14), QTime(23, 59))) << int(ReminderAction::Ask);
+            << reminderValue(QDateTime(QDate(2026, 2, 14), QTime(23, 59)))
+            << int(ReminderAction::Ask);
     }
     void action()
     {
@@ -44,7 +47,8 @@ private slots:
         test::TestContext t;
         runUpdateReminder(t.context(), nullptr);
         QVERIFY(t.desktop.messages.isEmpty());
-        QCOMPARE(t.settings.values.value(QStringLiteral("UpdateReminder/LastReminder")), reminderValue(t.clock.time));
+        QCOMPARE(t.settings.values.value(QStringLiteral("UpdateReminder/LastReminder")),
+                 reminderValue(t.clock.time));
     }
 
     void recentReminderStoresNothing()
@@ -60,7 +64,8 @@ private slots:
     void answeringNoStillStores()
     {
         test::TestContext t;
-        t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"), reminderValue(t.clock.time.addDays(-30)));
+        t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
+                                 reminderValue(t.clock.time.addDays(-30)));
         t.desktop.answers.push_back(MessageAnswer::No);
         runUpdateReminder(t.context(), nullptr);
         QCOMPARE(t.desktop.messages.size(), 1);
@@ -69,7 +74,8 @@ private slots:
         QVERIFY(t.desktop.messages[0].text.startsWith(
             QStringLiteral("There maybe an update to this software available")));
         QVERIFY(t.desktop.openedUrls.isEmpty());
-        QCOMPARE(t.settings.values.value(QStringLiteral("UpdateReminder/LastReminder")), reminderValue(t.clock.time));
+        QCOMPARE(t.settings.values.value(QStringLiteral("UpdateReminder/LastReminder")),
+                 reminderValue(t.clock.time));
         // And the next opening within the fortnight asks nothing.
         runUpdateReminder(t.context(), nullptr);
         QCOMPARE(t.desktop.messages.size(), 1);
@@ -78,7 +84,8 @@ private slots:
     void answeringYesOpensTheDownloadPage()
     {
         test::TestContext t;
-        t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"), reminderValue(t.clock.time.addDays(40)));
+        t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
+                                 reminderValue(t.clock.time.addDays(40)));
         t.desktop.answers.push_back(MessageAnswer::Yes);
         runUpdateReminder(t.context(), nullptr);
         QCOMPARE(t.desktop.openedUrls, QList<QUrl>{makerPageUrl(MakerPage::DownloadWebPage)});

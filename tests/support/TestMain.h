@@ -17,13 +17,13 @@ void failOnUnexpectedWarnings();
 
 } // namespace tarvo::test
 
-#define TARVO_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char** argv)                                                             \
-    {                                                                                           \
-        tarvo::test::isolateEnvironment();                                                      \
-        QApplication app(argc, argv);                                                           \
-        tarvo::test::installFonts(app);                                                         \
-        TestClass test;                                                                         \
-        QTEST_SET_MAIN_SOURCE_PATH                                                              \
-        return QTest::qExec(&test, argc, argv);                                                 \
+#define TARVO_TEST_MAIN(TestClass)                                                                 \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        tarvo::test::isolateEnvironment();                                                         \
+        QApplication app(argc, argv);                                                              \
+        tarvo::test::installFonts(app);                                                            \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

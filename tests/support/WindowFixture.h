@@ -5,14 +5,12 @@
 #include "support/TestContext.h"
 
 #include <QTest>
-
 #include <memory>
 
 namespace tarvo::test {
 
 // The widget named name under root; a missing one is a warning, which fails the test.
-template <typename T = QWidget>
-T* in(const QObject* root, const QString& name)
+template <typename T = QWidget> T* in(const QObject* root, const QString& name)
 {
     T* widget = root ? root->findChild<T*>(name) : nullptr;
     if (!widget)

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>

@@ -26,7 +26,8 @@ private slots:
 
 namespace {
 
-void checkBand(const QString& field, const QString& text, int low, int high) {
+void checkBand(const QString& field, const QString& text, int low, int high)
+{
     QVERIFY2(text.size() >= low && text.size() <= high,
              qPrintable(QStringLiteral("%1 has %2 characters").arg(field).arg(text.size())));
     QVERIFY2(!text.contains(u'\r') && !text.contains(u'\n'),
@@ -34,7 +35,8 @@ void checkBand(const QString& field, const QString& text, int low, int high) {
 }
 
 // Items numbered 1., 2. ... each on its own line, nothing after the last.
-int numberedItems(const QString& text) {
+int numberedItems(const QString& text)
+{
     const QStringList items = text.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i < items.size(); ++i) {
         const QString prefix = QString::number(i + 1) + QStringLiteral(". ");
@@ -48,7 +50,8 @@ int numberedItems(const QString& text) {
 
 } // namespace
 
-void tst_ZodiacContent::signProse_data() {
+void tst_ZodiacContent::signProse_data()
+{
     QTest::addColumn<int>("sign");
     QTest::addColumn<int>("famous");
     const int counts[] = {5, 5, 5, 5, 6, 5, 5, 5, 7, 7, 5, 5};
@@ -56,7 +59,8 @@ void tst_ZodiacContent::signProse_data() {
         QTest::addRow("%s", qPrintable(signName(static_cast<SunSign>(i)))) << i << counts[i];
 }
 
-void tst_ZodiacContent::signProse() {
+void tst_ZodiacContent::signProse()
+{
     QFETCH(int, sign);
     QFETCH(int, famous);
     const SunSignProfile& p = sunSignProfile(static_cast<SunSign>(sign));
@@ -78,7 +82,8 @@ void tst_ZodiacContent::signProse() {
     checkBand(QStringLiteral("fitness advice"), p.fitnessAdvice, 350, 560);
 }
 
-void tst_ZodiacContent::cellSalts() {
+void tst_ZodiacContent::cellSalts()
+{
     int named = 0;
     for (int i = 0; i < kSunSignCount; ++i)
         named +=
@@ -87,7 +92,8 @@ void tst_ZodiacContent::cellSalts() {
     QVERIFY(sunSignProfile(SunSign::Taurus).requiredDiet.contains(u"sodium sulfate"));
 }
 
-void tst_ZodiacContent::elementProse_data() {
+void tst_ZodiacContent::elementProse_data()
+{
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("governs");
     QTest::addRow("Fire") << "Fire"
@@ -100,7 +106,8 @@ void tst_ZodiacContent::elementProse_data() {
                            << "skeletal";
 }
 
-void tst_ZodiacContent::elementProse() {
+void tst_ZodiacContent::elementProse()
+{
     QFETCH(QString, element);
     QFETCH(QString, governs);
     const auto c = constitutionTypeProfile(element);
@@ -111,7 +118,8 @@ void tst_ZodiacContent::elementProse() {
     checkBand(QStringLiteral("low description"), c->lowDescription, 170, 330);
 }
 
-void tst_ZodiacContent::fixedTexts() {
+void tst_ZodiacContent::fixedTexts()
+{
     const QString intro = zodiacIntroduction();
     checkBand(QStringLiteral("introduction"), intro, 150, 600);
     QVERIFY(intro.contains(u"Tarvo Zodiac Yoga"));
@@ -123,7 +131,8 @@ void tst_ZodiacContent::fixedTexts() {
     QVERIFY(paragraphs.last().contains(u"beginners"));
 }
 
-void tst_ZodiacContent::asanaTexts_data() {
+void tst_ZodiacContent::asanaTexts_data()
+{
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("benefits"); // 0: one paragraph
@@ -133,7 +142,8 @@ void tst_ZodiacContent::asanaTexts_data() {
         QTest::addRow("%s", qPrintable(zodiacAsanaName(i))) << i << steps[i - 1] << benefits[i - 1];
 }
 
-void tst_ZodiacContent::asanaTexts() {
+void tst_ZodiacContent::asanaTexts()
+{
     QFETCH(int, index);
     QFETCH(int, steps);
     QFETCH(int, benefits);

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <sys/stat.h>
 
 using namespace tarvo;
@@ -42,7 +41,8 @@ private slots:
     void specialFileIsRefusedWithoutBlocking();
 };
 
-void tst_ZodiacRules::determineSunSign_data() {
+void tst_ZodiacRules::determineSunSign_data()
+{
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<SunSign>("sign");
@@ -77,14 +77,16 @@ void tst_ZodiacRules::determineSunSign_data() {
     QTest::addRow("29 February") << 1 << 28 << SunSign::Pisces;
 }
 
-void tst_ZodiacRules::determineSunSign() {
+void tst_ZodiacRules::determineSunSign()
+{
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(SunSign, sign);
     QCOMPARE(tarvo::determineSunSign(month, day), sign);
 }
 
-void tst_ZodiacRules::everyDayHasASign() {
+void tst_ZodiacRules::everyDayHasASign()
+{
     // Each sign owns a contiguous run of the year, so every sign occurs for some date.
     QSet<int> seen;
     for (int m = 0; m < 12; ++m)
@@ -93,29 +95,35 @@ void tst_ZodiacRules::everyDayHasASign() {
     QCOMPARE(seen.size(), kSunSignCount);
 }
 
-void tst_ZodiacRules::checkBirthDate_data() {
+void tst_ZodiacRules::checkBirthDate_data()
+{
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("message");
     QTest::addRow("29 February") << 1 << 28 << QString();
-    QTest::addRow("30 February") << 1 << 29 << QStringLiteral("Please Enter Correct Date of Birth!");
-    QTest::addRow("31 February") << 1 << 30 << QStringLiteral("Please Enter Correct Date of Birth!");
+    QTest::addRow("30 February") << 1 << 29
+                                 << QStringLiteral("Please Enter Correct Date of Birth!");
+    QTest::addRow("31 February") << 1 << 30
+                                 << QStringLiteral("Please Enter Correct Date of Birth!");
     for (int m : {3, 5, 8, 10}) {
         QTest::addRow("30 of month %d", m) << m << 29 << QString();
-        QTest::addRow("31 of month %d", m) << m << 30 << QStringLiteral("Please Enter Correct Date of Birth !");
+        QTest::addRow("31 of month %d", m)
+            << m << 30 << QStringLiteral("Please Enter Correct Date of Birth !");
     }
     for (int m : {0, 2, 4, 6, 7, 9, 11})
         QTest::addRow("31 of month %d", m) << m << 30 << QString();
 }
 
-void tst_ZodiacRules::checkBirthDate() {
+void tst_ZodiacRules::checkBirthDate()
+{
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(QString, message);
     QCOMPARE(tarvo::checkBirthDate(month, day), message);
 }
 
-void tst_ZodiacRules::profileShortFields() {
+void tst_ZodiacRules::profileShortFields()
+{
     const SunSignProfile& aquarius = sunSignProfile(SunSign::Aquarius);
     QCOMPARE(aquarius.compatibleSigns, u"Taurus and Virgo");
     QCOMPARE(aquarius.luckyDay, u"Wednesday");
@@ -135,7 +143,8 @@ void tst_ZodiacRules::profileShortFields() {
     QVERIFY(!signFromName(QStringLiteral("aries")));
 }
 
-void tst_ZodiacRules::constitutionType_data() {
+void tst_ZodiacRules::constitutionType_data()
+{
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("lowRemedy");
     QTest::addRow("Fire")
@@ -150,7 +159,8 @@ void tst_ZodiacRules::constitutionType_data() {
                               "Ginseng, astragals, ahashwaganda.";
 }
 
-void tst_ZodiacRules::constitutionType() {
+void tst_ZodiacRules::constitutionType()
+{
     QFETCH(QString, element);
     QFETCH(QString, lowRemedy);
     const auto profile = constitutionTypeProfile(element);
@@ -162,7 +172,8 @@ void tst_ZodiacRules::constitutionType() {
     QVERIFY(!constitutionTypeProfile(element.toLower()));
 }
 
-void tst_ZodiacRules::recommendations() {
+void tst_ZodiacRules::recommendations()
+{
     const int counts[] = {3, 3, 5, 5, 4, 5, 4, 5, 5, 7, 6, 7};
     QSet<QString> labelNames;
     int total = 0;
@@ -191,7 +202,8 @@ void tst_ZodiacRules::recommendations() {
     QVERIFY(zodiacAsana(0).definition.isEmpty());
 }
 
-void tst_ZodiacRules::nameFilter_data() {
+void tst_ZodiacRules::nameFilter_data()
+{
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("dropped");
@@ -210,7 +222,8 @@ void tst_ZodiacRules::nameFilter_data() {
                                  << "   " << false;
 }
 
-void tst_ZodiacRules::nameFilter() {
+void tst_ZodiacRules::nameFilter()
+{
     QFETCH(QString, input);
     QFETCH(QString, kept);
     QFETCH(bool, dropped);
@@ -219,7 +232,8 @@ void tst_ZodiacRules::nameFilter() {
     QCOMPARE(result.dropped, dropped);
 }
 
-void tst_ZodiacRules::scrambleRoundTrip() {
+void tst_ZodiacRules::scrambleRoundTrip()
+{
     const QString plain = QStringLiteral("A Z 0123456789 SeptemberJanuary");
     const QString scrambled = scrambleText(plain);
     QCOMPARE(scrambled.size(), plain.size());
@@ -231,7 +245,8 @@ void tst_ZodiacRules::scrambleRoundTrip() {
     QCOMPARE(unscrambleText(scrambleText(edges)), edges);
 }
 
-void tst_ZodiacRules::recordBytesExact() {
+void tst_ZodiacRules::recordBytesExact()
+{
     ZodiacReading reading{QStringLiteral("A B"), 7, QStringLiteral("July"), 1985, SunSign::Cancer};
     const QByteArray expected = QByteArray("H'I\r\n") + ">\r\n" + "Q|s\x80\r\n" + "8@?<\r\n";
     QCOMPARE(encodeZodiacRecord(reading), expected);
@@ -252,7 +267,8 @@ void tst_ZodiacRules::recordBytesExact() {
     QCOMPARE(back->year, u"1985");
 }
 
-void tst_ZodiacRules::decodeRecord_data() {
+void tst_ZodiacRules::decodeRecord_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("name");
@@ -262,20 +278,22 @@ void tst_ZodiacRules::decodeRecord_data() {
     const QByteArray date = ">\r\n" + july + "\r\n8?6<\r\n";
     QTest::addRow("empty") << QByteArray() << false << QString() << QString();
     QTest::addRow("one line") << name + "\r\n" << false << QString() << QString();
-    QTest::addRow("no year") << name + "\r\n>\r\n" + july + "\r\n" << false << QString()
-                             << QString();
+    QTest::addRow("no year") << name + "\r\n>\r\n" + july + "\r\n"
+                             << false << QString() << QString();
     QTest::addRow("blank name line") << "\r\n" + date << false << QString() << QString();
-    QTest::addRow("name of blanks") << QByteArray("'''\r\n") + date << false << QString() << QString();
+    QTest::addRow("name of blanks")
+        << QByteArray("'''\r\n") + date << false << QString() << QString();
     // A date line that matches nothing keeps the list's selection, as any unmatched value does.
-    QTest::addRow("empty day line") << name + "\r\n\r\n" + july + "\r\n8?6<\r\n" << true
-                                    << "ANU" << "July";
+    QTest::addRow("empty day line") << name + "\r\n\r\n" + july + "\r\n8?6<\r\n"
+                                    << true << "ANU"
+                                    << "July";
     QByteArray ten = name + "\r\n>\r\n" + july + "\r\n8?6<\r\n";
     for (int i = 0; i < 6; ++i)
         ten += "extra\r\n";
     QTest::addRow("ten lines") << ten << true << "ANU"
                                << "July";
-    QTest::addRow("no final line break") << name + "\r\n>\r\n" + july + "\r\n8?6<" << true
-                                         << "ANU" << "July";
+    QTest::addRow("no final line break") << name + "\r\n>\r\n" + july + "\r\n8?6<" << true << "ANU"
+                                         << "July";
     QTest::addRow("binary garbage")
         << QByteArray("\x01\xff\x10\x00\x7f\x80", 6) << false << QString() << QString();
     QTest::addRow("1 MiB") << QByteArray(1 << 20, 'H') << false << QString() << QString();
@@ -285,7 +303,8 @@ void tst_ZodiacRules::decodeRecord_data() {
                                 << QString();
 }
 
-void tst_ZodiacRules::decodeRecord() {
+void tst_ZodiacRules::decodeRecord()
+{
     QFETCH(QByteArray, content);
     QFETCH(bool, accepted);
     QFETCH(QString, name);
@@ -298,7 +317,8 @@ void tst_ZodiacRules::decodeRecord() {
     }
 }
 
-void tst_ZodiacRules::recordExtension_data() {
+void tst_ZodiacRules::recordExtension_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("accepted");
     QTest::addRow("dot zoy") << "/tmp/a.zoy" << true;
@@ -309,13 +329,15 @@ void tst_ZodiacRules::recordExtension_data() {
     QTest::addRow("short") << "zo" << false;
 }
 
-void tst_ZodiacRules::recordExtension() {
+void tst_ZodiacRules::recordExtension()
+{
     QFETCH(QString, path);
     QFETCH(bool, accepted);
     QCOMPARE(hasRecordExtension(path), accepted);
 }
 
-void tst_ZodiacRules::failedWriteKeepsOldFile() {
+void tst_ZodiacRules::failedWriteKeepsOldFile()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.zoy"));
     ZodiacReading first{QStringLiteral("OLD"), 1, QStringLiteral("May"), 1990, SunSign::Taurus};
@@ -339,15 +361,19 @@ void tst_ZodiacRules::failedWriteKeepsOldFile() {
     QCOMPARE(file.readAll(), before);
 }
 
-void tst_ZodiacRules::writerRefusesWhatReaderRefuses_data() {
+void tst_ZodiacRules::writerRefusesWhatReaderRefuses_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("month");
-    QTest::addRow("markup in the name") << "<b>BOLD</b> &lt;I&gt;" << "May";
-    QTest::addRow("blank name") << "   " << "May";
+    QTest::addRow("markup in the name") << "<b>BOLD</b> &lt;I&gt;"
+                                        << "May";
+    QTest::addRow("blank name") << "   "
+                                << "May";
     QTest::addRow("letter outside Latin-1") << QString::fromUtf8("ANU \u0141") << "May";
 }
 
-void tst_ZodiacRules::writerRefusesWhatReaderRefuses() {
+void tst_ZodiacRules::writerRefusesWhatReaderRefuses()
+{
     QFETCH(QString, name);
     QFETCH(QString, month);
     QTemporaryDir dir;
@@ -355,11 +381,14 @@ void tst_ZodiacRules::writerRefusesWhatReaderRefuses() {
     const ZodiacReading reading{name, 3, month, 1990, SunSign::Taurus};
     QString reason;
     QVERIFY(!writeZodiacRecord(path, reading, &reason));
-    QCOMPARE(reason, QStringLiteral("A record needs a name of letters and blanks only and a whole date of birth."));
+    QCOMPARE(reason,
+             QStringLiteral(
+                 "A record needs a name of letters and blanks only and a whole date of birth."));
     QVERIFY(!QFile::exists(path));
 }
 
-void tst_ZodiacRules::specialFileIsRefusedWithoutBlocking() {
+void tst_ZodiacRules::specialFileIsRefusedWithoutBlocking()
+{
     QTemporaryDir dir;
     const QString pipe = dir.filePath(QStringLiteral("pipe.zoy"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);

@@ -1,34 +1,33 @@
-#include "app/ProgramWindows.h"
 #include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "platform/AppInfo.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
-#include "support/WindowFixture.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
-#include "zodiac/ZodiacRecordFile.h"
-#include "zodiac/ZodiacResultWindow.h"
 #include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/ZodiacReportDialog.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <sys/stat.h>
 
 using namespace tarvo;
@@ -72,28 +71,33 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_ZodiacWindows::init() {
+void tst_ZodiacWindows::init()
+{
     test::failOnUnexpectedWarnings();
     m_fixture = std::make_unique<test::MainWindowFixture>();
     m_dir = std::make_unique<QTemporaryDir>();
 }
 
-void tst_ZodiacWindows::cleanup() {
+void tst_ZodiacWindows::cleanup()
+{
     m_fixture.reset();
     m_dir.reset();
     QCoreApplication::processEvents();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().cbegin(),
-                             QApplication::topLevelWidgets().cend(),
-                             [](QWidget* w) { return w->isVisible(); }));
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()
+                || std::none_of(QApplication::topLevelWidgets().cbegin(),
+                                QApplication::topLevelWidgets().cend(),
+                                [](QWidget* w) { return w->isVisible(); }));
 }
 
-ZodiacInputWindow* tst_ZodiacWindows::openInput() {
+ZodiacInputWindow* tst_ZodiacWindows::openInput()
+{
     m_fixture->window->selectProgram(Program::ZodiacYoga);
-    return qobject_cast<ZodiacInputWindow*>(m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+    return qobject_cast<ZodiacInputWindow*>(
+        m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
 }
 
-QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes) {
+QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes)
+{
     const QString path = m_dir->filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
@@ -101,7 +105,8 @@ QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& byte
     return path;
 }
 
-void tst_ZodiacWindows::typedReadingEndToEnd() {
+void tst_ZodiacWindows::typedReadingEndToEnd()
+{
     ZodiacInputWindow* input = openInput();
     QVERIFY(input);
     QVERIFY(!m_fixture->window->welcomePanelVisible());
@@ -120,8 +125,8 @@ void tst_ZodiacWindows::typedReadingEndToEnd() {
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
 
-    auto* display =
-        qobject_cast<ZodiacResultWindow*>(m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    auto* display = qobject_cast<ZodiacResultWindow*>(
+        m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(display);
     QVERIFY(!input->isVisibleTo(m_fixture->window.get()));
     QVERIFY(!m_fixture->window->welcomePanelVisible());
@@ -186,7 +191,8 @@ void tst_ZodiacWindows::typedReadingEndToEnd() {
     QVERIFY(m_fixture->window->welcomePanelVisible());
 }
 
-void tst_ZodiacWindows::keyFilter() {
+void tst_ZodiacWindows::keyFilter()
+{
     ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QTest::keyClicks(name, QStringLiteral("ab"));
@@ -202,24 +208,28 @@ void tst_ZodiacWindows::keyFilter() {
     QCOMPARE(m_fixture->seams.desktop.messages.size(), 3);
 }
 
-void tst_ZodiacWindows::pastedTextIsFiltered() {
+void tst_ZodiacWindows::pastedTextIsFiltered()
+{
     ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QApplication::clipboard()->setText(QStringLiteral("ravi 2 kumar!"));
     name->setFocus();
     QTest::keySequence(name, QKeySequence::Paste);
     QCOMPARE(name->text(), u"RAVI  KUMAR");
-    QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(QStringLiteral("Please Enter only Letters")));
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(),
+             QStringList(QStringLiteral("Please Enter only Letters")));
     QApplication::clipboard()->clear();
 }
 
-void tst_ZodiacWindows::blankNameRefused() {
+void tst_ZodiacWindows::blankNameRefused()
+{
     ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QTest::keyClicks(name, QStringLiteral("   "));
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
-    QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(2, QStringLiteral("Please Enter Your Name")));
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(),
+             QStringList(2, QStringLiteral("Please Enter Your Name")));
     QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
     // "A" on the opening date, 1 January 1900, is a Capricorn.
     name->setText(QStringLiteral("A"));
@@ -227,7 +237,8 @@ void tst_ZodiacWindows::blankNameRefused() {
     QCOMPARE(input->reading().sunSign, SunSign::Capricorn);
 }
 
-void tst_ZodiacWindows::impossibleDates_data() {
+void tst_ZodiacWindows::impossibleDates_data()
+{
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("message");
@@ -235,7 +246,8 @@ void tst_ZodiacWindows::impossibleDates_data() {
     QTest::addRow("30 February") << 1 << 29 << "Please Enter Correct Date of Birth!";
 }
 
-void tst_ZodiacWindows::impossibleDates() {
+void tst_ZodiacWindows::impossibleDates()
+{
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(QString, message);
@@ -249,7 +261,8 @@ void tst_ZodiacWindows::impossibleDates() {
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentIndex(), day);
 }
 
-void tst_ZodiacWindows::savedReadingRoundTrip() {
+void tst_ZodiacWindows::savedReadingRoundTrip()
+{
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("A B"));
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(6);
@@ -262,8 +275,8 @@ void tst_ZodiacWindows::savedReadingRoundTrip() {
     const QString path = m_dir->filePath(QStringLiteral("reading.zoy"));
     m_fixture->seams.desktop.saveNames.push_back(path);
     {
-        ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), display->reading(), display->fields(),
-                                 display);
+        ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()),
+                                  display->reading(), display->fields(), display);
         QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")),
                           Qt::LeftButton);
         QVERIFY(report.richTextBox().linkDetection());
@@ -292,7 +305,8 @@ void tst_ZodiacWindows::savedReadingRoundTrip() {
     QCOMPARE(again->reading().sunSign, SunSign::Cancer);
 }
 
-void tst_ZodiacWindows::refusedFiles_data() {
+void tst_ZodiacWindows::refusedFiles_data()
+{
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("outcome"); // the message shown
@@ -310,12 +324,13 @@ void tst_ZodiacWindows::refusedFiles_data() {
     QTest::addRow("empty") << "e.zoy" << QByteArray() << "Please Check The File.";
     QTest::addRow("name only") << "n.zoy" << scrambleText(QStringLiteral("ANU")).toLatin1()
                                << "Please Check The File.";
-    QTest::addRow("blank name line") << "b.zoy" << QByteArray("\r\n") + good.mid(5)
-                                     << "Please Check The File.";
+    QTest::addRow("blank name line")
+        << "b.zoy" << QByteArray("\r\n") + good.mid(5) << "Please Check The File.";
     QTest::addRow("pipe") << "pipe.zoy" << QByteArray() << "Please Check The File.";
 }
 
-void tst_ZodiacWindows::refusedFiles() {
+void tst_ZodiacWindows::refusedFiles()
+{
     QFETCH(QString, fileName);
     QFETCH(QByteArray, content);
     QFETCH(QString, outcome);
@@ -337,25 +352,29 @@ void tst_ZodiacWindows::refusedFiles() {
     QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
 
-void tst_ZodiacWindows::saveFailureAndCancel() {
+void tst_ZodiacWindows::saveFailureAndCancel()
+{
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
     ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), reading,
-                             zodiacDisplayFields(SunSign::Taurus));
+                              zodiacDisplayFields(SunSign::Taurus));
     report.saveReading(); // cancelled
     QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
-    m_fixture->seams.desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("missing/folder/r.zoy")));
+    m_fixture->seams.desktop.saveNames.push_back(
+        m_dir->filePath(QStringLiteral("missing/folder/r.zoy")));
     report.saveReading();
     QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
     QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
-    QVERIFY(m_fixture->seams.desktop.messages.first().text.startsWith(u"The reading could not be saved"));
+    QVERIFY(m_fixture->seams.desktop.messages.first().text.startsWith(
+        u"The reading could not be saved"));
 }
 
-void tst_ZodiacWindows::printReport() {
+void tst_ZodiacWindows::printReport()
+{
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
     ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), reading,
-                             zodiacDisplayFields(SunSign::Taurus));
+                              zodiacDisplayFields(SunSign::Taurus));
     const auto printTo = [this, &report](const QString& pdf) {
         m_fixture->seams.desktop.printerSetup = [pdf](QPrinter& printer, bool hasSelection) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -386,7 +405,8 @@ void tst_ZodiacWindows::printReport() {
     QVERIFY(!part.contains(u"Haalaasanaa"));
 }
 
-void tst_ZodiacWindows::hoverUnderline() {
+void tst_ZodiacWindows::hoverUnderline()
+{
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
@@ -419,7 +439,8 @@ void tst_ZodiacWindows::hoverUnderline() {
     QVERIFY(!other->font().underline());
 }
 
-void tst_ZodiacWindows::unmatchedMonthKeepsSelection() {
+void tst_ZodiacWindows::unmatchedMonthKeepsSelection()
+{
     ZodiacInputWindow* input = openInput();
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4);
     QByteArray bytes;
@@ -433,14 +454,18 @@ void tst_ZodiacWindows::unmatchedMonthKeepsSelection() {
     QCOMPARE(input->reading().birthYear, 1970);
 }
 
-void tst_ZodiacWindows::reminderOnLoad() {
-    m_fixture->seams.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
-                                m_fixture->seams.clock.time.addDays(-30).toString(Qt::ISODate));
+void tst_ZodiacWindows::reminderOnLoad()
+{
+    m_fixture->seams.settings.values.insert(
+        QStringLiteral("UpdateReminder/LastReminder"),
+        m_fixture->seams.clock.time.addDays(-30).toString(Qt::ISODate));
     m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
     // The question comes over a window that already stands where it belongs.
     QRect placedWhenAsked;
     m_fixture->seams.desktop.onMessage = [&](const test::ScriptedDesktop::Message&) {
-        placedWhenAsked = m_fixture->window->child(QStringLiteral("frmZodiacYogaMain"))->parentWidget()->geometry();
+        placedWhenAsked = m_fixture->window->child(QStringLiteral("frmZodiacYogaMain"))
+                              ->parentWidget()
+                              ->geometry();
     };
     QVERIFY(openInput());
     QTRY_COMPARE(m_fixture->seams.desktop.messages.size(), 1);
@@ -449,7 +474,8 @@ void tst_ZodiacWindows::reminderOnLoad() {
     QCOMPARE(m_fixture->seams.desktop.messages.first().buttons, MessageButtons::YesNo);
 }
 
-void tst_ZodiacWindows::reportIsModalAndLinksOpen() {
+void tst_ZodiacWindows::reportIsModalAndLinksOpen()
+{
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->showReading();
@@ -475,11 +501,13 @@ void tst_ZodiacWindows::reportIsModalAndLinksOpen() {
     });
     QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
     QVERIFY(seen);
-    QCOMPARE(m_fixture->seams.desktop.openedUrls.first().host(), QStringLiteral("www.tarvo-yoga.example"));
+    QCOMPARE(m_fixture->seams.desktop.openedUrls.first().host(),
+             QStringLiteral("www.tarvo-yoga.example"));
     QVERIFY(m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
 
-void tst_ZodiacWindows::closeBoxBringsBackWelcome() {
+void tst_ZodiacWindows::closeBoxBringsBackWelcome()
+{
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->showReading();
@@ -490,7 +518,8 @@ void tst_ZodiacWindows::closeBoxBringsBackWelcome() {
 }
 
 // Several windows name a caption Label7; only the main window's promotion is a link.
-void tst_ZodiacWindows::captionsAreNotDrawnAsLinks() {
+void tst_ZodiacWindows::captionsAreNotDrawnAsLinks()
+{
     const QColor link(0, 0, 255);
     const auto colour = [](QWidget* w) {
         w->ensurePolished();
@@ -506,16 +535,20 @@ void tst_ZodiacWindows::captionsAreNotDrawnAsLinks() {
     QVERIFY(colour(input->resultWindow()->findChild<QLabel*>(QStringLiteral("Label7"))) != link);
 }
 
-void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt_data() {
+void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::addRow("markup") << "<b>BOLD</b> &lt;I&gt;" << "Please Enter only Letters";
-    QTest::addRow("digits") << "ANU 2" << "Please Enter only Letters";
+    QTest::addRow("markup") << "<b>BOLD</b> &lt;I&gt;"
+                            << "Please Enter only Letters";
+    QTest::addRow("digits") << "ANU 2"
+                            << "Please Enter only Letters";
     QTest::addRow("too long") << QString(61, u'A') << "Please Enter a Name of at most 60 Letters";
 }
 
 // Assistive tools set the text as a whole, past the per-key rule.
-void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt() {
+void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt()
+{
     QFETCH(QString, name);
     QFETCH(QString, message);
     ZodiacInputWindow* input = openInput();
@@ -526,15 +559,16 @@ void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt() {
 
     // The report window checks again before it writes.
     ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()),
-                             {name, 1, QStringLiteral("May"), 1990, SunSign::Taurus},
-                             zodiacDisplayFields(SunSign::Taurus));
+                              {name, 1, QStringLiteral("May"), 1990, SunSign::Taurus},
+                              zodiacDisplayFields(SunSign::Taurus));
     m_fixture->seams.desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("x.zoy")));
     QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QCOMPARE(m_fixture->seams.desktop.messageTexts().last(), message);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("x.zoy"))));
 }
 
-void tst_ZodiacWindows::longPasteIsCutAtTheLimit() {
+void tst_ZodiacWindows::longPasteIsCutAtTheLimit()
+{
     ZodiacInputWindow* input = openInput();
     auto* name = input->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QApplication::clipboard()->setText(QString(500, u'a'));
@@ -554,7 +588,8 @@ void tst_ZodiacWindows::longPasteIsCutAtTheLimit() {
     QVERIFY(readZodiacRecord(path).has_value());
 }
 
-void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
+void tst_ZodiacWindows::reportSitsOverTheWorkArea()
+{
     ZodiacInputWindow* input = openInput();
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
     input->showReading();
@@ -570,7 +605,11 @@ void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
     });
     input->resultWindow()->openReport();
     const QRect area = m_fixture->window->workArea();
-    QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())));
+    QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(placed.x())
+                                                   .arg(placed.y())
+                                                   .arg(placed.width())
+                                                   .arg(placed.height())));
     QVERIFY(placed.width() >= area.width() * 4 / 5 - 1);
     QVERIFY(placed.height() >= area.height() * 4 / 5 - 1);
     QVERIFY(qAbs(placed.center().x() - area.center().x()) <= 1);
@@ -579,7 +618,8 @@ void tst_ZodiacWindows::reportSitsOverTheWorkArea() {
 
 // The navigation hidden on the way out of Learn Yoga widens the work area before the window
 // is centred in it.
-void tst_ZodiacWindows::placedCentredFromLearnYoga() {
+void tst_ZodiacWindows::placedCentredFromLearnYoga()
+{
     m_fixture->window->selectProgram(Program::LearnYoga);
     QCoreApplication::processEvents();
     QWidget* frame = openInput()->parentWidget();
@@ -589,13 +629,15 @@ void tst_ZodiacWindows::placedCentredFromLearnYoga() {
     QVERIFY(qAbs(viewport - (2 * frame->x() + frame->width())) <= 1);
 }
 
-void tst_ZodiacWindows::resultWindowFitsTheWorkArea_data() {
+void tst_ZodiacWindows::resultWindowFitsTheWorkArea_data()
+{
     QTest::addColumn<QSize>("screen");
     QTest::addRow("1366x768") << QSize(1366, 768);
     QTest::addRow("1920x1080") << QSize(1920, 1080);
 }
 
-void tst_ZodiacWindows::resultWindowFitsTheWorkArea() {
+void tst_ZodiacWindows::resultWindowFitsTheWorkArea()
+{
     QFETCH(QSize, screen);
     m_fixture->window->resize(screen);
     QCoreApplication::processEvents();
@@ -624,9 +666,11 @@ void tst_ZodiacWindows::resultWindowFitsTheWorkArea() {
 
     // Every box of the asana page shows all its text; only the page itself scrolls.
     tabs->setCurrentIndex(2);
-    display->asanaTab().openAsana(SunSign::Taurus, recommendedAsanas(SunSign::Taurus).first().index);
+    display->asanaTab().openAsana(SunSign::Taurus,
+                                  recommendedAsanas(SunSign::Taurus).first().index);
     QCoreApplication::processEvents();
-    for (const char* name : {"txtYogaDefination", "txtContradiction", "txtProcedure", "txtBenefits"}) {
+    for (const char* name :
+         {"txtYogaDefination", "txtContradiction", "txtProcedure", "txtBenefits"}) {
         auto* box = display->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
         QVERIFY2(box->verticalScrollBar()->maximum() == 0, name);
         QVERIFY2(!box->toPlainText().isEmpty(), name);

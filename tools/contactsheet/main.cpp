@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-
 #include <cstdio>
 
 using namespace tarvo::pictures;
@@ -23,19 +22,22 @@ QList<Entry> allPictures(QSize size)
     QList<Entry> entries;
     const QStringList names = poseNames();
     for (qsizetype i = 0; i < names.size(); ++i)
-        entries.append({QStringLiteral("asana %1").arg(i + 1), names[i],
-                        asanaPicture(names[i], size)});
-    static const char* const signs[12] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-        "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+        entries.append(
+            {QStringLiteral("asana %1").arg(i + 1), names[i], asanaPicture(names[i], size)});
+    static const char* const signs[12] = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                          "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                          "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     for (int i = 0; i < 12; ++i)
         entries.append({QStringLiteral("sign %1").arg(i + 1), QString::fromLatin1(signs[i]),
                         signPicture(i, size)});
     const std::pair<ProgramPicture, const char*> programs[] = {
-        {ProgramPicture::LearnYoga, "Learn Yoga"}, {ProgramPicture::ZodiacYoga, "Zodiac Yoga"},
-        {ProgramPicture::ChakraYoga, "Chakra Yoga"}, {ProgramPicture::Emblem, "Emblem"}};
+        {ProgramPicture::LearnYoga, "Learn Yoga"},
+        {ProgramPicture::ZodiacYoga, "Zodiac Yoga"},
+        {ProgramPicture::ChakraYoga, "Chakra Yoga"},
+        {ProgramPicture::Emblem, "Emblem"}};
     for (const auto& [which, title] : programs)
-        entries.append({QStringLiteral("program"), QString::fromLatin1(title),
-                        programPicture(which, size)});
+        entries.append(
+            {QStringLiteral("program"), QString::fromLatin1(title), programPicture(which, size)});
     return entries;
 }
 
@@ -54,7 +56,8 @@ QImage contactSheet()
     p.setFont(font);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const int col = static_cast<int>(i % columns), row = static_cast<int>(i / columns);
-        const QPoint at(gap + col * (cell.width() + gap), gap + row * (cell.height() + caption + gap));
+        const QPoint at(gap + col * (cell.width() + gap),
+                        gap + row * (cell.height() + caption + gap));
         p.drawImage(at, entries[i].image);
         p.setPen(QColor(60, 60, 60));
         p.drawText(QRect(at + QPoint(0, cell.height()), QSize(cell.width(), caption)),

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
-
 #include <cstdio>
 
 using namespace tarvo::pictures;

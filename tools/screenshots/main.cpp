@@ -1,9 +1,9 @@
 // Writes screenshots of the main window's Learn Yoga states into a folder, for review:
 //   tarvo-screenshots <folder> [width height]
-#include "app/ProgramPictures.h"
-#include "app/ProgramWindows.h"
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "app/ProgramPictures.h"
+#include "app/ProgramWindows.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/QtDesktop.h"
@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
-
 #include <cstdio>
 
 namespace {
@@ -56,7 +55,8 @@ int main(int argc, char** argv)
     }
     const QDir folder(args.at(1));
     QDir().mkpath(folder.path());
-    const QSize size = args.size() >= 4 ? QSize(args.at(2).toInt(), args.at(3).toInt()) : QSize(1280, 800);
+    const QSize size =
+        args.size() >= 4 ? QSize(args.at(2).toInt(), args.at(3).toInt()) : QSize(1280, 800);
     const QString suffix = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
 
     tarvo::QtDesktop desktop;
