@@ -11,16 +11,6 @@ namespace tarvo {
 
 namespace {
 
-const std::array<QString, kSectionCount> kHeaderCaptions = {
-    QStringLiteral("Information on Yoga"),
-    QStringLiteral("Yoga Asanas By Name"),
-    QStringLiteral("Yoga Asanas By Body Parts"),
-    QStringLiteral("Yoga Asanas By Therapeutic Applications"),
-    QStringLiteral("Meditation"),
-    QStringLiteral("Pranayam"),
-    QStringLiteral("Surya Namaskar"),
-};
-
 QRect twipsRect(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
@@ -37,7 +27,7 @@ LearnNavigation::LearnNavigation(QWidget* parent)
     int tallest = 0;
     for (Section section : kSections) {
         // Built header first, then its articles, which is also the order Tab takes them in.
-        auto* header = new QPushButton(kHeaderCaptions[position(section)], this);
+        auto* header = new QPushButton(sectionCaption(int(section)), this);
         header->setObjectName(QStringLiteral("Command%1").arg(int(section)));
         header->setProperty("sectionHeader", true);
         connect(header, &QPushButton::clicked, this,

@@ -67,6 +67,20 @@ std::optional<Article> articleForButton(const QString& buttonName)
     return *found;
 }
 
+QString sectionCaption(int section)
+{
+    static const QString captions[] = {
+        QStringLiteral("Information on Yoga"),
+        QStringLiteral("Yoga Asanas By Name"),
+        QStringLiteral("Yoga Asanas By Body Parts"),
+        QStringLiteral("Yoga Asanas By Therapeutic Applications"),
+        QStringLiteral("Meditation"),
+        QStringLiteral("Pranayam"),
+        QStringLiteral("Surya Namaskar"),
+    };
+    return section >= 1 && section <= 7 ? captions[section - 1] : QString();
+}
+
 QList<ArticleButton> articleButtons(int section)
 {
     // From the content index, so the navigation is built without reading the articles.

@@ -11,6 +11,9 @@ namespace tarvo {
 // catalogue on first use.
 std::optional<Article> articleForButton(const QString& buttonName);
 
+// The caption of the Learn Yoga navigation header of section 1..7, top to bottom.
+QString sectionCaption(int section);
+
 // Article buttons of a section's sub-panel, top to bottom, with their stored captions.
 struct ArticleButton {
     QString name;

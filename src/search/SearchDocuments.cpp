@@ -18,18 +18,8 @@ namespace {
 const QString kDot = QStringLiteral(" \u00b7 ");
 const QString kArrow = QStringLiteral(" \u203a ");
 
-// The Learn Yoga sections that hold articles, with their header captions as the navigation
-// shows them.
-struct ArticleSection {
-    int section;
-    const char16_t* caption;
-};
-constexpr ArticleSection kArticleSections[] = {
-    {1, u"Information on Yoga"},
-    {5, u"Meditation"},
-    {6, u"Pranayam"},
-    {7, u"Surya Namaskar"},
-};
+// The Learn Yoga sections that hold articles.
+constexpr int kArticleSections[] = {1, 5, 6, 7};
 
 QString place(std::initializer_list<QString> parts)
 {
@@ -70,9 +60,9 @@ QList<SearchField> asanaFields(const QString& description, const QString& proced
 
 void appendArticles(QList<SearchDocument>& documents)
 {
-    for (const ArticleSection& section : kArticleSections) {
-        const QString sectionCaption = QString::fromUtf16(section.caption);
-        for (const ArticleButton& button : articleButtons(section.section)) {
+    for (const int section : kArticleSections) {
+        const QString heading = sectionCaption(section);
+        for (const ArticleButton& button : articleButtons(section)) {
             const std::optional<Article> article = articleForButton(button.name);
             if (!article)
                 continue;
@@ -80,7 +70,7 @@ void appendArticles(QList<SearchDocument>& documents)
             SearchDocument d;
             d.kind = SearchKind::Article;
             d.key = {button.name, {}, 0};
-            d.place = place({kindName(d.kind), sectionCaption + kArrow + caption});
+            d.place = place({kindName(d.kind), heading + kArrow + caption});
             d.title = caption;
             d.fields = {{QString(), articleBody(*article)}};
             documents.append(d);
