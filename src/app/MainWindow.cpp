@@ -13,6 +13,7 @@
 #include "platform/LinkLabel.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
+#include "practice/MemoryPracticeStore.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 
@@ -69,6 +70,7 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     : QMainWindow(parent)
     , m_context{context.desktop, context.clock, context.settings, context.random, this}
     , m_programs(std::move(programs))
+    , m_practice(std::make_unique<practice::MemoryPracticeStore>())
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kAppCaption);
@@ -122,6 +124,11 @@ MainWindow::~MainWindow()
 {
     // Destroying the child widgets moves the focus; by then this is no longer a MainWindow.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+void MainWindow::setPracticeStore(std::unique_ptr<practice::PracticeStore> store)
+{
+    m_practice = std::move(store);
 }
 
 void MainWindow::buildMenus()

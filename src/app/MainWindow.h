@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QBoxLayout;
 class QMdiArea;
@@ -15,6 +16,10 @@ class QMdiSubWindow;
 class QStackedWidget;
 
 namespace tarvo {
+
+namespace practice {
+class PracticeStore;
+}
 
 class ArticleViewer;
 class LearnNavigation;
@@ -46,6 +51,11 @@ public:
     QWidget* child(const QString& objectName) const override;
     void setWelcomePanelVisible(bool visible) override;
     void showAbout() override;
+
+    // Where the journal and the saved sessions are kept; until the program hands over its
+    // database, a store that lasts as long as the window.
+    practice::PracticeStore& practiceStore() const { return *m_practice; }
+    void setPracticeStore(std::unique_ptr<practice::PracticeStore> store);
 
     // Tab and Shift+Tab over the whole window, the open children included.
     bool moveFocus(bool next) { return focusNextPrevChild(next); }
@@ -89,6 +99,7 @@ private:
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;
+    std::unique_ptr<practice::PracticeStore> m_practice;
 };
 
 } // namespace tarvo
