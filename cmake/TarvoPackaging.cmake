@@ -17,10 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tarvo Yoga teaches yoga with 21 articles a
 be looked up by name, body part or therapeutic application. Zodiac Yoga gives
 a sun-sign reading with a printable report; Chakra Yoga scores the seven
 chakras with a questionnaire and shows how to open those that are not open.")
-# Library dependencies come from dpkg-shlibdeps; the font every text asks for is the one
-# dependency it cannot see.
+# Library dependencies come from dpkg-shlibdeps; it cannot see the font every text asks for, nor
+# the SQLite driver that Qt loads as a plugin for Find and the practice journal.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libqt6sql6-sqlite")
 # tarvo-yoga_<version>_<arch>.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
