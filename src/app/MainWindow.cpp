@@ -127,6 +127,9 @@ MainWindow::~MainWindow()
 {
     // Destroying the child widgets moves the focus; by then this is no longer a MainWindow.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    // Children go first, while the practice store they may still write to is alive.
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+    qDeleteAll(windows);
 }
 
 practice::PracticeStore& MainWindow::practiceStore() const

@@ -56,7 +56,10 @@ bool writeJournalCsv(const QString& path, const QList<JournalEntry>& entries, QS
 {
     QSaveFile file(path);
     const QByteArray bytes = journalCsv(entries);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // commit() alone passes over a write that fails while the buffer is flushed (a full disk
+    // after the first bytes), and would put a cut-off file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

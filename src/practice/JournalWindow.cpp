@@ -86,6 +86,14 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     resize(sizeHint().width() + 260, 520);
 }
 
+JournalWindow::~JournalWindow()
+{
+    // A note still being typed is saved now, while this window and the store are whole; the
+    // editor would otherwise hand it over from inside the table's destruction.
+    m_table->setCurrentIndex({});
+    disconnect(m_table, nullptr, this, nullptr);
+}
+
 void JournalWindow::reload()
 {
     const QList<JournalEntry> entries = m_store.entries();

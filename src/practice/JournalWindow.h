@@ -24,6 +24,7 @@ public:
 
     JournalWindow(NotifyingPracticeStore& store, const AppContext& context,
                   QWidget* parent = nullptr);
+    ~JournalWindow() override;
 
     void reload();
     void exportCsv();

@@ -3,6 +3,7 @@
 #include "practice/PracticeSchema.h"
 
 #include <QAtomicInt>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -27,6 +28,12 @@ QString storedTime(const QDateTime& time)
 QDateTime readTime(const QString& text)
 {
     return QDateTime::fromString(text, Qt::ISODateWithMs).toLocalTime();
+}
+
+// Text as SQLite should keep it: a null QString is bound as NULL, which is not "no text".
+QString text(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
 }
 
 QString unitName(HoldUnit unit)
@@ -85,6 +92,13 @@ bool holdsTables(QSqlDatabase& db, QString& problem)
     return single(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), problem).toInt() > 0;
 }
 
+bool hasDatabaseHeader(const QString& path)
+{
+    static const QByteArray magic("SQLite format 3", 16);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(magic.size()) == magic;
+}
+
 } // namespace
 
 PracticeDatabase::Opening PracticeDatabase::open(const QString& path)
@@ -97,6 +111,10 @@ PracticeDatabase::Opening PracticeDatabase::open(const QString& path)
         return {nullptr, Status::Damaged, QStringLiteral("it is not a file")};
     if (existed && !info.isReadable())
         return {nullptr, Status::Damaged, QStringLiteral("it cannot be read")};
+    // Judged before SQLite opens it: on a file that is not a database SQLite may still reset
+    // the write-ahead log beside it, which belongs to what is being moved aside.
+    if (existed && info.size() > 0 && !hasDatabaseHeader(path))
+        return {nullptr, Status::Damaged, QStringLiteral("it is not a database")};
 
     std::unique_ptr<PracticeDatabase> database(new PracticeDatabase(connection, path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -183,11 +201,11 @@ bool PracticeDatabase::addEntry(JournalEntry& entry)
         " VALUES (?, ?, ?, ?, ?, ?, ?)"));
     insert.addBindValue(storedTime(entry.started));
     insert.addBindValue(kindName(entry.kind));
-    insert.addBindValue(entry.title);
-    insert.addBindValue(entry.summary);
+    insert.addBindValue(text(entry.title));
+    insert.addBindValue(text(entry.summary));
     insert.addBindValue(entry.seconds);
     insert.addBindValue(entry.completed ? 1 : 0);
-    insert.addBindValue(entry.note);
+    insert.addBindValue(text(entry.note));
     if (!transaction.isOpen() || !insert.exec())
         return fail(insert.lastError().isValid() ? insert.lastError().text()
                                                  : db().lastError().text());
@@ -204,7 +222,7 @@ bool PracticeDatabase::setNote(qint64 id, const QString& note)
     Transaction transaction(db());
     QSqlQuery update(db());
     update.prepare(QStringLiteral("UPDATE entries SET note = ? WHERE id = ?"));
-    update.addBindValue(note);
+    update.addBindValue(text(note));
     update.addBindValue(id);
     if (!transaction.isOpen() || !update.exec())
         return fail(update.lastError().text());
@@ -333,7 +351,7 @@ bool PracticeDatabase::writeSession(const Session& session, std::optional<qint64
         const SessionStep& s = session.steps[i];
         step.bindValue(0, id);
         step.bindValue(1, qint64(i));
-        step.bindValue(2, s.asana);
+        step.bindValue(2, text(s.asana));
         step.bindValue(3, s.hold);
         step.bindValue(4, unitName(s.unit));
         step.bindValue(5, s.bothSides ? 1 : 0);
