@@ -58,6 +58,7 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
                                         QStringLiteral("Minutes"), QStringLiteral("Finished"),
                                         QStringLiteral("Note")});
     m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setAccessibleName(QStringLiteral("Journal columns"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
