@@ -84,7 +84,12 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     connect(&m_store, &NotifyingPracticeStore::entriesChanged, this, &JournalWindow::reload);
     connect(&m_store, &NotifyingPracticeStore::noteChanged, this, &JournalWindow::showNote);
     reload();
-    resize(sizeHint().width() + 260, 520);
+}
+
+QSize JournalWindow::sizeHint() const
+{
+    // Room for the practice and note columns beside the dates, not only for the chart.
+    return QWidget::sizeHint().expandedTo(QSize(860, 560));
 }
 
 JournalWindow::~JournalWindow()
@@ -110,10 +115,11 @@ void JournalWindow::reload()
             readOnly(entry.started.toLocalTime().toString(QStringLiteral("ddd d MMM yyyy, HH:mm")));
         when->setData(Qt::UserRole, entry.id);
         m_table->setItem(row, When, when);
-        m_table->setItem(row, Practice,
-                         readOnly(entry.summary.isEmpty()
-                                      ? entry.title
-                                      : QStringLiteral("%1: %2").arg(entry.title, entry.summary)));
+        QTableWidgetItem* practice = readOnly(
+            entry.summary.isEmpty() ? entry.title
+                                    : QStringLiteral("%1: %2").arg(entry.title, entry.summary));
+        practice->setToolTip(practice->text());
+        m_table->setItem(row, Practice, practice);
         QTableWidgetItem* minutes = readOnly(QString::number(entry.seconds / 60.0, 'f', 1));
         minutes->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(row, Minutes, minutes);

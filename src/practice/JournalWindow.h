@@ -29,6 +29,8 @@ public:
     void reload();
     void exportCsv();
 
+    QSize sizeHint() const override;
+
 private:
     void showNote(qint64 id, const QString& note);
     void saveNote(QTableWidgetItem* item);

@@ -103,6 +103,17 @@ class tst_JournalWindow final : public QObject {
         return cells;
     }
 
+    // Saved when TARVO_SHOTS_DIR is set, so the window can be looked at as a user sees it.
+    void shot(const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("TARVO_SHOTS_DIR");
+        if (dir.isEmpty())
+            return;
+        QCoreApplication::processEvents();
+        m_fixture->window->grab().save(
+            QDir(dir).filePath(QStringLiteral("journal-%1.png").arg(name)));
+    }
+
     void add(JournalEntry e)
     {
         if (!store().addEntry(e))
@@ -195,6 +206,7 @@ private slots:
         // The fuller week has the taller bar.
         QVERIFY(chart->barRect(11).height() > chart->barRect(4).height());
         QVERIFY(chart->barRect(5).isEmpty());
+        shot(QStringLiteral("entries"));
     }
 
     void noteIsWrittenAndKept()
