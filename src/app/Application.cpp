@@ -10,10 +10,13 @@
 #include "platform/QtDesktop.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
+#include "practice/PracticeStoreOpening.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -94,11 +97,26 @@ int runApplication(int argc, char** argv)
         return 1;
     }
 
+    // Only the instance that holds the lock opens the journal, so no two write it at once.
+    practice::PracticeStoreOpening journal = practice::openPracticeStore(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), clock.now());
+
     MainWindow window(context, programWindows());
+    window.setPracticeStore(std::move(journal.store));
     // Without a window manager "maximised" means nothing; start at the full work area anyway.
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         window.setGeometry(primary->availableGeometry());
     window.showMaximized();
+    if (!journal.notice.isEmpty()) {
+        const MessageIcon icon =
+            journal.outcome == practice::PracticeStoreOpening::Outcome::InMemory
+                ? MessageIcon::Critical
+                : MessageIcon::Information;
+        // Once the main window is up, so the message has it behind it.
+        QTimer::singleShot(0, &window, [&desktop, &window, icon, notice = journal.notice] {
+            desktop.message(&window, icon, MessageButtons::Ok, kAppTitle, notice);
+        });
+    }
     return QApplication::exec();
 }
 

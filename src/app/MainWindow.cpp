@@ -13,7 +13,9 @@
 #include "platform/LinkLabel.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
+#include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
+#include "practice/NotifyingPracticeStore.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 
@@ -70,7 +72,8 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     : QMainWindow(parent)
     , m_context{context.desktop, context.clock, context.settings, context.random, this}
     , m_programs(std::move(programs))
-    , m_practice(std::make_unique<practice::MemoryPracticeStore>())
+    , m_practice(std::make_unique<practice::NotifyingPracticeStore>(
+          std::make_unique<practice::MemoryPracticeStore>()))
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kAppCaption);
@@ -124,11 +127,48 @@ MainWindow::~MainWindow()
 {
     // Destroying the child widgets moves the focus; by then this is no longer a MainWindow.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    // Children go first, while the practice store they may still write to is alive.
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+    qDeleteAll(windows);
+}
+
+practice::PracticeStore& MainWindow::practiceStore() const
+{
+    return *m_practice;
 }
 
 void MainWindow::setPracticeStore(std::unique_ptr<practice::PracticeStore> store)
 {
-    m_practice = std::move(store);
+    m_practice->replace(std::move(store));
+}
+
+QMenu* MainWindow::practiceMenu()
+{
+    if (auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("mnuPractice")))
+        return menu;
+    auto* menu = new QMenu(QStringLiteral("&Practice"), menuBar());
+    menu->setObjectName(QStringLiteral("mnuPractice"));
+    menuBar()->addMenu(menu);
+    return menu;
+}
+
+void MainWindow::addJournalMenuItem()
+{
+    QMenu* menu = practiceMenu();
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    QAction* journal = menu->addAction(QStringLiteral("&Journal"), this, &MainWindow::showJournal);
+    journal->setObjectName(QStringLiteral("mnuJournal"));
+}
+
+void MainWindow::showJournal()
+{
+    if (QMdiSubWindow* open = subWindowOf(child(QStringLiteral("frmJournal")))) {
+        m_mdi->setActiveSubWindow(open);
+        return;
+    }
+    setWelcomePanelVisible(false);
+    showChild(new practice::JournalWindow(*m_practice, m_context));
 }
 
 void MainWindow::buildMenus()
@@ -138,6 +178,7 @@ void MainWindow::buildMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
+    addJournalMenuItem();
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),
                  .secondSeparator = QStringLiteral("mnuSep3")});

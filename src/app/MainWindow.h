@@ -11,6 +11,7 @@
 #include <memory>
 
 class QBoxLayout;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 class QStackedWidget;
@@ -18,8 +19,9 @@ class QStackedWidget;
 namespace tarvo {
 
 namespace practice {
+class NotifyingPracticeStore;
 class PracticeStore;
-}
+} // namespace practice
 
 class ArticleViewer;
 class LearnNavigation;
@@ -54,8 +56,10 @@ public:
 
     // Where the journal and the saved sessions are kept; until the program hands over its
     // database, a store that lasts as long as the window.
-    practice::PracticeStore& practiceStore() const { return *m_practice; }
+    practice::PracticeStore& practiceStore() const;
     void setPracticeStore(std::unique_ptr<practice::PracticeStore> store);
+    // Practice > Journal: opens the journal, or brings the open one forward.
+    void showJournal();
 
     // Tab and Shift+Tab over the whole window, the open children included.
     bool moveFocus(bool next) { return focusNextPrevChild(next); }
@@ -66,6 +70,8 @@ protected:
 
 private:
     void buildMenus();
+    QMenu* practiceMenu();
+    void addJournalMenuItem();
     QWidget* buildBanner();
     QWidget* buildProgramButtons();
     QWidget* buildExitStrip();
@@ -99,7 +105,8 @@ private:
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;
-    std::unique_ptr<practice::PracticeStore> m_practice;
+    // Windows that show practice follow this store's signals.
+    std::unique_ptr<practice::NotifyingPracticeStore> m_practice;
 };
 
 } // namespace tarvo

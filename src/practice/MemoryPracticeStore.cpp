@@ -21,6 +21,8 @@ bool MemoryPracticeStore::fail(const QString& why)
 
 bool MemoryPracticeStore::addEntry(JournalEntry& entry)
 {
+    if (const QString problem = journalEntryProblem(entry); !problem.isEmpty())
+        return fail(problem);
     entry.id = ++m_lastId;
     m_entries.append(entry);
     m_error.clear();

@@ -16,4 +16,13 @@ std::optional<PracticeKind> kindFromName(const QString& name)
     return std::nullopt;
 }
 
+QString journalEntryProblem(const JournalEntry& entry)
+{
+    if (!entry.started.isValid())
+        return QStringLiteral("A journal entry needs the time it started.");
+    if (entry.seconds < 0)
+        return QStringLiteral("A journal entry cannot last less than no time.");
+    return {};
+}
+
 } // namespace tarvo::practice

@@ -51,4 +51,7 @@ struct JournalEntry {
 QString kindName(PracticeKind kind);
 std::optional<PracticeKind> kindFromName(const QString& name);
 
+// Why a store refuses the entry (no start time, a negative length), or an empty string.
+QString journalEntryProblem(const JournalEntry& entry);
+
 } // namespace tarvo::practice

@@ -3,6 +3,7 @@
 #include "app/ProgramWindows.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "platform/LinkLabel.h"
+#include "practice/PracticeStore.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacInputWindow.h"
@@ -247,6 +248,21 @@ private slots:
             walk(asanas, QStringLiteral("Chakra asana %1").arg(k + 2));
         }
         QCOMPARE(asanas->asanaPosition(), last);
+        verifyNoOffenders();
+    }
+
+    void practiceJournal()
+    {
+        practice::JournalEntry entry;
+        entry.started = m_fixture->seams.clock.time.addSecs(-3600);
+        entry.title = QStringLiteral("Morning");
+        entry.seconds = 600;
+        QVERIFY(m_fixture->window->practiceStore().addEntry(entry));
+        m_fixture->window->showJournal();
+        QWidget* journal = m_fixture->window->child(QStringLiteral("frmJournal"));
+        walk(journal, QStringLiteral("Practice journal"));
+        QVERIFY(
+            !in<QWidget>(journal, QStringLiteral("chartWeeks"))->accessibleDescription().isEmpty());
         verifyNoOffenders();
     }
 };

@@ -179,6 +179,7 @@ enum class State {
     ChakraQuestions,
     ChakraResult,
     ChakraAsanas,
+    Journal,
 };
 
 } // namespace
@@ -226,6 +227,9 @@ class tst_Keyboard final : public QObject {
         case State::ChakraResult:
         case State::ChakraAsanas:
             return enterChakra(state);
+        case State::Journal:
+            m_fixture->window->showJournal();
+            return m_fixture->window.get();
         case State::About:
             m_dialog =
                 std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
@@ -394,6 +398,8 @@ private slots:
             << State::ChakraResult << chakra(QStringLiteral("cmdYogaChakra cmdBack cmdExit RTB"));
         QTest::newRow("chakra asanas")
             << State::ChakraAsanas << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
+        QTest::newRow("practice journal")
+            << State::Journal << main(QStringLiteral("cmdExportCsv lstJournal"));
     }
 
     void tabOrder()
@@ -430,6 +436,7 @@ private slots:
         QTest::newRow("chakra result")
             << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
         QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
+        QTest::newRow("practice journal") << State::Journal << QStringLiteral("frmJournal");
     }
     void alternateLettersAreUnique()
     {

@@ -13,11 +13,14 @@ void isolateEnvironment()
     static QTemporaryDir root;
     const QString config = root.filePath(QStringLiteral("config"));
     const QString runtime = root.filePath(QStringLiteral("runtime"));
+    const QString data = root.filePath(QStringLiteral("data"));
     QDir().mkpath(config);
+    QDir().mkpath(data);
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
     qputenv("HOME", QFile::encodeName(root.path()));
 }
 

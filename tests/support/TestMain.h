@@ -5,8 +5,9 @@
 
 namespace tarvo::test {
 
-// Points the per-user configuration and runtime folders at a private temporary folder, so no
-// test touches the user's own settings or locks. Call before the application object exists.
+// Points the per-user configuration, data and runtime folders at a private temporary folder, so
+// no test touches the user's own settings, journal or locks. Call before the application object
+// exists.
 void isolateEnvironment();
 
 // The program's fonts, as the program itself installs them.

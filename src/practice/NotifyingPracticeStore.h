@@ -1,0 +1,48 @@
+#pragma once
+
+#include "practice/PracticeStore.h"
+
+#include <QObject>
+#include <memory>
+
+namespace tarvo::practice {
+
+// The store the program's windows share: it passes every call to the store it holds and tells
+// open windows what changed, so a journal on screen follows a practice that has just ended.
+class NotifyingPracticeStore final : public QObject, public PracticeStore {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(NotifyingPracticeStore)
+
+public:
+    explicit NotifyingPracticeStore(std::unique_ptr<PracticeStore> store,
+                                    QObject* parent = nullptr);
+    ~NotifyingPracticeStore() override;
+
+    // Hands over to another store (the database, once it is open); everything counts as changed.
+    void replace(std::unique_ptr<PracticeStore> store);
+
+    QString error() const override { return m_store->error(); }
+
+    bool addEntry(JournalEntry& entry) override;
+    bool setNote(qint64 id, const QString& note) override;
+    QList<JournalEntry> entries() const override { return m_store->entries(); }
+
+    QStringList sessionNames() const override { return m_store->sessionNames(); }
+    std::optional<Session> session(const QString& name) const override;
+    bool saveSession(const Session& session) override;
+    bool renameSession(const QString& from, const QString& to) override;
+    bool duplicateSession(const QString& from, const QString& to) override;
+    bool removeSession(const QString& name) override;
+
+signals:
+    void entriesChanged();
+    void noteChanged(qint64 id, const QString& note);
+    void sessionsChanged();
+
+private:
+    bool sessionsWritten(bool written);
+
+    std::unique_ptr<PracticeStore> m_store;
+};
+
+} // namespace tarvo::practice

@@ -1,0 +1,316 @@
+#include "practice/JournalWindow.h"
+#include "practice/MemoryPracticeStore.h"
+#include "practice/WeeklyMinutesChart.h"
+#include "support/TestMain.h"
+#include "support/WindowFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <memory>
+
+using namespace tarvo;
+using namespace tarvo::practice;
+using test::click;
+using test::in;
+
+namespace {
+
+// The fixture's clock reads Sunday 1 March 2026, 10:00.
+JournalEntry entry(const QString& title, const QDateTime& started, int seconds, bool completed)
+{
+    JournalEntry e;
+    e.started = started;
+    e.title = title;
+    e.summary = QStringLiteral("Tadasana, Trikonasana");
+    e.seconds = seconds;
+    e.completed = completed;
+    return e;
+}
+
+// A store the test keeps, so what was written can be read after the window has gone; its notes
+// can be made to fail, as when the disk is full.
+class SharedStore final : public PracticeStore {
+public:
+    explicit SharedStore(MemoryPracticeStore& kept, bool notesFail = false)
+        : m_kept(kept)
+        , m_notesFail(notesFail)
+    {
+    }
+    QString error() const override
+    {
+        return m_notesFail ? QStringLiteral("disk full") : m_kept.error();
+    }
+    bool addEntry(JournalEntry& entry) override { return m_kept.addEntry(entry); }
+    bool setNote(qint64 id, const QString& note) override
+    {
+        return !m_notesFail && m_kept.setNote(id, note);
+    }
+    QList<JournalEntry> entries() const override { return m_kept.entries(); }
+    QStringList sessionNames() const override { return m_kept.sessionNames(); }
+    std::optional<Session> session(const QString& name) const override
+    {
+        return m_kept.session(name);
+    }
+    bool saveSession(const Session& s) override { return m_kept.saveSession(s); }
+    bool renameSession(const QString& from, const QString& to) override
+    {
+        return m_kept.renameSession(from, to);
+    }
+    bool duplicateSession(const QString& from, const QString& to) override
+    {
+        return m_kept.duplicateSession(from, to);
+    }
+    bool removeSession(const QString& name) override { return m_kept.removeSession(name); }
+
+private:
+    MemoryPracticeStore& m_kept;
+    bool m_notesFail;
+};
+
+} // namespace
+
+class tst_JournalWindow final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
+
+    PracticeStore& store() const { return m_fixture->window->practiceStore(); }
+    QWidget* journal() const { return m_fixture->child(QStringLiteral("frmJournal")); }
+    QTableWidget* table() const
+    {
+        return in<QTableWidget>(journal(), QStringLiteral("lstJournal"));
+    }
+
+    QWidget* openFromMenu()
+    {
+        QAction* item =
+            m_fixture->window->menuBar()->findChild<QAction*>(QStringLiteral("mnuJournal"));
+        if (!item)
+            return nullptr;
+        item->trigger();
+        return journal();
+    }
+
+    QStringList row(int r) const
+    {
+        QStringList cells;
+        for (int c = 0; c < table()->columnCount(); ++c)
+            cells.append(table()->item(r, c)->text());
+        return cells;
+    }
+
+    // Saved when TARVO_SHOTS_DIR is set, so the window can be looked at as a user sees it.
+    void shot(const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("TARVO_SHOTS_DIR");
+        if (dir.isEmpty())
+            return;
+        QCoreApplication::processEvents();
+        m_fixture->window->grab().save(
+            QDir(dir).filePath(QStringLiteral("journal-%1.png").arg(name)));
+    }
+
+    void add(JournalEntry e)
+    {
+        if (!store().addEntry(e))
+            qWarning("entry refused: %s", qPrintable(store().error()));
+    }
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_fixture = std::make_unique<test::MainWindowFixture>();
+    }
+
+    void cleanup()
+    {
+        m_fixture.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void practiceMenuStandsBeforeHelp()
+    {
+        QStringList titles;
+        for (QAction* title : m_fixture->window->menuBar()->actions())
+            titles.append(title->text());
+        QCOMPARE(titles.indexOf(QStringLiteral("&Practice")) + 1,
+                 titles.indexOf(QStringLiteral("&Help")));
+        QMenu* practice = in<QMenu>(m_fixture->window.get(), QStringLiteral("mnuPractice"));
+        QVERIFY(practice);
+        QCOMPARE(practice->actions().constLast()->text(), QStringLiteral("&Journal"));
+    }
+
+    void opensInTheWorkAreaOnce()
+    {
+        QVERIFY(m_fixture->window->welcomePanelVisible());
+        QWidget* first = openFromMenu();
+        QVERIFY(first);
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
+        QVERIFY(qobject_cast<QMdiSubWindow*>(first->parentWidget())->isVisible());
+        QCOMPARE(first->windowTitle(), QStringLiteral("Practice Journal"));
+        QCOMPARE(openFromMenu(), first);
+        QCOMPARE(m_fixture->window->findChildren<JournalWindow*>().size(), 1);
+    }
+
+    // An empty journal says so plainly: no rows, twelve empty weeks, no streak.
+    void emptyJournal()
+    {
+        QWidget* window = openFromMenu();
+        QCOMPARE(table()->rowCount(), 0);
+        QCOMPARE(in<QLabel>(window, QStringLiteral("lblStreak"))->text(),
+                 QStringLiteral("Current streak: none yet. Practise today to start one."));
+        auto* chart = in<WeeklyMinutesChart>(window, QStringLiteral("chartWeeks"));
+        QVERIFY(chart->accessibleDescription().startsWith(
+            QStringLiteral("week of 8 December 2025: 0 min, ")));
+        QVERIFY(chart->accessibleDescription().endsWith(
+            QStringLiteral("week of 23 February 2026: 0 min")));
+        for (qsizetype w = 0; w < 12; ++w)
+            QVERIFY(chart->barRect(w).isEmpty());
+    }
+
+    // A practice that ends while the journal is open shows at once: row, chart and streak.
+    void followsEntriesAddedWhileOpen()
+    {
+        add(entry(QStringLiteral("Evening"), QDateTime(QDate(2026, 2, 28), QTime(19, 0)), 1200,
+                  true));
+        QWidget* window = openFromMenu();
+        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(in<QLabel>(window, QStringLiteral("lblStreak"))->text(),
+                 QStringLiteral("Current streak: 1 day"));
+
+        add(entry(QStringLiteral("Morning Flow"), QDateTime(QDate(2026, 3, 1), QTime(7, 5)), 750,
+                  false));
+        add(entry(QStringLiteral("Old"), QDateTime(QDate(2026, 1, 5), QTime(7, 0)), 1800, true));
+        QCOMPARE(table()->rowCount(), 3);
+        QCOMPARE(row(0),
+                 (QStringList{QStringLiteral("Sun 1 Mar 2026, 07:05"),
+                              QStringLiteral("Morning Flow: Tadasana, Trikonasana"),
+                              QStringLiteral("12.5"), QStringLiteral("Stopped"), QString()}));
+        QCOMPARE(row(1).at(3), QStringLiteral("Completed"));
+        QCOMPARE(row(2).at(0), QStringLiteral("Mon 5 Jan 2026, 07:00"));
+        QCOMPARE(in<QLabel>(window, QStringLiteral("lblStreak"))->text(),
+                 QStringLiteral("Current streak: 2 days"));
+
+        auto* chart = in<WeeklyMinutesChart>(window, QStringLiteral("chartWeeks"));
+        const QString description = chart->accessibleDescription();
+        QVERIFY2(description.contains(QStringLiteral(
+                     "week of 5 January 2026: 30 min, week of 12 January 2026: 0 min")),
+                 qPrintable(description));
+        QVERIFY2(description.endsWith(QStringLiteral("week of 23 February 2026: 33 min")),
+                 qPrintable(description));
+        // The fuller week has the taller bar.
+        QVERIFY(chart->barRect(11).height() > chart->barRect(4).height());
+        QVERIFY(chart->barRect(5).isEmpty());
+        shot(QStringLiteral("entries"));
+    }
+
+    void noteIsWrittenAndKept()
+    {
+        add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
+        openFromMenu();
+        QApplication::setActiveWindow(m_fixture->window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
+        QTableWidget* list = table();
+        list->setFocus();
+        list->setCurrentCell(0, JournalWindow::Note);
+        QTest::keyClick(list, Qt::Key_F2);
+        auto* editor = list->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QCOMPARE(QApplication::focusWidget(), editor);
+        QTest::keyClicks(editor, QStringLiteral("hips open, \"easy\""));
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The editor hands its text over once the key has been handled.
+        QTRY_COMPARE(store().entries().at(0).note, QStringLiteral("hips open, \"easy\""));
+        QCOMPARE(row(0).at(JournalWindow::Note), QStringLiteral("hips open, \"easy\""));
+        // A note set elsewhere shows here too.
+        QVERIFY(store().setNote(store().entries().at(0).id, QStringLiteral("changed")));
+        QCOMPARE(row(0).at(JournalWindow::Note), QStringLiteral("changed"));
+    }
+
+    // A note still being typed when the journal closes is kept, not lost or written to a store
+    // that is gone.
+    void noteBeingTypedIsKeptWhenTheWindowCloses_data()
+    {
+        QTest::addColumn<bool>("wholeProgram");
+        QTest::addRow("the journal closes") << false;
+        QTest::addRow("the main window is destroyed") << true;
+    }
+    void noteBeingTypedIsKeptWhenTheWindowCloses()
+    {
+        QFETCH(bool, wholeProgram);
+        MemoryPracticeStore memory;
+        m_fixture->window->setPracticeStore(std::make_unique<SharedStore>(memory));
+        add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
+        openFromMenu();
+        QApplication::setActiveWindow(m_fixture->window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
+        table()->setFocus();
+        table()->setCurrentCell(0, JournalWindow::Note);
+        QTest::keyClick(table(), Qt::Key_F2);
+        auto* editor = table()->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("half done"));
+        if (wholeProgram)
+            m_fixture->window.reset();
+        else
+            journal()->parentWidget()->close();
+        QCOMPARE(memory.entries().at(0).note, QStringLiteral("half done"));
+    }
+
+    void noteThatCannotBeSavedIsNotShownAsSaved()
+    {
+        MemoryPracticeStore memory;
+        m_fixture->window->setPracticeStore(std::make_unique<SharedStore>(memory, true));
+        add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
+        openFromMenu();
+        table()->item(0, JournalWindow::Note)->setText(QStringLiteral("never kept"));
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+        QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
+        QVERIFY(m_fixture->seams.desktop.messageTexts().first().startsWith(
+            QStringLiteral("The note could not be saved.")));
+        QVERIFY(
+            m_fixture->seams.desktop.messageTexts().first().endsWith(QStringLiteral("disk full")));
+        QCOMPARE(row(0).at(JournalWindow::Note), QString());
+    }
+
+    void exportsCsv()
+    {
+        QTemporaryDir dir;
+        add(entry(QStringLiteral("=Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600,
+                  true));
+        QWidget* window = openFromMenu();
+        const QString path = dir.filePath(QStringLiteral("journal.csv"));
+        m_fixture->seams.desktop.saveNames.push_back(path);
+        click(window, QStringLiteral("cmdExportCsv"));
+        QCOMPARE(m_fixture->seams.desktop.fileRequests.size(), 1);
+        QCOMPARE(m_fixture->seams.desktop.fileRequests.first().defaultSuffix,
+                 QStringLiteral("csv"));
+        QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(),
+                 QByteArray("Date,Time,Kind,Title,Summary,Seconds,Completed,Note\r\n"
+                            "2026-03-01,07:00:00,session,'=Morning,\"Tadasana, "
+                            "Trikonasana\",600,yes,\r\n"));
+
+        // Cancelled: nothing written, nothing said.
+        click(window, QStringLiteral("cmdExportCsv"));
+        QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
+
+        // A folder cannot be written as a file: the user hears where and why.
+        m_fixture->seams.desktop.saveNames.push_back(dir.path());
+        click(window, QStringLiteral("cmdExportCsv"));
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+        QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
+        QVERIFY(m_fixture->seams.desktop.messageTexts().first().contains(
+            QDir::toNativeSeparators(dir.path())));
+    }
+};
+
+TARVO_TEST_MAIN(tst_JournalWindow)
+#include "tst_journalwindow.moc"
