@@ -6,6 +6,7 @@
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleViewer.h"
 #include "report/RichTextBox.h"
+#include "search/FindWindow.h"
 #include "shell/UpdateReminder.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -179,6 +180,7 @@ enum class State {
     ChakraQuestions,
     ChakraResult,
     ChakraAsanas,
+    Find,
 };
 
 } // namespace
@@ -226,6 +228,14 @@ class tst_Keyboard final : public QObject {
         case State::ChakraResult:
         case State::ChakraAsanas:
             return enterChakra(state);
+        case State::Find: {
+            m_fixture->window->showFind();
+            FindWindow* find = m_fixture->window->findWindow();
+            QTest::keyClicks(find->box(), QStringLiteral("cobra"));
+            return QTest::qWaitFor([find] { return QApplication::activeWindow() == find; })
+                       ? find
+                       : nullptr;
+        }
         case State::About:
             m_dialog =
                 std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
@@ -394,6 +404,7 @@ private slots:
             << State::ChakraResult << chakra(QStringLiteral("cmdYogaChakra cmdBack cmdExit RTB"));
         QTest::newRow("chakra asanas")
             << State::ChakraAsanas << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
+        QTest::newRow("find") << State::Find << split(QStringLiteral("txtFind lstResults"));
     }
 
     void tabOrder()
@@ -430,6 +441,7 @@ private slots:
         QTest::newRow("chakra result")
             << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
         QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
+        QTest::newRow("find") << State::Find << QStringLiteral("frmFind");
     }
     void alternateLettersAreUnique()
     {
