@@ -4,6 +4,7 @@
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
 #include "app/ProgramPictures.h"
+#include "app/SearchHitOpener.h"
 #include "app/WelcomePanel.h"
 #include "asanas/LookupStrip.h"
 #include "learn/ArticleCatalogue.h"
@@ -16,6 +17,7 @@
 #include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
+#include "search/FindWindow.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 
@@ -178,10 +180,34 @@ void MainWindow::buildMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
+    buildEditMenu();
     addJournalMenuItem();
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),
                  .secondSeparator = QStringLiteral("mnuSep3")});
+}
+
+// Alt+E is the Exit button's, so the menu takes D.
+void MainWindow::buildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("E&dit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* find = edit->addAction(QStringLiteral("&Find..."), this, &MainWindow::showFind);
+    find->setObjectName(QStringLiteral("mnuFind"));
+    find->setShortcut(QKeySequence::Find);
+}
+
+void MainWindow::showFind()
+{
+    if (!m_find) {
+        m_find = new FindWindow(this);
+        connect(m_find, &FindWindow::resultChosen, this,
+                [this](const search::SearchHit& hit) { openSearchHit(*this, hit); });
+        // Beside the pages it opens rather than over them.
+        const QRect area = workArea();
+        m_find->move(std::max(area.left(), area.right() - m_find->width() - 16), area.top() + 16);
+    }
+    m_find->showSearch();
 }
 
 QWidget* MainWindow::buildBanner()
@@ -345,6 +371,16 @@ LookupPanel lookupPanel(Section section)
 
 void MainWindow::toggleSection(Section section)
 {
+    applySection(section);
+    // An article section opens on its first article, a lookup on the first entry of its list.
+    if (isLookup(section))
+        m_lookupStrip->selectFirst(lookupPanel(section));
+    else
+        showArticle(QStringLiteral("Command%1").arg(int(section) * 10 + 1));
+}
+
+void MainWindow::applySection(Section section)
+{
     buildLearnYogaPanels();
     const SectionLayout layout = m_navigation.toggle(section);
     m_lookupStrip->setVisible(layout.lookupStripVisible);
@@ -352,11 +388,37 @@ void MainWindow::toggleSection(Section section)
         m_lookupStrip->showPanel(lookupPanel(*layout.shownPanel));
     m_learnNavigation->applyLayout(layout);
     fitArticleViewer();
-    // An article section opens on its first article, a lookup on the first entry of its list.
-    if (isLookup(section))
-        m_lookupStrip->selectFirst(lookupPanel(section));
-    else
-        showArticle(QStringLiteral("Command%1").arg(int(section) * 10 + 1));
+}
+
+void MainWindow::enterLearnYoga()
+{
+    const bool shown =
+        !welcomePanelVisible() && m_learnNavigation && m_learnNavigation->isVisibleTo(this);
+    if (!shown)
+        selectProgram(Program::LearnYoga);
+}
+
+void MainWindow::showLearnArticle(const QString& buttonName)
+{
+    enterLearnYoga();
+    for (const Section section : kSections) {
+        if (isLookup(section))
+            continue;
+        const QList<ArticleButton> buttons = articleButtons(int(section));
+        const bool here = std::any_of(buttons.cbegin(), buttons.cend(),
+                                      [&](const auto& b) { return b.name == buttonName; });
+        if (here && !m_navigation.expanded(section))
+            applySection(section);
+    }
+    showArticle(buttonName);
+}
+
+void MainWindow::showAsanaPage(const QString& name)
+{
+    enterLearnYoga();
+    // A lookup header shows its panel whether it was open or not.
+    applySection(Section::AsanasByName);
+    m_lookupStrip->showAsanaByName(name);
 }
 
 void MainWindow::showArticle(const QString& buttonName)

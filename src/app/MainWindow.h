@@ -24,6 +24,7 @@ class PracticeStore;
 } // namespace practice
 
 class ArticleViewer;
+class FindWindow;
 class LearnNavigation;
 class LookupStrip;
 class WelcomePanel;
@@ -42,6 +43,15 @@ public:
     void closeChildWindows();
     void toggleSection(Section section);
     void showArticle(const QString& buttonName);
+    // Learn Yoga as a user finds a text there: the article with its section open, or the asana's
+    // page with the lookup by name beside it.
+    void showLearnArticle(const QString& buttonName);
+    void showAsanaPage(const QString& name);
+
+    // Opens Find, or brings it forward; the window is made on first use and kept.
+    void showFind();
+    FindWindow* findWindow() const { return m_find; }
+    const AppContext& context() const { return m_context; }
 
     // The article viewer, opened by the first write to it.
     ArticleViewer& articleViewer();
@@ -72,6 +82,9 @@ private:
     void buildMenus();
     QMenu* practiceMenu();
     void addJournalMenuItem();
+    void buildEditMenu();
+    void enterLearnYoga();
+    void applySection(Section section);
     QWidget* buildBanner();
     QWidget* buildProgramButtons();
     QWidget* buildExitStrip();
@@ -102,6 +115,7 @@ private:
     QWidget* m_promotion = nullptr;
     QWidget* m_exit = nullptr;
     QPointer<ArticleViewer> m_viewer;
+    FindWindow* m_find = nullptr;
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;

@@ -180,6 +180,16 @@ void LookupStrip::showSelectedResult(QListWidget* list, int row)
         showAsanaPage(item->text().trimmed());
 }
 
+void LookupStrip::showAsanaByName(const QString& name)
+{
+    showPanel(LookupPanel::ByName);
+    for (int i = 0; i < m_byName->count(); ++i) {
+        if (m_byName->itemText(i).trimmed() == name)
+            m_byName->setCurrentIndex(i);
+    }
+    showAsanaPage(name);
+}
+
 void LookupStrip::showAsanaPage(const QString& name)
 {
     const auto number = findAsana(name);

@@ -32,6 +32,8 @@ public:
     // Writes the asana's page into the viewer and its picture beside the lists; an unknown
     // name changes nothing.
     void showAsanaPage(const QString& name);
+    // The page, with the asana chosen in the lookup by name as if the user had picked it there.
+    void showAsanaByName(const QString& name);
 
 private:
     QWidget* namePanel();

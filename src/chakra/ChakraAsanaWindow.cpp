@@ -122,6 +122,12 @@ void ChakraAsanaWindow::showNextRecord()
         Display_Yoga_Chakra();
 }
 
+void ChakraAsanaWindow::showAsana(int asana)
+{
+    if (m_navigator.moveToAsana(asana))
+        Display_Yoga_Chakra();
+}
+
 void ChakraAsanaWindow::showPreviousRecord()
 {
     switch (m_navigator.previous()) {

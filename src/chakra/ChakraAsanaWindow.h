@@ -26,6 +26,9 @@ public:
     void Display_Yoga_Chakra();
     void showNextRecord();
     void showPreviousRecord();
+    // Shows the first record of the list that holds the asana (a chakraYogaAsanas() index).
+    void showAsana(int asana);
+    RichTextBox& richTextBox() const { return *m_rtb; }
     void backToResult();
 
 private:

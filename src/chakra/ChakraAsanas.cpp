@@ -126,6 +126,17 @@ const RecommendedAsana* AsanaRecordNavigator::current() const
     return m_position ? &*m_list[std::size_t(*m_position)] : nullptr;
 }
 
+bool AsanaRecordNavigator::moveToAsana(int asana)
+{
+    for (int slot = 0; slot < kAsanaSlotCount; ++slot) {
+        if (m_list[std::size_t(slot)] && m_list[std::size_t(slot)]->asana == asana) {
+            m_position = slot;
+            return true;
+        }
+    }
+    return false;
+}
+
 AsanaRecordNavigator::Move AsanaRecordNavigator::next()
 {
     if (!m_position)

@@ -61,6 +61,8 @@ public:
 
     Move next();
     Move previous();
+    // Moves to the first slot that holds the asana; false, and no move, when none does.
+    bool moveToAsana(int asana);
 
 private:
     RecommendedAsanas m_list;

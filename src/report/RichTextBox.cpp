@@ -56,6 +56,8 @@ void RichTextBox::render()
     setTextInteractionFlags(m_linkDetection ? reading | Qt::LinksAccessibleByMouse
                                                   | Qt::LinksAccessibleByKeyboard
                                             : reading);
+    // A found word marked in the old text must not stay marked at its place in the new one.
+    setExtraSelections({});
     renderRichReport(m_report, *document(), m_linkDetection);
     moveCursor(QTextCursor::Start);
 }

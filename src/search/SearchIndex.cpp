@@ -261,6 +261,7 @@ SearchHit SearchIndex::Private::hitFor(const IndexedDocument& doc, const QSet<in
     }
     if (first >= 0) {
         hit.field = doc.source.fields.value(field).label;
+        hit.fieldText = doc.source.fields.value(field).text;
         hit.bodyOffset = bodyWords[first].start;
         hit.fieldOffset = hit.bodyOffset - fieldStart;
     }

@@ -31,6 +31,8 @@ struct SearchHit {
     QString field;
     qsizetype fieldOffset = -1;
     qsizetype bodyOffset = -1;
+    // That field's whole text, so a window showing the page can find the match in it.
+    QString fieldText;
 };
 
 // Full-text search over every teaching text. The index lives in an in-memory SQLite database of

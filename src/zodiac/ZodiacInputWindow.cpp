@@ -256,7 +256,18 @@ void ZodiacInputWindow::showReading()
     m_reading.birthMonth = m_month->currentText();
     m_reading.birthDay = qint16(m_day->currentText().toInt());
     m_reading.sunSign = determineSunSign(m_month->currentIndex(), m_day->currentIndex());
+    presentReading();
+}
 
+void ZodiacInputWindow::showSignReading(SunSign sign)
+{
+    m_reading = ZodiacReading{};
+    m_reading.sunSign = sign;
+    presentReading();
+}
+
+void ZodiacInputWindow::presentReading()
+{
     const bool fresh = !m_display;
     if (fresh)
         m_display = new ZodiacResultWindow(m_context, this);

@@ -23,6 +23,8 @@ public:
 
     bool validateInput();
     void showReading();
+    // The reading of a sign alone, without a name or date of birth: what a found sign text opens.
+    void showSignReading(SunSign sign);
     // The open command: a record file chosen by the user refills the fields and reruns.
     void openSavedReading();
 
@@ -40,6 +42,7 @@ private:
     void message(const QString& text);
     void unload();
     void hideForm();
+    void presentReading();
 
     ZodiacReading m_reading;
     bool m_loaded = false;

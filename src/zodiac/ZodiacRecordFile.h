@@ -12,6 +12,9 @@ namespace tarvo {
 inline constexpr int kScrambleOffset = 7;
 
 inline const QString kCheckTheFileMessage = QStringLiteral("Please Check The File.");
+inline const QString kNamelessReadingMessage =
+    QStringLiteral("This sign's reading has no name or date of birth, so there is nothing to "
+                   "keep. Get a reading with your own name to save it.");
 
 // Work on Latin-1 codes; a shift past either end wraps round within 0..255, and a character
 // outside Latin-1 is stored as "?".

@@ -99,6 +99,11 @@ void ZodiacReportDialog::showEvent(QShowEvent* event)
 
 void ZodiacReportDialog::saveReading()
 {
+    if (m_reading.name.trimmed().isEmpty()) {
+        m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
+                                  kNamelessReadingMessage);
+        return;
+    }
     if (const QString rejected = nameRejection(m_reading.name); !rejected.isEmpty()) {
         m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
                                   rejected);

@@ -132,6 +132,23 @@ ZodiacDisplayFields ZodiacResultWindow::fields() const
     return shown;
 }
 
+void ZodiacResultWindow::showPage(ZodiacPage page)
+{
+    switch (page) {
+    case ZodiacPage::Characteristics:
+        m_tabs->setCurrentIndex(0);
+        break;
+    case ZodiacPage::Diet:
+    case ZodiacPage::Fitness:
+        m_tabs->setCurrentIndex(1);
+        m_healthTabs->setCurrentIndex(page == ZodiacPage::Diet ? 0 : 1);
+        break;
+    case ZodiacPage::Asanas:
+        m_tabs->setCurrentIndex(2);
+        break;
+    }
+}
+
 void ZodiacResultWindow::openReport()
 {
     ZodiacReportDialog report(m_context, m_reading, fields(), this);

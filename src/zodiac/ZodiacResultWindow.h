@@ -14,6 +14,9 @@ namespace tarvo {
 
 class ZodiacAsanaTab;
 
+// The pages of the result window, as its tabs and the inner health tabs hold them.
+enum class ZodiacPage { Characteristics, Diet, Fitness, Asanas };
+
 // The result window of a reading: characteristics, health and fitness, and the sign's asanas.
 class ZodiacResultWindow final : public ProgramWindow {
     Q_OBJECT
@@ -31,6 +34,7 @@ public:
     ZodiacDisplayFields fields() const;
     const ZodiacReading& reading() const { return m_reading; }
     ZodiacAsanaTab& asanaTab() const { return *m_asanaTab; }
+    void showPage(ZodiacPage page);
 
     // Opens the report window and waits until it closes.
     void openReport();

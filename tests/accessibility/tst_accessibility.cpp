@@ -4,6 +4,8 @@
 #include "chakra/ChakraAsanaWindow.h"
 #include "platform/LinkLabel.h"
 #include "practice/PracticeStore.h"
+#include "search/FindWindow.h"
+#include "search/SearchResultModel.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacInputWindow.h"
@@ -263,6 +265,26 @@ private slots:
         walk(journal, QStringLiteral("Practice journal"));
         QVERIFY(
             !in<QWidget>(journal, QStringLiteral("chartWeeks"))->accessibleDescription().isEmpty());
+        verifyNoOffenders();
+    }
+
+    // Find with results, and the chakra text it opens, which no test leads to.
+    void findWindowAndTheChakraPage()
+    {
+        m_fixture->window->showFind();
+        FindWindow* find = m_fixture->window->findWindow();
+        QVERIFY(find);
+        find->box()->setText(QStringLiteral("heart chakra"));
+        QVERIFY(find->model().rowCount() > 0);
+        walk(find, QStringLiteral("Find"));
+        const QStringList places = {QString::fromUtf8("Chakra · Heart"),
+                                    QString::fromUtf8("Chakra · Introduction")};
+        for (int row = 0; row < find->model().rowCount(); ++row) {
+            if (places.contains(find->model().hit(row).place))
+                emit find->resultChosen(find->model().hit(row));
+        }
+        walk(m_fixture->window->child(QStringLiteral("frmChakraPage")),
+             QStringLiteral("Chakra page"));
         verifyNoOffenders();
     }
 };

@@ -6,6 +6,7 @@
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleViewer.h"
 #include "report/RichTextBox.h"
+#include "search/FindWindow.h"
 #include "shell/UpdateReminder.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -180,6 +181,7 @@ enum class State {
     ChakraResult,
     ChakraAsanas,
     Journal,
+    Find,
 };
 
 } // namespace
@@ -230,6 +232,14 @@ class tst_Keyboard final : public QObject {
         case State::Journal:
             m_fixture->window->showJournal();
             return m_fixture->window.get();
+        case State::Find: {
+            m_fixture->window->showFind();
+            FindWindow* find = m_fixture->window->findWindow();
+            QTest::keyClicks(find->box(), QStringLiteral("cobra"));
+            return QTest::qWaitFor([find] { return QApplication::activeWindow() == find; })
+                       ? find
+                       : nullptr;
+        }
         case State::About:
             m_dialog =
                 std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
@@ -400,6 +410,7 @@ private slots:
             << State::ChakraAsanas << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
         QTest::newRow("practice journal")
             << State::Journal << main(QStringLiteral("cmdExportCsv lstJournal"));
+        QTest::newRow("find") << State::Find << split(QStringLiteral("txtFind lstResults"));
     }
 
     void tabOrder()
@@ -437,6 +448,7 @@ private slots:
             << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
         QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
         QTest::newRow("practice journal") << State::Journal << QStringLiteral("frmJournal");
+        QTest::newRow("find") << State::Find << QStringLiteral("frmFind");
     }
     void alternateLettersAreUnique()
     {

@@ -1,4 +1,5 @@
 #include "chakra/ChakraAsanas.h"
+#include "chakra/ChakraPage.h"
 #include "chakra/ChakraQuestionnaire.h"
 #include "chakra/ChakraResult.h"
 #include "chakra/ChakraTestSession.h"
@@ -419,6 +420,62 @@ private slots:
         QCOMPARE(navigator.previous(), AsanaRecordNavigator::Move::AtFirst);
         QCOMPARE(navigator.position(),
                  filled.isEmpty() ? std::nullopt : std::optional(filled.first()));
+    }
+
+    // Find opens the asana window at a record: the first slot that holds the asana.
+    void navigatorMovesToAnAsana_data()
+    {
+        QTest::addColumn<QString>("asana");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<std::optional<int>>("position");
+        QTest::addRow("shared asana, its first slot")
+            << QStringLiteral("Yoga Mudra") << 16 << std::optional(6);
+        QTest::addRow("later slot") << QStringLiteral("Padmasana") << 6 << std::optional(16);
+        QTest::addRow("not in the list")
+            << QStringLiteral("Bhujangasana") << 7 << std::optional<int>();
+    }
+    void navigatorMovesToAnAsana()
+    {
+        QFETCH(QString, asana);
+        QFETCH(int, from);
+        QFETCH(std::optional<int>, position);
+        const QList<ChakraYogaAsana>& all = chakraYogaAsanas();
+        const auto index =
+            std::find_if(all.cbegin(), all.cend(), [&](const auto& a) { return a.name == asana; })
+            - all.cbegin();
+        QVERIFY(index < all.size());
+        AsanaRecordNavigator navigator(
+            tarvo::recommendedAsanas(chakras({ChakraId::Heart, ChakraId::Crown})));
+        while (navigator.position() != std::optional(from))
+            QCOMPARE(navigator.next(), AsanaRecordNavigator::Move::Shown);
+        QCOMPARE(navigator.moveToAsana(int(index)), position.has_value());
+        QCOMPARE(navigator.position(), position.value_or(from));
+        QCOMPARE(all[navigator.current()->asana].name == asana, position.has_value());
+    }
+
+    // A chakra's page holds every text of the chakra, in the order a reader meets them.
+    void chakraPageHoldsEveryText_data()
+    {
+        QTest::addColumn<ChakraId>("id");
+        for (int k = 0; k < kChakraCount; ++k)
+            QTest::addRow("%s", qPrintable(chakraInfo(ChakraId(k)).shortName)) << ChakraId(k);
+    }
+    void chakraPageHoldsEveryText()
+    {
+        QFETCH(ChakraId, id);
+        const ChakraInfo& info = chakraInfo(id);
+        const RichReport report = chakraPageReport(id);
+        QString page;
+        for (const RichRun& run : report.runs())
+            page += run.text;
+        qsizetype at = 0;
+        for (const QString& part :
+             {info.fullName, info.description, info.openText, info.overActiveText,
+              info.underActiveText, info.mudraText, info.concentrationText, info.chantText}) {
+            const qsizetype found = page.indexOf(part, at);
+            QVERIFY2(found >= at, qPrintable(part.left(40)));
+            at = found + part.size();
+        }
     }
 
     void heartAndCrownShareYogaMudra()

@@ -1,6 +1,7 @@
 #include "search/SearchDocuments.h"
 #include "search/SearchIndex.h"
 #include "search/SearchText.h"
+#include "search/ShownText.h"
 #include "support/TestMain.h"
 
 #include <QHash>
@@ -379,6 +380,7 @@ private slots:
         const QString body = SearchIndex::bodyText(d);
         if (marked.isEmpty()) {
             QCOMPARE(hit.bodyOffset, qsizetype(-1));
+            QVERIFY(hit.fieldText.isEmpty());
             // The opening words of the text stand in for a snippet.
             QVERIFY2(body.startsWith(hit.snippet.chopped(2)), qPrintable(hit.snippet));
             return;
@@ -386,8 +388,10 @@ private slots:
         // Both offsets point at the first marked word in the original text.
         QVERIFY(body.mid(hit.bodyOffset).startsWith(marked.first()));
         for (const SearchField& f : d.fields) {
-            if (f.label == field)
+            if (f.label == field) {
                 QVERIFY(f.text.mid(hit.fieldOffset).startsWith(marked.first()));
+                QCOMPARE(hit.fieldText, f.text);
+            }
         }
         // The snippet is the original text around the match.
         const QString plain = hit.snippet.startsWith(u'\u2026') ? hit.snippet.mid(2) : hit.snippet;
@@ -477,6 +481,54 @@ private slots:
         const QList<SearchHit> hits =
             limit < 0 ? m_index.search(query) : m_index.search(query, limit);
         QCOMPARE(hits.size(), count);
+    }
+
+    void locateInShown_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<qsizetype>("offset");
+        QTest::addColumn<qsizetype>("length");
+        QTest::addColumn<qsizetype>("start"); // -1: not found
+        QTest::addRow("same text") << text("Lie flat on the back.") << text("Lie flat on the back.")
+                                   << qsizetype(12) << qsizetype(3) << qsizetype(12);
+        QTest::addRow("after a heading")
+            << text("Procedure:\nLie flat on the back.") << text("Lie flat on the back.")
+            << qsizetype(16) << qsizetype(4) << qsizetype(27);
+        QTest::addRow("line break shown as a paragraph")
+            << text("Title\nFirst line.\u2029Second line.") << text("First line.\r\nSecond line.")
+            << qsizetype(13) << qsizetype(6) << qsizetype(18);
+        QTest::addRow("blanks run together")
+            << text("A  wide   gap here") << text("A wide gap here") << qsizetype(11)
+            << qsizetype(4) << qsizetype(14);
+        QTest::addRow("a later copy of a word found at its own place")
+            << text("back: Lie on the back.") << text("Lie on the back.") << qsizetype(11)
+            << qsizetype(4) << qsizetype(17);
+        QTest::addRow("text not shown") << text("Something else entirely") << text("Lie flat.")
+                                        << qsizetype(0) << qsizetype(3) << qsizetype(-1);
+        QTest::addRow("range past the end") << text("Lie flat.") << text("Lie flat.")
+                                            << qsizetype(6) << qsizetype(9) << qsizetype(-1);
+        QTest::addRow("range on a blank") << text("Lie flat.") << text("Lie flat.") << qsizetype(3)
+                                          << qsizetype(1) << qsizetype(-1);
+        QTest::addRow("empty source")
+            << text("Lie flat.") << QString() << qsizetype(0) << qsizetype(0) << qsizetype(-1);
+    }
+    void locateInShown()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, source);
+        QFETCH(qsizetype, offset);
+        QFETCH(qsizetype, length);
+        QFETCH(qsizetype, start);
+        const std::optional<TextRange> range =
+            tarvo::search::locateInShown(shown, source, offset, length);
+        if (start < 0) {
+            QVERIFY(!range);
+            return;
+        }
+        QVERIFY(range);
+        QCOMPARE(range->start, start);
+        QCOMPARE(shown.mid(range->start, range->length), source.mid(offset, length));
     }
 
     void separateIndexesLiveTogether()

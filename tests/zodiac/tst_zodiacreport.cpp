@@ -13,6 +13,7 @@ private slots:
     void ariesRunsInFull();
     void headings_data();
     void headings();
+    void namelessReadingHasNoNameOrBirthDate();
 };
 
 namespace {
@@ -143,6 +144,29 @@ void tst_ZodiacReport::ariesRunsInFull()
         QCOMPARE(got.at(i).size, want.at(i).size);
     }
     QCOMPARE(zodiacAsana(1).englishName, u"Shoulder Stand Pose");
+}
+
+// A sign's reading opened from Find belongs to nobody: no "Name :- " with nothing after it.
+void tst_ZodiacReport::namelessReadingHasNoNameOrBirthDate()
+{
+    ZodiacReading reading;
+    reading.sunSign = SunSign::Leo;
+    const auto textOf = [](const ZodiacReading& r) {
+        const RichReport report = buildZodiacReport(r, zodiacDisplayFields(SunSign::Leo));
+        QString all;
+        for (const RichRun& run : report.runs())
+            all += run.text;
+        return all;
+    };
+    QString text = textOf(reading);
+    QVERIFY(!text.contains(QStringLiteral("\r\nName :- ")));
+    QVERIFY(!text.contains(QStringLiteral("Date Of Birth")));
+    QVERIFY(text.contains(QStringLiteral("Recommended yoga Asanas For Leo")));
+
+    reading.name = QStringLiteral("A B");
+    text = textOf(reading);
+    QVERIFY(text.contains(QStringLiteral("\r\nName :- ")));
+    QVERIFY(text.contains(QStringLiteral("Date Of Birth :- ")));
 }
 
 void tst_ZodiacReport::headings_data()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "report/RichReport.h"
+#include "shell/ProgramWindow.h"
+
+#include <QWidget>
+
+namespace tarvo {
+
+class RichTextBox;
+
+// A chakra text read on its own, outside a test: Back leads to the chakra selection.
+class ChakraPageWindow final : public ProgramWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ChakraPageWindow)
+
+public:
+    ChakraPageWindow(const AppContext& context, const RichReport& page, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+    RichTextBox& richTextBox() const { return *m_rtb; }
+    void backToSelection();
+
+private:
+    RichTextBox* m_rtb;
+};
+
+} // namespace tarvo
