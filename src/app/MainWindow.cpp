@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
+#include "app/PrintActions.h"
 #include "app/ProgramPictures.h"
 #include "app/WelcomePanel.h"
 #include "asanas/LookupStrip.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     m_mdi->setBackground(QColor(0xee, 0xf2, 0xf0));
     m_mdi->viewport()->installEventFilter(this);
+    connect(m_mdi, &QMdiArea::subWindowActivated, m_printing, &PrintActions::updateEnabled);
     m_workRow->addWidget(m_mdi, 1);
     m_workColumn->addLayout(m_workRow, 1);
 
@@ -124,6 +126,8 @@ MainWindow::~MainWindow()
 {
     // Destroying the child widgets moves the focus; by then this is no longer a MainWindow.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    // It asks the work area for the view in front whenever the focus moves.
+    delete m_printing;
 }
 
 void MainWindow::setPracticeStore(std::unique_ptr<practice::PracticeStore> store)
@@ -137,6 +141,14 @@ void MainWindow::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
+    m_printing = new PrintActions(
+        m_context.desktop,
+        [this]() -> QWidget* {
+            const QMdiSubWindow* active = m_mdi ? m_mdi->currentSubWindow() : nullptr;
+            return active ? active->widget() : nullptr;
+        },
+        this);
+    m_printing->insertInto(*file, exit);
 
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),

@@ -24,6 +24,7 @@ class PracticeStore;
 class ArticleViewer;
 class LearnNavigation;
 class LookupStrip;
+class PrintActions;
 class WelcomePanel;
 
 // The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
@@ -96,6 +97,7 @@ private:
     QWidget* m_promotion = nullptr;
     QWidget* m_exit = nullptr;
     QPointer<ArticleViewer> m_viewer;
+    PrintActions* m_printing = nullptr;
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;

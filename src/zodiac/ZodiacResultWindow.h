@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/PrintableView.h"
 #include "shell/ProgramWindow.h"
 #include "zodiac/ZodiacFieldWidgets.h"
 #include "zodiac/ZodiacReading.h"
@@ -15,7 +16,7 @@ namespace tarvo {
 class ZodiacAsanaTab;
 
 // The result window of a reading: characteristics, health and fitness, and the sign's asanas.
-class ZodiacResultWindow final : public ProgramWindow {
+class ZodiacResultWindow final : public ProgramWindow, public PrintableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ZodiacResultWindow)
 
@@ -24,6 +25,8 @@ public:
     ZodiacResultWindow(const AppContext& context, QWidget* inputWindow, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // The tab on screen (an asana's detail when one is open), with its picture.
+    std::optional<PrintablePage> printablePage() const override;
 
     // Fills every sign field and shows the sign's asana panel.
     void showReading(const ZodiacReading& reading, const ZodiacDisplayFields& fields);
