@@ -144,8 +144,13 @@ void MainWindow::buildMenus()
     m_printing = new PrintActions(
         m_context.desktop,
         [this]() -> QWidget* {
-            const QMdiSubWindow* active = m_mdi ? m_mdi->currentSubWindow() : nullptr;
-            return active ? active->widget() : nullptr;
+            if (!m_mdi || m_mdi->subWindowList().isEmpty())
+                return nullptr;
+            // Until the window is first activated no child is current; the top one is in front.
+            const QMdiSubWindow* front = m_mdi->currentSubWindow();
+            if (!front)
+                front = m_mdi->subWindowList(QMdiArea::StackingOrder).constLast();
+            return front->widget();
         },
         this);
     m_printing->insertInto(*file, exit);

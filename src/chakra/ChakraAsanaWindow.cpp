@@ -109,7 +109,7 @@ std::optional<PrintablePage> ChakraAsanaWindow::printablePage() const
         return std::nullopt;
     const ChakraYogaAsana& asana = chakraYogaAsanas()[entry->asana];
     PrintablePage page{
-        asana.name + QStringLiteral(" (") + entry->chakraName + u')', m_rtb->report(), {}};
+        asana.name + QStringLiteral(" for the ") + entry->chakraName, m_rtb->report(), {}};
     const QString pose = pictures::chakraPoseName(asana.imageKey);
     if (!pose.isEmpty()) {
         page.picture = PagePicture{QSizeF(kPictureSize), PicturePlacement::Beside,

@@ -53,7 +53,7 @@ void ensureMargins(QPagedPaintDevice& device)
 
 struct PictureFrame {
     QTextFrame* frame = nullptr;
-    QSizeF drawn; // device pixels
+    double gap = 0; // device pixels to the text beside or below
 };
 
 // A frame of the picture's size (and the gap after it) that the text flows around; the
@@ -72,13 +72,14 @@ PictureFrame insertPictureFrame(QTextDocument& document, const PagePicture& pict
     format.setBorder(0);
     format.setPadding(0);
     format.setMargin(0);
+    // The layout scales a fixed width from screen pixels to the device, but not a height.
     format.setHeight(drawn.height() + gap);
     if (picture.placement == PicturePlacement::Beside) {
         format.setPosition(QTextFrameFormat::FloatLeft);
-        format.setWidth(drawn.width() + gap);
+        format.setWidth((drawn.width() + gap) / scale.fromScreen());
     } else {
         format.setPosition(QTextFrameFormat::InFlow);
-        format.setWidth(textWidth);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     }
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::Start);
@@ -89,12 +90,17 @@ PictureFrame insertPictureFrame(QTextDocument& document, const PagePicture& pict
     QTextBlockFormat collapsed = first.blockFormat();
     collapsed.setLineHeight(0, QTextBlockFormat::FixedHeight);
     first.setBlockFormat(collapsed);
-    return {frame, drawn};
+    return {frame, gap};
 }
 
+// The picture as large as its frame allows without the gap, in its own proportions.
 void paintPicture(QPainter& painter, const PagePicture& picture, const QRectF& frameRect,
-                  const QSizeF& drawn)
+                  double gap)
 {
+    const QSizeF room = frameRect.size() - QSizeF(gap, gap);
+    const QSizeF drawn = picture.size.scaled(room, Qt::KeepAspectRatio);
+    if (drawn.isEmpty())
+        return;
     double left = frameRect.left();
     if (picture.placement == PicturePlacement::Above)
         left += (frameRect.width() - drawn.width()) / 2;
@@ -185,7 +191,7 @@ bool renderPages(const PrintablePage& page, QPagedPaintDevice& device)
         context.clip = shown;
         document.documentLayout()->draw(&painter, context);
         if (picture.frame && pictureRect.intersects(shown))
-            paintPicture(painter, *page.picture, pictureRect, picture.drawn);
+            paintPicture(painter, *page.picture, pictureRect, picture.gap);
         painter.restore();
         paintHeaderAndFooter(painter, bands, page.title, int(k + 1), int(starts.size()), small);
     }
