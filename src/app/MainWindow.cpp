@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
+#include "app/PrintActions.h"
 #include "app/ProgramPictures.h"
 #include "app/SearchHitOpener.h"
 #include "app/WelcomePanel.h"
@@ -106,6 +107,7 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     m_mdi->setBackground(QColor(0xee, 0xf2, 0xf0));
     m_mdi->viewport()->installEventFilter(this);
+    connect(m_mdi, &QMdiArea::subWindowActivated, m_printing, &PrintActions::updateEnabled);
     m_workRow->addWidget(m_mdi, 1);
     m_workColumn->addLayout(m_workRow, 1);
 
@@ -129,6 +131,8 @@ MainWindow::~MainWindow()
 {
     // Destroying the child widgets moves the focus; by then this is no longer a MainWindow.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    // It asks the work area for the view in front whenever the focus moves.
+    delete m_printing;
     // Children go first, while the practice store they may still write to is alive.
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
     qDeleteAll(windows);
@@ -179,6 +183,19 @@ void MainWindow::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
+    m_printing = new PrintActions(
+        m_context.desktop,
+        [this]() -> QWidget* {
+            if (!m_mdi || m_mdi->subWindowList().isEmpty())
+                return nullptr;
+            // Until the window is first activated no child is current; the top one is in front.
+            const QMdiSubWindow* front = m_mdi->currentSubWindow();
+            if (!front)
+                front = m_mdi->subWindowList(QMdiArea::StackingOrder).constLast();
+            return front->widget();
+        },
+        this);
+    m_printing->insertInto(*file, exit);
 
     buildEditMenu();
     addJournalMenuItem();

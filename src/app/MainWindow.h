@@ -27,6 +27,7 @@ class ArticleViewer;
 class FindWindow;
 class LearnNavigation;
 class LookupStrip;
+class PrintActions;
 class WelcomePanel;
 
 // The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
@@ -116,6 +117,7 @@ private:
     QWidget* m_exit = nullptr;
     QPointer<ArticleViewer> m_viewer;
     FindWindow* m_find = nullptr;
+    PrintActions* m_printing = nullptr;
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;

@@ -201,7 +201,12 @@ void LookupStrip::showAsanaPage(const QString& name)
     m_picYoga->setAccessibleDescription(pictures::asanaPictureDescription(record.name));
     RichReport page = articleViewerReport();
     writeAsanaPage(page, record);
-    m_viewer().showReport(page);
+    const QString pose = record.name;
+    m_viewer().showPage(page, record.name,
+                        PagePicture{QSizeF(m_picYoga->size()), PicturePlacement::Beside,
+                                    [pose](QPainter& painter, const QRectF& area) {
+                                        pictures::paintAsanaPicture(painter, pose, area);
+                                    }});
 }
 
 void LookupStrip::showPanel(LookupPanel panel)

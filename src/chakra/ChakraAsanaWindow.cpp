@@ -102,6 +102,24 @@ QSize ChakraAsanaWindow::sizeHint() const
     return QSize(twipsToPixels(9345), twipsToPixels(7500)).expandedTo(minimumSizeHint());
 }
 
+std::optional<PrintablePage> ChakraAsanaWindow::printablePage() const
+{
+    const RecommendedAsana* entry = m_navigator.current();
+    if (!entry)
+        return std::nullopt;
+    const ChakraYogaAsana& asana = chakraYogaAsanas()[entry->asana];
+    PrintablePage page{
+        asana.name + QStringLiteral(" for the ") + entry->chakraName, m_rtb->report(), {}};
+    const QString pose = pictures::chakraPoseName(asana.imageKey);
+    if (!pose.isEmpty()) {
+        page.picture = PagePicture{QSizeF(kPictureSize), PicturePlacement::Beside,
+                                   [pose](QPainter& painter, const QRectF& area) {
+                                       pictures::paintAsanaPicture(painter, pose, area);
+                                   }};
+    }
+    return page;
+}
+
 void ChakraAsanaWindow::Display_Yoga_Chakra()
 {
     const RecommendedAsana* entry = m_navigator.current();

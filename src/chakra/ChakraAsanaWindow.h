@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chakra/ChakraAsanas.h"
+#include "report/PrintableView.h"
 #include "shell/ProgramWindow.h"
 
 #include <QWidget>
@@ -12,7 +13,7 @@ namespace tarvo {
 class RichTextBox;
 
 // The recommended asanas of a test, one record at a time.
-class ChakraAsanaWindow final : public ProgramWindow {
+class ChakraAsanaWindow final : public ProgramWindow, public PrintableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChakraAsanaWindow)
 
@@ -21,6 +22,8 @@ public:
                       QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // The record on screen, its picture beside the text.
+    std::optional<PrintablePage> printablePage() const override;
 
     std::optional<int> asanaPosition() const { return m_navigator.position(); }
     void Display_Yoga_Chakra();

@@ -17,6 +17,14 @@ double pixels(double twips)
     return twips / kTwipsPerPixel;
 }
 
+QRectF barRectOf(const ChakraBar& bar)
+{
+    if (!bar.visible)
+        return {};
+    return QRectF(pixels(bar.leftTwips), kMargin + pixels(kBarOffset + bar.topTwips),
+                  pixels(kBarWidth), pixels(bar.heightTwips));
+}
+
 } // namespace
 
 ChakraChart::ChakraChart(QWidget* parent)
@@ -43,37 +51,46 @@ void ChakraChart::setScores(const PerChakra<int>& scores)
 
 QRectF ChakraChart::barRect(ChakraId id) const
 {
-    const ChakraBar& bar = m_bars[chakraIndex(id)];
-    if (!bar.visible)
-        return {};
-    return QRectF(pixels(bar.leftTwips), kMargin + pixels(kBarOffset + bar.topTwips),
-                  pixels(kBarWidth), pixels(bar.heightTwips));
+    return barRectOf(m_bars[chakraIndex(id)]);
+}
+
+QSizeF chakraChartSize(double labelHeight)
+{
+    return {pixels(kBaseLineRight) + 8, kMargin + pixels(kChartLabelTop) + labelHeight + 4};
 }
 
 QSize ChakraChart::sizeHint() const
 {
-    const int labelHeight = fontMetrics().height();
     return QSize(int(pixels(kBaseLineRight)) + 8,
-                 int(kMargin + pixels(kChartLabelTop)) + labelHeight + 4);
+                 int(kMargin + pixels(kChartLabelTop)) + fontMetrics().height() + 4);
 }
 
 void ChakraChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paintChakraChart(painter, m_bars, font(), palette().color(QPalette::WindowText));
+}
+
+void paintChakraChart(QPainter& painter, const PerChakra<ChakraBar>& bars, const QFont& font,
+                      const QColor& ink)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setFont(font);
+    painter.setPen(QPen(ink, 1));
+    const QFontMetricsF metrics(font, painter.device());
     // Each bar carries its percentage above it, so the value is read, not guessed from a length.
-    const double textHeight = fontMetrics().height();
+    const double textHeight = metrics.height();
     for (int k = 0; k < kChakraCount; ++k) {
-        const QRectF rect = barRect(ChakraId(k));
+        const ChakraBar& bar = bars[std::size_t(k)];
+        const QRectF rect = barRectOf(bar);
         if (rect.isEmpty())
             continue;
         painter.fillRect(rect, chakraInfo(ChakraId(k)).barColour);
         const double width = pixels(kBarPitch);
         painter.drawText(
             QRectF(rect.center().x() - width / 2, rect.top() - textHeight - 2, width, textHeight),
-            Qt::AlignHCenter | Qt::AlignBottom,
-            QStringLiteral("%1 %").arg(m_bars[std::size_t(k)].percent));
+            Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("%1 %").arg(bar.percent));
     }
     const double lineY = kMargin + pixels(kBaseLineY);
     painter.drawLine(QPointF(pixels(kBaseLineLeft), lineY), QPointF(pixels(kBaseLineRight), lineY));
@@ -83,9 +100,10 @@ void ChakraChart::paintEvent(QPaintEvent*)
     for (int k = 0; k < kChakraCount; ++k) {
         const double centre = pixels(kBarLeft + kBarPitch * k + kBarWidth / 2.0);
         const double width = pixels(kBarPitch);
-        painter.drawText(QRectF(centre - width / 2, labelTop, width, fontMetrics().height()),
+        painter.drawText(QRectF(centre - width / 2, labelTop, width, textHeight),
                          Qt::AlignHCenter | Qt::AlignTop, chakraInfo(ChakraId(k)).chartLabel);
     }
+    painter.restore();
 }
 
 } // namespace tarvo

@@ -4,7 +4,16 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace tarvo {
+
+// The chart drawn into any painter in the chart's own pixels (the printer's too, so the bars
+// stay lines and fills); labels are set in the given font and ink.
+void paintChakraChart(QPainter& painter, const PerChakra<ChakraBar>& bars, const QFont& font,
+                      const QColor& ink);
+// The room the chart takes with labels of this height.
+QSizeF chakraChartSize(double labelHeight);
 
 // The seven score bars over the base line, with their chakra labels beneath.
 class ChakraChart final : public QWidget {

@@ -13,6 +13,7 @@
 #include "shell/HelpMenu.h"
 #include "shell/ProgramWindow.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -108,6 +109,19 @@ QSize ChakraResultWindow::sizeHint() const
     // the chart both get their full height beside a useful amount of result text; the work
     // area may cut it down, and the text box then scrolls.
     return QSize(twipsToPixels(14400), twipsToPixels(12600)).expandedTo(minimumSizeHint());
+}
+
+std::optional<PrintablePage> ChakraResultWindow::printablePage() const
+{
+    // The screen's 9 pt in the 96-dpi pixels the picture is drawn in.
+    QFont labels(QStringLiteral("Verdana"));
+    labels.setPixelSize(12);
+    const PerChakra<ChakraBar> bars = m_chart->bars();
+    PagePicture chart{chakraChartSize(QFontMetricsF(labels).height()), PicturePlacement::Above,
+                      [bars, labels](QPainter& painter, const QRectF&) {
+                          paintChakraChart(painter, bars, labels, Qt::black);
+                      }};
+    return PrintablePage{QStringLiteral("Chakra Test Result"), m_rtb->report(), std::move(chart)};
 }
 
 void ChakraResultWindow::showRecommendedAsanas()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chakra/ChakraTestSession.h"
+#include "report/PrintableView.h"
 #include "shell/ProgramWindow.h"
 
 #include <QWidget>
@@ -12,7 +13,7 @@ class ChakraChart;
 class RichTextBox;
 
 // The outcome of one test: the score chart and the explanation of every chosen chakra.
-class ChakraResultWindow final : public ProgramWindow {
+class ChakraResultWindow final : public ProgramWindow, public PrintableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChakraResultWindow)
 
@@ -21,6 +22,8 @@ public:
                        QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // The chart above the result text.
+    std::optional<PrintablePage> printablePage() const override;
 
     void showRecommendedAsanas();
     void backToSelection();

@@ -31,12 +31,22 @@ void ArticleViewer::showArticle(const Article& article)
 {
     RichReport report = articleViewerReport();
     writeArticle(report, article);
-    showReport(report);
+    showPage(report, article.title);
 }
 
-void ArticleViewer::showReport(const RichReport& report)
+void ArticleViewer::showPage(const RichReport& report, const QString& title,
+                             std::optional<PagePicture> picture)
 {
+    m_title = title;
+    m_picture = std::move(picture);
     m_rtb->setReport(report);
+}
+
+std::optional<PrintablePage> ArticleViewer::printablePage() const
+{
+    if (m_rtb->report().plainText().trimmed().isEmpty())
+        return std::nullopt;
+    return PrintablePage{m_title, m_rtb->report(), m_picture};
 }
 
 } // namespace tarvo

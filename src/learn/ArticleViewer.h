@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/PrintableView.h"
+
 #include <QWidget>
 
 namespace tarvo {
@@ -10,7 +12,7 @@ class RichTextBox;
 struct Article;
 
 // The Learn Yoga article viewer: one read-only rich-text box that every Learn text is written to.
-class ArticleViewer final : public QWidget {
+class ArticleViewer final : public QWidget, public PrintableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ArticleViewer)
 
@@ -18,11 +20,17 @@ public:
     explicit ArticleViewer(Desktop& desktop, QWidget* parent = nullptr);
 
     void showArticle(const Article& article);
-    void showReport(const RichReport& report);
+    // A page of its own (an asana's), titled for printing, with the picture shown beside it.
+    void showPage(const RichReport& report, const QString& title,
+                  std::optional<PagePicture> picture = std::nullopt);
     RichTextBox& richTextBox() const { return *m_rtb; }
+
+    std::optional<PrintablePage> printablePage() const override;
 
 private:
     RichTextBox* m_rtb;
+    QString m_title;
+    std::optional<PagePicture> m_picture;
 };
 
 } // namespace tarvo

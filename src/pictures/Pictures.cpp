@@ -41,16 +41,27 @@ QString chakraPoseName(const QString& imageKey)
     return match.hasMatch() ? libraryPoseName(match.captured(1)) : QString();
 }
 
-QImage asanaPicture(const QString& name, QSize logicalSize, qreal devicePixelRatio)
+bool paintAsanaPicture(QPainter& painter, const QString& name, const QRectF& area)
 {
     const Pose* pose = findPose(libraryPoseName(name));
-    QImage image = pose ? makeCanvas(logicalSize, devicePixelRatio) : QImage();
+    if (!pose || area.isEmpty())
+        return false;
+    painter.save();
+    paintBackground(painter, area);
+    paintFigure(painter, *pose, area);
+    painter.restore();
+    return true;
+}
+
+QImage asanaPicture(const QString& name, QSize logicalSize, qreal devicePixelRatio)
+{
+    if (!findPose(libraryPoseName(name)))
+        return {};
+    QImage image = makeCanvas(logicalSize, devicePixelRatio);
     if (image.isNull())
         return image;
     QPainter painter(&image);
-    const QRectF area(QPointF(0, 0), QSizeF(logicalSize));
-    paintBackground(painter, area);
-    paintFigure(painter, *pose, area);
+    paintAsanaPicture(painter, name, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
     return image;
 }
 

@@ -16,6 +16,11 @@ QImage chakraAsanaPicture(const QString& imageKey, QSize logicalSize, qreal dpr 
 // 0 Aries .. 11 Pisces; null outside that range.
 QImage signPicture(int signIndex, QSize logicalSize, qreal dpr = 1.0);
 
+// The same pictures drawn into any painter (a printer's or PDF writer's, so they stay lines
+// and fills); false, and nothing drawn, where the functions above give a null image.
+bool paintAsanaPicture(QPainter& painter, const QString& name, const QRectF& area);
+bool paintSignPicture(QPainter& painter, int signIndex, const QRectF& area);
+
 enum class ProgramPicture { LearnYoga, ZodiacYoga, ChakraYoga, Emblem };
 QImage programPicture(ProgramPicture which, QSize logicalSize, qreal dpr = 1.0);
 // The emblem alone, leaving the painter's ground as it is: the desktop icons (PNG with a

@@ -159,6 +159,18 @@ void paintEmblem(QPainter& p, const QRectF& area)
 
 } // namespace
 
+bool paintSignPicture(QPainter& painter, int signIndex, const QRectF& area)
+{
+    if (signIndex < 0 || signIndex > 11 || area.isEmpty())
+        return false;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBackground(painter, area);
+    paintRoundel(painter, area.adjusted(2, 2, -2, -2), signIndex);
+    painter.restore();
+    return true;
+}
+
 QImage signPicture(int signIndex, QSize logicalSize, qreal dpr)
 {
     if (signIndex < 0 || signIndex > 11)
@@ -167,10 +179,7 @@ QImage signPicture(int signIndex, QSize logicalSize, qreal dpr)
     if (image.isNull())
         return image;
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(QPointF(0, 0), QSizeF(logicalSize));
-    paintBackground(p, area);
-    paintRoundel(p, area.adjusted(2, 2, -2, -2), signIndex);
+    paintSignPicture(p, signIndex, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
     return image;
 }
 

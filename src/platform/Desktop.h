@@ -16,6 +16,8 @@ struct FileDialogRequest {
     QString title;
     QString filter;
     QString defaultSuffix;
+    // The name the save dialog suggests; empty for none.
+    QString fileName = {};
 };
 
 // Every effect the program has on the desktop outside its own windows: prompts, file and

@@ -184,6 +184,7 @@ void ZodiacAsanaTab::showSignPanel(SunSign sign)
     for (QGroupBox* panel : m_signPanels)
         panel->setVisible(panel == m_signPanels[std::size_t(signIndex(sign))]);
     m_detail->hide();
+    m_openedIndex.reset();
 }
 
 void ZodiacAsanaTab::openAsana(SunSign sign, int index)
@@ -211,6 +212,7 @@ void ZodiacAsanaTab::openAsana(SunSign sign, int index)
     m_benefits->setPlainText(record.benefits);
     m_contradiction->setPlainText(record.contradictions);
     m_asanaName->setText(name);
+    m_openedIndex = index;
 }
 
 void ZodiacAsanaTab::closeAsana()
@@ -220,6 +222,7 @@ void ZodiacAsanaTab::closeAsana()
     if (hadFocus && m_openedLabel)
         m_openedLabel->setFocus(Qt::OtherFocusReason);
     m_detail->hide();
+    m_openedIndex.reset();
 }
 
 } // namespace tarvo

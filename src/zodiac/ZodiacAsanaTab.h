@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -29,6 +30,8 @@ public:
     void showSignPanel(SunSign sign);
     void openAsana(SunSign sign, int index);
     void closeAsana();
+    // The catalogue index of the asana whose detail is shown; nothing while the list is.
+    std::optional<int> openedAsana() const { return m_openedIndex; }
 
 private:
     QWidget* buildIntroduction();
@@ -41,6 +44,7 @@ private:
     QWidget* m_detail = nullptr;
     QPushButton* m_back = nullptr;
     QPointer<LinkLabel> m_openedLabel;
+    std::optional<int> m_openedIndex;
     QLabel* m_asanaName = nullptr;
     QLabel* m_englishName = nullptr;
     QLabel* m_picture = nullptr;

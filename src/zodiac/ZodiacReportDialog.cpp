@@ -4,6 +4,8 @@
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
 #include "platform/Workspace.h"
+#include "report/PagePrinting.h"
+#include "report/PrintablePage.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
@@ -38,7 +40,7 @@ ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacRe
     m_rtb->setReport(buildZodiacReport(reading, fields));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_rtb, 0, 0, 1, 4);
+    grid->addWidget(m_rtb, 0, 0, 1, 5);
     const auto promo = [&](const QString& name, const QString& text, MakerPage page, int row,
                            int column) {
         grid->addWidget(makerLink(m_context.desktop, name, text, page), row, column);
@@ -57,8 +59,12 @@ ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacRe
     auto* print = new QPushButton(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("cmdPrint"));
     connect(print, &QPushButton::clicked, this, [this] { printReport(); });
+    auto* pdf = new QPushButton(QStringLiteral("Export as P&DF"));
+    pdf->setObjectName(QStringLiteral("cmdExportPdf"));
+    connect(pdf, &QPushButton::clicked, this, [this] { exportPdf(); });
     grid->addWidget(save, 1, 2, 2, 1);
     grid->addWidget(print, 1, 3, 2, 1);
+    grid->addWidget(pdf, 1, 4, 2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 1);
@@ -126,6 +132,14 @@ void ZodiacReportDialog::saveReading()
 void ZodiacReportDialog::printReport()
 {
     m_rtb->printReport();
+}
+
+void ZodiacReportDialog::exportPdf()
+{
+    const QString title = m_reading.name.isEmpty()
+                              ? QStringLiteral("Zodiac Yoga Report")
+                              : QStringLiteral("Zodiac Yoga Report for ") + m_reading.name;
+    exportPageAsPdf(m_context.desktop, this, {title, m_rtb->report(), std::nullopt});
 }
 
 } // namespace tarvo

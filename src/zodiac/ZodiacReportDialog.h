@@ -23,6 +23,8 @@ public:
 
     void saveReading();
     void printReport();
+    // The report as a PDF file, laid out in pages like a print.
+    void exportPdf();
     RichTextBox& richTextBox() const { return *m_rtb; }
 
 protected:

@@ -7,6 +7,8 @@
 #include "shell/MakerLink.h"
 #include "shell/ProgramWindow.h"
 #include "zodiac/ZodiacAsanaTab.h"
+#include "zodiac/ZodiacAsanas.h"
+#include "zodiac/ZodiacPages.h"
 #include "zodiac/ZodiacReportDialog.h"
 #include "zodiac/ZodiacSignTabs.h"
 #include "zodiac/ZodiacTexts.h"
@@ -57,6 +59,36 @@ QSize ZodiacResultWindow::sizeHint() const
     // Room for the diet tab and an asana page without scrolling; the work area may cut it down,
     // and the pages scroll then.
     return QSize(1180, 860);
+}
+
+std::optional<PrintablePage> ZodiacResultWindow::printablePage() const
+{
+    const SunSign sign = m_reading.sunSign;
+    if (m_tabs->currentWidget() == m_asanaTab) {
+        if (const std::optional<int> index = m_asanaTab->openedAsana()) {
+            const QString name = zodiacAsanaName(*index);
+            return PrintablePage{name, zodiacAsanaPageReport(*index),
+                                 PagePicture{QSizeF(250, 250), PicturePlacement::Beside,
+                                             [name](QPainter& painter, const QRectF& area) {
+                                                 pictures::paintAsanaPicture(painter, name, area);
+                                             }}};
+        }
+        return PrintablePage{zodiacPageTitle(ZodiacPage::Asanas, sign),
+                             zodiacPageReport(ZodiacPage::Asanas, fields(), sign), std::nullopt};
+    }
+    if (m_tabs->currentWidget() == m_healthTabs) {
+        const ZodiacPage page =
+            m_healthTabs->currentIndex() == 0 ? ZodiacPage::Diet : ZodiacPage::Fitness;
+        return PrintablePage{zodiacPageTitle(page, sign), zodiacPageReport(page, fields(), sign),
+                             std::nullopt};
+    }
+    const int picture = signIndex(sign);
+    return PrintablePage{zodiacPageTitle(ZodiacPage::Characteristics, sign),
+                         zodiacPageReport(ZodiacPage::Characteristics, fields(), sign),
+                         PagePicture{QSizeF(m_signPicture->size()), PicturePlacement::Beside,
+                                     [picture](QPainter& painter, const QRectF& area) {
+                                         pictures::paintSignPicture(painter, picture, area);
+                                     }}};
 }
 
 void ZodiacResultWindow::buildMenus()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "report/PrintableView.h"
 #include "shell/ProgramWindow.h"
 #include "zodiac/ZodiacFieldWidgets.h"
+#include "zodiac/ZodiacPages.h"
 #include "zodiac/ZodiacReading.h"
 
 #include <QPointer>
@@ -14,11 +16,8 @@ namespace tarvo {
 
 class ZodiacAsanaTab;
 
-// The pages of the result window, as its tabs and the inner health tabs hold them.
-enum class ZodiacPage { Characteristics, Diet, Fitness, Asanas };
-
 // The result window of a reading: characteristics, health and fitness, and the sign's asanas.
-class ZodiacResultWindow final : public ProgramWindow {
+class ZodiacResultWindow final : public ProgramWindow, public PrintableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ZodiacResultWindow)
 
@@ -27,6 +26,8 @@ public:
     ZodiacResultWindow(const AppContext& context, QWidget* inputWindow, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // The tab on screen (an asana's detail when one is open), with its picture.
+    std::optional<PrintablePage> printablePage() const override;
 
     // Fills every sign field and shows the sign's asana panel.
     void showReading(const ZodiacReading& reading, const ZodiacDisplayFields& fields);

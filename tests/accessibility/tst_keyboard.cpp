@@ -393,7 +393,7 @@ private slots:
             << State::ZodiacReport
             << split(QStringLiteral(
                    "RTB RTB.link RTB.link Label1 lblCobrand Label14 lblFullBrand cmdSave "
-                   "cmdPrint"));
+                   "cmdPrint cmdExportPdf"));
         QTest::newRow("about") << State::About
                                << split(QStringLiteral("lblCoBrand lblHomePage cmdOK"));
         QTest::newRow("chakra selection")
