@@ -11,11 +11,15 @@
 #include "platform/AppInfo.h"
 #include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
+#include "platform/ReadingText.h"
+#include "platform/ReadingZoom.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
 #include "practice/MemoryPracticeStore.h"
+#include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
+#include "shell/ViewMenu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,9 +73,11 @@ private:
 MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidget* parent)
     : QMainWindow(parent)
     , m_context{context.desktop, context.clock, context.settings, context.random, this}
+    , m_zoom(new ReadingZoom(context.settings, this))
     , m_programs(std::move(programs))
     , m_practice(std::make_unique<practice::MemoryPracticeStore>())
 {
+    m_context.readingZoom = m_zoom;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kAppCaption);
     buildMenus();
@@ -138,6 +144,7 @@ void MainWindow::buildMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
+    addViewMenu(*menuBar(), *m_zoom);
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),
                  .secondSeparator = QStringLiteral("mnuSep3")});
@@ -328,6 +335,7 @@ ArticleViewer& MainWindow::articleViewer()
 {
     if (!m_viewer) {
         m_viewer = new ArticleViewer(m_context.desktop);
+        followReadingZoom(m_viewer->richTextBox(), m_zoom);
         addChild(m_viewer, Qt::FramelessWindowHint);
         fitArticleViewer();
     }

@@ -24,6 +24,7 @@ class PracticeStore;
 class ArticleViewer;
 class LearnNavigation;
 class LookupStrip;
+class ReadingZoom;
 class WelcomePanel;
 
 // The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
@@ -45,6 +46,8 @@ public:
     ArticleViewer& articleViewer();
     bool welcomePanelVisible() const;
     const SectionNavigation& navigation() const { return m_navigation; }
+    // The size of the reading texts in every window, as View > Zoom sets it.
+    ReadingZoom& readingZoom() const { return *m_zoom; }
 
     void showChild(QWidget* form) override;
     QRect workArea() const override;
@@ -81,6 +84,7 @@ private:
     void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;
+    ReadingZoom* m_zoom;
     ProgramWindows m_programs;
     SectionNavigation m_navigation;
 

@@ -5,6 +5,7 @@
 #include "pictures/Pictures.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
+#include "platform/ReadingText.h"
 #include "platform/Twips.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
@@ -58,6 +59,8 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     m_picture->setAlignment(Qt::AlignCenter);
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Asana texts"));
+    followReadingZoom(*m_chakraName, m_context.readingZoom);
+    followReadingZoom(*m_rtb, m_context.readingZoom);
 
     auto* record = new QHBoxLayout;
     record->addWidget(m_picture, 0, Qt::AlignTop);

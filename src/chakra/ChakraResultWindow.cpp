@@ -7,6 +7,7 @@
 #include "chakra/ChakraSelectionWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
+#include "platform/ReadingText.h"
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "report/RichTextBox.h"
@@ -62,6 +63,8 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Chakra test result"));
     m_rtb->setMinimumHeight(120);
+    followReadingZoom(*intro, m_context.readingZoom);
+    followReadingZoom(*m_rtb, m_context.readingZoom);
 
     auto button = [this](const QString& name, const QString& caption) {
         auto* push = new QPushButton(caption, this);
