@@ -72,8 +72,9 @@ void RichTextBox::setZoomPercent(int percent)
 {
     if (percent == m_zoomPercent)
         return;
-    // The text is the same at every size, so positions in it survive the new layout.
-    const int top = cursorForPosition(QPoint(0, 0)).position();
+    // The text is the same at every size, so positions in it survive the new layout. The top
+    // pixel row would belong to the line above when a line starts exactly there.
+    const int top = cursorForPosition(QPoint(0, 1)).position();
     const QTextCursor kept = textCursor();
     const int anchor = kept.anchor();
     const int position = kept.position();
