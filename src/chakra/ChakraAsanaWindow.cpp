@@ -6,6 +6,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/ReadingText.h"
+#include "platform/ReadingZoom.h"
 #include "platform/Twips.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
@@ -18,6 +19,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tarvo {
 
@@ -102,7 +104,13 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
 
 QSize ChakraAsanaWindow::sizeHint() const
 {
-    return QSize(twipsToPixels(9345), twipsToPixels(7500)).expandedTo(minimumSizeHint());
+    // Beside the picture, the record's text grows with the zoom, so that a line holds about as
+    // many words at any size; the work area may cut the window down.
+    const QSize designed(twipsToPixels(9345), twipsToPixels(7500));
+    const int percent =
+        m_context.readingZoom ? std::max(m_context.readingZoom->percent(), 100) : 100;
+    const QSize text = designed - QSize(kPictureSize.width(), 0);
+    return (text * percent / 100 + QSize(kPictureSize.width(), 0)).expandedTo(minimumSizeHint());
 }
 
 void ChakraAsanaWindow::Display_Yoga_Chakra()

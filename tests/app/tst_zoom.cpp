@@ -307,6 +307,19 @@ private slots:
                                      QStringLiteral("mnuActualSize")}));
     }
 
+    void theAsanaRecordsOpenWiderWhenZoomed()
+    {
+        QWidget* text = open(Reading::ChakraAsana);
+        QVERIFY(text);
+        const int actual = text->width();
+        closeWindows();
+        main().readingZoom().setPercent(200);
+        text = open(Reading::ChakraAsana);
+        QVERIFY(text);
+        QVERIFY2(text->width() > actual * 3 / 2,
+                 qPrintable(QStringLiteral("%1 then %2").arg(actual).arg(text->width())));
+    }
+
     void everyReadingFollowsTheZoom_data()
     {
         QTest::addColumn<Reading>("reading");
