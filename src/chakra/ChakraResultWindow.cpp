@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace tarvo {
@@ -94,9 +95,22 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     layout->setMenuBar(bar);
     layout->setContentsMargins(16, 8, 16, 10);
     layout->setSpacing(8);
-    layout->addLayout(top);
-    layout->addWidget(intro);
-    layout->addWidget(m_rtb, 1);
+    // At a large zoom the chart, the introduction and the smallest useful result box may be
+    // taller than the work area: they scroll together then, and nothing is cut off.
+    auto* body = new QWidget;
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    column->addLayout(top);
+    column->addWidget(intro);
+    column->addWidget(m_rtb, 1);
+    auto* area = new QScrollArea;
+    area->setFocusPolicy(Qt::NoFocus); // it follows the focus of the controls inside
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(body);
+    layout->addWidget(area, 1);
     layout->addWidget(chakraPromotionFrame(m_context, this));
 
     // Form_Load: links in the text open in the browser.
