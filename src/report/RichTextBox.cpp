@@ -1,7 +1,6 @@
 #include "report/RichTextBox.h"
 
 #include "platform/Desktop.h"
-#include "platform/ZoomSteps.h"
 #include "report/RichTextRenderer.h"
 #include "report/WebAddress.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ZoomSteps.h"
 #include "platform/ZoomableText.h"
 #include "report/RichReport.h"
 
@@ -39,7 +40,7 @@ private:
     Desktop& m_desktop;
     RichReport m_report;
     bool m_linkDetection = false;
-    int m_zoomPercent = 100;
+    int m_zoomPercent = kActualSize;
 };
 
 } // namespace tarvo

@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -288,23 +287,6 @@ private slots:
             main().readingZoom().setPercent(100);
             main().readingZoom().setPercent(stored.toInt());
         }
-    }
-
-    void theViewMenuComesBeforeHelp()
-    {
-        QStringList titles;
-        for (const QAction* title : main().menuBar()->actions())
-            titles.append(title->menu()->objectName());
-        QVERIFY(titles.indexOf(QStringLiteral("mnuView"))
-                > titles.indexOf(QStringLiteral("mnuFile")));
-        QCOMPARE(titles.indexOf(QStringLiteral("mnuView")) + 1,
-                 titles.indexOf(QStringLiteral("mnuHelp")));
-        const QList<QAction*> items = in<QMenu>(&main(), QStringLiteral("mnuView"))->actions();
-        QStringList names;
-        for (const QAction* item : items)
-            names.append(item->objectName());
-        QCOMPARE(names, QStringList({QStringLiteral("mnuZoomIn"), QStringLiteral("mnuZoomOut"),
-                                     QStringLiteral("mnuActualSize")}));
     }
 
     void theAsanaRecordsOpenWiderWhenZoomed()
