@@ -13,19 +13,24 @@
 #include "platform/AppInfo.h"
 #include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
+#include "platform/ReadingText.h"
+#include "platform/ReadingZoom.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
 #include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
+#include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
+#include "shell/ViewMenu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -74,10 +79,12 @@ private:
 MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidget* parent)
     : QMainWindow(parent)
     , m_context{context.desktop, context.clock, context.settings, context.random, this}
+    , m_zoom(new ReadingZoom(context.settings, this))
     , m_programs(std::move(programs))
     , m_practice(std::make_unique<practice::NotifyingPracticeStore>(
           std::make_unique<practice::MemoryPracticeStore>()))
 {
+    m_context.readingZoom = m_zoom;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kAppCaption);
     buildMenus();
@@ -198,6 +205,7 @@ void MainWindow::buildMenus()
     m_printing->insertInto(*file, exit);
 
     buildEditMenu();
+    addViewMenu(*menuBar(), *m_zoom);
     addJournalMenuItem();
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),
@@ -220,6 +228,7 @@ void MainWindow::showFind()
         m_find = new FindWindow(this);
         connect(m_find, &FindWindow::resultChosen, this,
                 [this](const search::SearchHit& hit) { openSearchHit(*this, hit); });
+        followReadingZoom(*m_find->results(), m_zoom);
         // Beside the pages it opens rather than over them.
         const QRect area = workArea();
         m_find->move(std::max(area.left(), area.right() - m_find->width() - 16), area.top() + 16);
@@ -448,6 +457,7 @@ ArticleViewer& MainWindow::articleViewer()
 {
     if (!m_viewer) {
         m_viewer = new ArticleViewer(m_context.desktop);
+        followReadingZoom(m_viewer->richTextBox(), m_zoom);
         addChild(m_viewer, Qt::FramelessWindowHint);
         fitArticleViewer();
     }

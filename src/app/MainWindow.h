@@ -28,6 +28,7 @@ class FindWindow;
 class LearnNavigation;
 class LookupStrip;
 class PrintActions;
+class ReadingZoom;
 class WelcomePanel;
 
 // The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
@@ -58,6 +59,8 @@ public:
     ArticleViewer& articleViewer();
     bool welcomePanelVisible() const;
     const SectionNavigation& navigation() const { return m_navigation; }
+    // The size of the reading texts in every window, as View > Zoom sets it.
+    ReadingZoom& readingZoom() const { return *m_zoom; }
 
     void showChild(QWidget* form) override;
     QRect workArea() const override;
@@ -101,6 +104,7 @@ private:
     void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;
+    ReadingZoom* m_zoom;
     ProgramWindows m_programs;
     SectionNavigation m_navigation;
 

@@ -5,6 +5,8 @@
 #include "pictures/Pictures.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
+#include "platform/ReadingText.h"
+#include "platform/ReadingZoom.h"
 #include "platform/Twips.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
@@ -17,6 +19,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tarvo {
 
@@ -58,6 +61,8 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     m_picture->setAlignment(Qt::AlignCenter);
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Asana texts"));
+    followReadingZoom(*m_chakraName, m_context.readingZoom);
+    followReadingZoom(*m_rtb, m_context.readingZoom);
 
     auto* record = new QHBoxLayout;
     record->addWidget(m_picture, 0, Qt::AlignTop);
@@ -99,7 +104,13 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
 
 QSize ChakraAsanaWindow::sizeHint() const
 {
-    return QSize(twipsToPixels(9345), twipsToPixels(7500)).expandedTo(minimumSizeHint());
+    // Beside the picture, the record's text grows with the zoom, so that a line holds about as
+    // many words at any size; the work area may cut the window down.
+    const QSize designed(twipsToPixels(9345), twipsToPixels(7500));
+    const int percent =
+        m_context.readingZoom ? std::max(m_context.readingZoom->percent(), 100) : 100;
+    const QSize text = designed - QSize(kPictureSize.width(), 0);
+    return (text * percent / 100 + QSize(kPictureSize.width(), 0)).expandedTo(minimumSizeHint());
 }
 
 std::optional<PrintablePage> ChakraAsanaWindow::printablePage() const

@@ -7,6 +7,7 @@
 #include "chakra/ChakraSelectionWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
+#include "platform/ReadingText.h"
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "report/RichTextBox.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace tarvo {
@@ -63,6 +65,8 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Chakra test result"));
     m_rtb->setMinimumHeight(120);
+    followReadingZoom(*intro, m_context.readingZoom);
+    followReadingZoom(*m_rtb, m_context.readingZoom);
 
     auto button = [this](const QString& name, const QString& caption) {
         auto* push = new QPushButton(caption, this);
@@ -92,9 +96,22 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     layout->setMenuBar(bar);
     layout->setContentsMargins(16, 8, 16, 10);
     layout->setSpacing(8);
-    layout->addLayout(top);
-    layout->addWidget(intro);
-    layout->addWidget(m_rtb, 1);
+    // At a large zoom the chart, the introduction and the smallest useful result box may be
+    // taller than the work area: they scroll together then, and nothing is cut off.
+    auto* body = new QWidget;
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    column->addLayout(top);
+    column->addWidget(intro);
+    column->addWidget(m_rtb, 1);
+    auto* area = new QScrollArea;
+    area->setFocusPolicy(Qt::NoFocus); // it follows the focus of the controls inside
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(body);
+    layout->addWidget(area, 1);
     layout->addWidget(chakraPromotionFrame(m_context, this));
 
     // Form_Load: links in the text open in the browser.

@@ -5,6 +5,7 @@ namespace tarvo {
 class Clock;
 class Desktop;
 class RandomSource;
+class ReadingZoom;
 class SettingsStore;
 class Workspace;
 
@@ -15,6 +16,8 @@ struct AppContext {
     SettingsStore& settings;
     RandomSource& random;
     Workspace* workspace = nullptr;
+    // The size reading texts follow (followReadingZoom); none outside the main window.
+    const ReadingZoom* readingZoom = nullptr;
 };
 
 } // namespace tarvo

@@ -1,5 +1,6 @@
 #include "report/RichTextRenderer.h"
 
+#include "platform/ZoomSteps.h"
 #include "report/Palette.h"
 #include "report/RichReport.h"
 #include "report/WebAddress.h"
@@ -14,12 +15,12 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-QTextCharFormat charFormat(const RichAttributes& attributes)
+QTextCharFormat charFormat(const RichAttributes& attributes, int zoomPercent)
 {
     QTextCharFormat format;
     format.setFontWeight(attributes.bold ? QFont::Bold : QFont::Normal);
     format.setFontUnderline(attributes.underline);
-    format.setFontPointSize(attributes.fontSize);
+    format.setFontPointSize(scaledFontSize(attributes.fontSize, zoomPercent));
     if (attributes.colour != kDefaultColour)
         format.setForeground(paletteColour(attributes.colour));
     return format;
@@ -61,13 +62,14 @@ void markWebAddresses(QTextDocument& document)
 
 } // namespace
 
-void renderRichReport(const RichReport& report, QTextDocument& document, bool detectLinks)
+void renderRichReport(const RichReport& report, QTextDocument& document, bool detectLinks,
+                      int zoomPercent)
 {
     document.clear();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     for (const RichRun& run : report.runs()) {
-        const QTextCharFormat format = charFormat(run.attributes);
+        const QTextCharFormat format = charFormat(run.attributes, zoomPercent);
         setAlignment(cursor, run.attributes.alignment);
         const QStringList lines = run.text.split(kLineBreak);
         for (qsizetype i = 0; i < lines.size(); ++i) {

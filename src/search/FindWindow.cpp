@@ -101,16 +101,6 @@ void FindWindow::updateCount(const QString& query)
                                     : QStringLiteral("%1 texts found").arg(found));
 }
 
-void FindWindow::setResultScale(qreal factor)
-{
-    QFont scaled = font();
-    if (scaled.pointSizeF() > 0)
-        scaled.setPointSizeF(scaled.pointSizeF() * factor);
-    else
-        scaled.setPixelSize(qMax(1, qRound(scaled.pixelSize() * factor)));
-    m_results->setFont(scaled);
-}
-
 void FindWindow::chooseRow(int row)
 {
     if (row < 0 || row >= m_model->rowCount())

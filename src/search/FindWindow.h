@@ -26,9 +26,6 @@ public:
     // Shows the window, or brings it forward, with the focus in the box and its text selected.
     void showSearch();
     void search(const QString& query);
-    // The results' text size as a multiple of the window's own, for zooming the results along
-    // with the pages they come from.
-    void setResultScale(qreal factor);
 
     QLineEdit* box() const { return m_box; }
     QListView* results() const { return m_results; }

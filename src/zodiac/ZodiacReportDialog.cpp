@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
+#include "platform/ReadingText.h"
 #include "platform/Workspace.h"
 #include "report/PagePrinting.h"
 #include "report/PrintablePage.h"
@@ -36,6 +37,7 @@ ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacRe
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Text, Qt::black);
     m_rtb->setPalette(white);
+    followReadingZoom(*m_rtb, context.readingZoom);
     m_rtb->enableLinkDetection();
     m_rtb->setReport(buildZodiacReport(reading, fields));
 

@@ -2,6 +2,7 @@
 
 #include "pictures/Pictures.h"
 #include "platform/LinkLabel.h"
+#include "platform/ReadingText.h"
 #include "platform/Workspace.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
@@ -47,6 +48,7 @@ ZodiacResultWindow::ZodiacResultWindow(const AppContext& context, QWidget* input
     m_healthTabs->setCurrentIndex(0);
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildFoot());
+    followReadingZoomInside(*m_tabs, m_context.readingZoom);
 
     // The "Lucky Color" caption doubles as a way to the co-branding page.
     Desktop& desktop = m_context.desktop;

@@ -17,8 +17,9 @@ namespace {
 
 using F = ZodiacDisplayFields;
 
-// Long tabs scroll rather than clip on small screens; Tab goes straight to the controls inside,
-// and the area follows the focus.
+// Long tabs scroll rather than clip on small screens or at a large zoom, where even the captions
+// that do not wrap may be wider than the window; Tab goes straight to the controls inside, and
+// the area follows the focus.
 QScrollArea* scrolling(QWidget* content)
 {
     auto* area = new QScrollArea;
@@ -26,7 +27,6 @@ QScrollArea* scrolling(QWidget* content)
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return area;
 }
 
@@ -218,8 +218,11 @@ QWidget* buildCharacteristicsTab(FieldBindings& bindings, QLabel** picture,
     columns->addLayout(left, 2);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(captionLabel(QStringLiteral("Label31"),
-                                  QStringLiteral("Famous Personalities born under this sign")));
+    QLabel* famous = captionLabel(QStringLiteral("Label31"),
+                                  QStringLiteral("Famous Personalities born under this sign"));
+    // The one caption wider than its column at a large zoom.
+    famous->setWordWrap(true);
+    right->addWidget(famous);
     right->addWidget(
         bind(bindings, &F::famousPeople, valueLabel(QStringLiteral("lblSunSignFamousPersonBorn"))));
     right->addWidget(captionLabel(QStringLiteral("Label22"), QStringLiteral("Positive Traits")));

@@ -1,5 +1,6 @@
 // Shoots the whole screen at each step of a Zodiac reading and a chakra test, dialogs included,
-// for checking the layout by eye at a given screen size.
+// for checking the layout by eye at a given screen size and zoom:
+//   result_shots <folder> [width height [zoom percent]]
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "support/TestContext.h"
@@ -46,12 +47,17 @@ void zodiacReading(MainWindow& mdi)
     shoot(QStringLiteral("zodiac-characteristics"));
     tabs->setCurrentIndex(1);
     shoot(QStringLiteral("zodiac-diet"));
+    display->findChild<QTabWidget*>(QStringLiteral("ssTab"))->setCurrentIndex(1);
+    shoot(QStringLiteral("zodiac-fitness"));
     tabs->setCurrentIndex(2);
+    shoot(QStringLiteral("zodiac-asanas"));
     const SunSign sign = display->reading().sunSign;
     display->asanaTab().openAsana(sign, recommendedAsanas(sign).first().index);
     shoot(QStringLiteral("zodiac-asana-detail"));
     tarvo::test::TestContext t;
-    ZodiacReportDialog report(t.context(&mdi), display->reading(), display->fields(), display);
+    AppContext context = t.context(&mdi);
+    context.readingZoom = &mdi.readingZoom();
+    ZodiacReportDialog report(context, display->reading(), display->fields(), display);
     report.show();
     shoot(QStringLiteral("zodiac-report"));
     report.close();
@@ -88,6 +94,8 @@ int main(int argc, char** argv)
     tarvo::test::TestContext t;
     t.settings.values.insert(QStringLiteral("UpdateReminder/LastReminder"),
                              t.clock.time.toString(Qt::ISODate));
+    if (argc > 4)
+        t.settings.values.insert(QStringLiteral("View/Zoom"), QString::fromLocal8Bit(argv[4]));
     MainWindow mdi(t.context(), programWindows());
     const QSize screen =
         argc > 3 ? QSize(atoi(argv[2]), atoi(argv[3])) : QGuiApplication::primaryScreen()->size();

@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -36,6 +38,53 @@ QPoint pointOf(RichTextBox& box, int position)
     QTextCursor cursor(box.document());
     cursor.setPosition(position);
     return box.cursorRect(cursor).center() + QPoint(2, 0);
+}
+
+// A title at 14 points over body text at the 9 points every report starts with.
+RichReport sizedReport()
+{
+    RichReport report;
+    report.setFontSize(14);
+    report.append(QStringLiteral("Title\r\n"));
+    report.setFontSize(9);
+    report.append(QStringLiteral("Body text at https://www.tarvo-yoga.example and on."));
+    return report;
+}
+
+// The point size of every run of text in the box, in order.
+QList<double> pointSizes(const RichTextBox& box)
+{
+    QList<double> sizes;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            sizes.append(it.fragment().charFormat().fontPointSize());
+    }
+    return sizes;
+}
+
+RichReport longReport()
+{
+    RichReport report;
+    for (int i = 1; i <= 60; ++i)
+        report.append(QStringLiteral("Paragraph %1 of a long text that wraps over more than one "
+                                     "line in a narrow box.\r\n")
+                          .arg(i));
+    return report;
+}
+
+// The height of the first word of the first line pdftotext finds on the page, in points.
+double printedWordHeight(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(20000))
+        return 0;
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re"));
+    const QRegularExpressionMatch match = word.match(html);
+    return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0;
 }
 
 } // namespace
@@ -131,6 +180,80 @@ private slots:
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(desktop.openedUrls,
                  QList<QUrl>{QUrl(QStringLiteral("https://www.tarvo-yoga.example"))});
+    }
+
+    void everyWrittenSizeFollowsTheZoom_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<QList<double>>("sizes");
+        QTest::addRow("actual size") << 100 << QList<double>{14, 9, 9, 9};
+        QTest::addRow("half") << 50 << QList<double>{7, 4.5, 4.5, 4.5};
+        QTest::addRow("one and a half") << 150 << QList<double>{21, 13.5, 13.5, 13.5};
+        QTest::addRow("three times") << 300 << QList<double>{42, 27, 27, 27};
+    }
+    void everyWrittenSizeFollowsTheZoom()
+    {
+        QFETCH(int, percent);
+        QFETCH(QList<double>, sizes);
+        test::ScriptedDesktop desktop;
+        RichTextBox box(desktop);
+        box.setReport(sizedReport());
+        box.enableLinkDetection();
+        box.setZoomPercent(percent);
+        // Title; body, link, body.
+        QCOMPARE(pointSizes(box), sizes);
+        QCOMPARE(box.document()->defaultFont().pointSizeF(), 9.0 * percent / 100);
+        // A text written, or links turned off, while zoomed shows at the zoom too.
+        box.disableLinkDetection();
+        box.setReport(sizedReport());
+        QCOMPARE(pointSizes(box), QList<double>({sizes[0], sizes[1]}));
+    }
+
+    void zoomingKeepsThePassageInViewAndTheSelection()
+    {
+        test::ScriptedDesktop desktop;
+        RichTextBox box(desktop);
+        box.resize(400, 300);
+        box.setReport(longReport());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QTextBlock reading = box.document()->findBlockByNumber(30);
+        QTextCursor selected(reading);
+        selected.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+        box.setTextCursor(selected);
+        QScrollBar* scroll = box.verticalScrollBar();
+        scroll->setValue(scroll->value() + box.cursorRect(QTextCursor(reading)).top());
+        QCOMPARE(box.cursorForPosition(QPoint(0, 1)).block().blockNumber(), 30);
+
+        for (const int percent : {200, 67}) {
+            box.setZoomPercent(percent);
+            QCOMPARE(box.textCursor().selectedText(), QStringLiteral("Paragraph"));
+            QCOMPARE(box.cursorForPosition(QPoint(0, 1)).block().blockNumber(), 30);
+        }
+    }
+
+    void paperShowsTheSizeTheTextWasWrittenAt()
+    {
+        QTemporaryDir dir;
+        test::ScriptedDesktop desktop;
+        QString pdf;
+        desktop.printerSetup = [&](QPrinter& printer, bool) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        RichTextBox box(desktop);
+        box.setReport(sizedReport());
+        pdf = dir.filePath(QStringLiteral("actual.pdf"));
+        box.printReport();
+        const double actual = printedWordHeight(pdf);
+        QVERIFY(actual > 0);
+        box.setZoomPercent(250);
+        pdf = dir.filePath(QStringLiteral("zoomed.pdf"));
+        box.printReport();
+        QCOMPARE(printedWordHeight(pdf), actual);
+        QCOMPARE(box.zoomPercent(), 250);
+        QCOMPARE(pointSizes(box).first(), 35.0);
     }
 };
 

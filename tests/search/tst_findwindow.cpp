@@ -328,8 +328,8 @@ private slots:
         QCOMPARE(count->text(), QStringLiteral("%1 texts found").arg(find->model().rowCount()));
     }
 
-    // Zoom scales the results: their font, and so their rows.
-    void resultScaleFollowsTheListFont()
+    // View > Zoom scales the results: their font, and so their rows; Actual Size undoes it.
+    void resultsFollowTheZoom()
     {
         FindWindow* find = openFind();
         QVERIFY(find);
@@ -337,10 +337,14 @@ private slots:
         const QModelIndex first = find->model().index(0);
         const qreal size = find->results()->font().pointSizeF();
         const int height = find->results()->sizeHintForIndex(first).height();
-        find->setResultScale(2.0);
+        auto* zoomIn = main().findChild<QAction*>(QStringLiteral("mnuZoomIn"));
+        QVERIFY(zoomIn);
+        // 110, 125, 150, 175, 200 %.
+        for (int step = 0; step < 5; ++step)
+            zoomIn->trigger();
         QCOMPARE(find->results()->font().pointSizeF(), 2 * size);
         QVERIFY(find->results()->sizeHintForIndex(first).height() > 3 * height / 2);
-        find->setResultScale(1.0);
+        main().findChild<QAction*>(QStringLiteral("mnuActualSize"))->trigger();
         QCOMPARE(find->results()->font().pointSizeF(), size);
     }
 

@@ -1,0 +1,354 @@
+#include "app/MainWindow.h"
+#include "learn/ArticleViewer.h"
+#include "platform/ReadingZoom.h"
+#include "report/RichTextBox.h"
+#include "support/TestMain.h"
+#include "support/WindowFixture.h"
+#include "zodiac/ZodiacAsanaTab.h"
+#include "zodiac/ZodiacAsanas.h"
+#include "zodiac/ZodiacInputWindow.h"
+#include "zodiac/ZodiacResultWindow.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+
+using namespace tarvo;
+using test::click;
+using test::in;
+
+namespace {
+
+enum class Reading {
+    Article,
+    AsanaPage,
+    ZodiacField,
+    ZodiacDietBox,
+    ZodiacAsanaDetail,
+    ZodiacReport,
+    ChakraIntroduction,
+    ChakraResult,
+    ChakraAsana,
+};
+
+// The size a reader sees: what assistive tools are told of the text at offset, where the widget
+// speaks of its text, else its font.
+double textSize(QWidget* text, int offset = 0)
+{
+    if (!text)
+        return 0;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(text);
+    if (QAccessibleTextInterface* reader = accessible ? accessible->textInterface() : nullptr) {
+        int start = 0;
+        int end = 0;
+        static const QRegularExpression size(QStringLiteral(R"(font-size:([\d.]+)pt)"));
+        const QRegularExpressionMatch match = size.match(reader->attributes(offset, &start, &end));
+        return match.hasMatch() ? match.captured(1).toDouble() : 0;
+    }
+    return text->font().pointSizeF();
+}
+
+// Brings the tab pages holding widget to the front, as a reader would to see it.
+void bringToFront(QWidget* widget)
+{
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (auto* stack = w->parentWidget())
+            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+                tabs->setCurrentWidget(w);
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Reading)
+
+class tst_Zoom : public QObject {
+    Q_OBJECT
+
+private:
+    MainWindow& main() const { return *m_fixture->window; }
+    QWidget* child(const char* name) const { return main().child(QString::fromLatin1(name)); }
+
+    // A new main window on the same settings, as the next start of the program.
+    void restart()
+    {
+        m_fixture->window.reset();
+        m_fixture->window =
+            std::make_unique<MainWindow>(m_fixture->seams.context(), programWindows());
+        main().resize(1280, 800);
+        main().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main()));
+    }
+
+    void press(Qt::Key key)
+    {
+        main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &main();
+        QTest::keyClick(target, key, Qt::ControlModifier);
+    }
+
+    QAction* action(const char* name) const
+    {
+        return in<QAction>(&main(), QString::fromLatin1(name));
+    }
+
+    ZodiacResultWindow* zodiacResult()
+    {
+        main().selectProgram(Program::ZodiacYoga);
+        auto* input = qobject_cast<ZodiacInputWindow*>(child("frmZodiacYogaMain"));
+        if (!input)
+            return nullptr;
+        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
+        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(4);
+        in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(9);
+        input->showReading();
+        return input->resultWindow();
+    }
+
+    QWidget* chakraResult()
+    {
+        main().selectProgram(Program::ChakraYoga);
+        QWidget* selection = child("frmChakraYogaMain");
+        in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
+        click(selection, QStringLiteral("cmdTest"));
+        QWidget* questions = child("frmChakraYogaQuestions");
+        // Not sure to every question leaves the chakra under-active, so it has asanas.
+        const int total =
+            in<QLabel>(questions, QStringLiteral("lblQNo"))->text().section(u' ', -1).toInt();
+        for (int k = 0; k < total; ++k) {
+            click(questions, QStringLiteral("optAnswer_2"));
+            click(questions, QStringLiteral("cmdNext"));
+        }
+        return child("frmChakraYogaResult");
+    }
+
+    // Opens the window of the reading and gives the text in it.
+    QWidget* open(Reading reading)
+    {
+        switch (reading) {
+        case Reading::Article:
+            main().selectProgram(Program::LearnYoga);
+            return &main().articleViewer().richTextBox();
+        case Reading::AsanaPage: {
+            main().toggleSection(Section::AsanasByName);
+            auto* names = in<QComboBox>(&main(), QStringLiteral("cboAsanasByName"));
+            names->setCurrentIndex(names->findText(QStringLiteral("Trikonasana")));
+            emit names->activated(names->currentIndex());
+            return &main().articleViewer().richTextBox();
+        }
+        case Reading::ZodiacField:
+            return in(zodiacResult(), QStringLiteral("lblSunSignFamousPersonBorn"));
+        case Reading::ZodiacDietBox:
+            return in(zodiacResult(), QStringLiteral("txtHealthProblems"));
+        case Reading::ZodiacAsanaDetail: {
+            ZodiacResultWindow* result = zodiacResult();
+            const SunSign sign = result->reading().sunSign;
+            result->asanaTab().openAsana(sign, recommendedAsanas(sign).first().index);
+            return in(result, QStringLiteral("txtProcedure"));
+        }
+        case Reading::ChakraIntroduction:
+            return in(chakraResult(), QStringLiteral("lblChakra"));
+        case Reading::ChakraResult:
+            return in(chakraResult(), QStringLiteral("RTB"));
+        case Reading::ChakraAsana:
+            click(chakraResult(), QStringLiteral("cmdYogaChakra"));
+            return in(child("frmYogaChakra"), QStringLiteral("RTB"));
+        case Reading::ZodiacReport:
+            break;
+        }
+        return nullptr;
+    }
+
+    // The size of the report's text, read while its modal window is open.
+    double reportTextSize()
+    {
+        ZodiacResultWindow* result = zodiacResult();
+        double size = 0;
+        QTimer::singleShot(0, this, [&size] {
+            QWidget* report = QApplication::activeModalWidget();
+            size = textSize(in(report, QStringLiteral("RTB")), 40);
+            report->close();
+        });
+        result->openReport();
+        return size;
+    }
+
+    void closeWindows()
+    {
+        main().closeChildWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    double openAndMeasure(Reading reading)
+    {
+        if (reading == Reading::ZodiacReport)
+            return reportTextSize();
+        QWidget* text = open(reading);
+        bringToFront(text);
+        return textSize(text, 40);
+    }
+
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_fixture = std::make_unique<test::MainWindowFixture>();
+    }
+
+    void cleanup()
+    {
+        m_fixture.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void ctrlPlusTwiceEnlargesTheArticleAndTheNextStartKeepsIt()
+    {
+        main().selectProgram(Program::LearnYoga);
+        RichTextBox* article = &main().articleViewer().richTextBox();
+        article->setFocus();
+        QCOMPARE(textSize(article, 40), 14.0);
+        press(Qt::Key_Plus);
+        press(Qt::Key_Plus);
+        // 125 %: 17.5 points, which assistive tools are told in whole points.
+        QCOMPARE(textSize(article, 40), 18.0);
+        QCOMPARE(m_fixture->seams.settings.values.value(QStringLiteral("View/Zoom")),
+                 QStringLiteral("125"));
+
+        restart();
+        main().selectProgram(Program::LearnYoga);
+        QCOMPARE(textSize(&main().articleViewer().richTextBox(), 40), 18.0);
+        press(Qt::Key_0);
+        QCOMPARE(textSize(&main().articleViewer().richTextBox(), 40), 14.0);
+        QCOMPARE(m_fixture->seams.settings.values.value(QStringLiteral("View/Zoom")),
+                 QStringLiteral("100"));
+    }
+
+    void keysStepTheZoom_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("percent");
+        QTest::addRow("Ctrl++") << "100" << int(Qt::Key_Plus) << 110;
+        QTest::addRow("Ctrl+=") << "100" << int(Qt::Key_Equal) << 110;
+        QTest::addRow("Ctrl+-") << "100" << int(Qt::Key_Minus) << 90;
+        QTest::addRow("Ctrl+0") << "250" << int(Qt::Key_0) << 100;
+        QTest::addRow("Ctrl++ at the largest") << "300" << int(Qt::Key_Plus) << 300;
+        QTest::addRow("Ctrl+- at the smallest") << "50" << int(Qt::Key_Minus) << 50;
+        QTest::addRow("Ctrl++ after an unreadable value") << "big" << int(Qt::Key_Plus) << 110;
+    }
+    void keysStepTheZoom()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, key);
+        QFETCH(int, percent);
+        m_fixture->seams.settings.values.insert(QStringLiteral("View/Zoom"), stored);
+        restart();
+        // From inside a program window too: the keys belong to the whole main window.
+        main().selectProgram(Program::ChakraYoga);
+        press(Qt::Key(key));
+        QCOMPARE(main().readingZoom().percent(), percent);
+    }
+
+    void theMenuTurnsOffWhatWouldDoNothing_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("zoomIn");
+        QTest::addColumn<bool>("zoomOut");
+        QTest::addColumn<bool>("actualSize");
+        QTest::addRow("actual size") << "100" << true << true << false;
+        QTest::addRow("largest") << "300" << false << true << true;
+        QTest::addRow("smallest") << "50" << true << false << true;
+        QTest::addRow("between") << "175" << true << true << true;
+    }
+    void theMenuTurnsOffWhatWouldDoNothing()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, zoomIn);
+        QFETCH(bool, zoomOut);
+        QFETCH(bool, actualSize);
+        // Once as the program starts, once as the zoom changes while it runs.
+        m_fixture->seams.settings.values.insert(QStringLiteral("View/Zoom"), stored);
+        restart();
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(action("mnuZoomIn")->isEnabled(), zoomIn);
+            QCOMPARE(action("mnuZoomOut")->isEnabled(), zoomOut);
+            QCOMPARE(action("mnuActualSize")->isEnabled(), actualSize);
+            main().readingZoom().setPercent(100);
+            main().readingZoom().setPercent(stored.toInt());
+        }
+    }
+
+    void theAsanaRecordsOpenWiderWhenZoomed()
+    {
+        QWidget* text = open(Reading::ChakraAsana);
+        QVERIFY(text);
+        const int actual = text->width();
+        closeWindows();
+        main().readingZoom().setPercent(200);
+        text = open(Reading::ChakraAsana);
+        QVERIFY(text);
+        QVERIFY2(text->width() > actual * 3 / 2,
+                 qPrintable(QStringLiteral("%1 then %2").arg(actual).arg(text->width())));
+    }
+
+    void everyReadingFollowsTheZoom_data()
+    {
+        QTest::addColumn<Reading>("reading");
+        QTest::addColumn<double>("actual");
+        QTest::addColumn<bool>("liveChange");
+        QTest::addRow("article") << Reading::Article << 14.0 << true;
+        QTest::addRow("asana page") << Reading::AsanaPage << 14.0 << true;
+        QTest::addRow("zodiac field") << Reading::ZodiacField << 9.0 << true;
+        QTest::addRow("zodiac diet box") << Reading::ZodiacDietBox << 9.0 << true;
+        QTest::addRow("zodiac asana detail") << Reading::ZodiacAsanaDetail << 9.0 << true;
+        // Modal: the main window's keys wait until it closes.
+        QTest::addRow("zodiac report") << Reading::ZodiacReport << 10.0 << false;
+        QTest::addRow("chakra introduction") << Reading::ChakraIntroduction << 9.0 << true;
+        QTest::addRow("chakra result") << Reading::ChakraResult << 9.0 << true;
+        QTest::addRow("chakra asana") << Reading::ChakraAsana << 9.0 << true;
+    }
+    void everyReadingFollowsTheZoom()
+    {
+        QFETCH(Reading, reading);
+        QFETCH(double, actual);
+        QFETCH(bool, liveChange);
+        if (liveChange) {
+            QWidget* text = open(reading);
+            bringToFront(text);
+            auto* box = qobject_cast<QPlainTextEdit*>(text);
+            const int height = text->height();
+            QCOMPARE(textSize(text, 40), actual);
+            main().readingZoom().setPercent(200);
+            QCOMPARE(textSize(text, 40), actual * 2);
+            // A box as tall as its text grows with it, and shows every line still.
+            if (box) {
+                QTRY_VERIFY(box->height() > height * 3 / 2);
+                QCOMPARE(box->verticalScrollBar()->maximum(), 0);
+            }
+            main().readingZoom().resetZoom();
+            QCOMPARE(textSize(text, 40), actual);
+            if (box)
+                QTRY_COMPARE(box->height(), height);
+            closeWindows();
+        } else {
+            QCOMPARE(openAndMeasure(reading), actual);
+        }
+        main().readingZoom().setPercent(200);
+        closeWindows();
+        QCOMPARE(openAndMeasure(reading), actual * 2);
+    }
+};
+
+TARVO_TEST_MAIN(tst_Zoom)
+#include "tst_zoom.moc"
