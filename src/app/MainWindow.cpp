@@ -13,6 +13,7 @@
 #include "platform/LinkLabel.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
+#include "practice/BreathingGuideWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
@@ -141,6 +142,44 @@ void MainWindow::buildMenus()
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),
                  .secondSeparator = QStringLiteral("mnuSep3")});
+    addBreathingGuideItem();
+}
+
+// The Practice menu sits before Help; whichever of its items is added first makes it.
+QMenu* MainWindow::practiceMenu()
+{
+    if (auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("mnuPractice")))
+        return menu;
+    auto* menu = new QMenu(QStringLiteral("&Practice"), menuBar());
+    menu->setObjectName(QStringLiteral("mnuPractice"));
+    QAction* help = nullptr;
+    for (QAction* title : menuBar()->actions()) {
+        if (title->menu() && title->menu()->objectName() == QLatin1String("mnuHelp"))
+            help = title;
+    }
+    menuBar()->insertMenu(help, menu);
+    return menu;
+}
+
+void MainWindow::addBreathingGuideItem()
+{
+    QAction* guide = practiceMenu()->addAction(QStringLiteral("&Breathing Guide\u2026"), this,
+                                               [this] { showBreathingGuide({}); });
+    guide->setObjectName(QStringLiteral("mnuBreathingGuide"));
+}
+
+void MainWindow::showBreathingGuide(const QString& patternKey)
+{
+    setWelcomePanelVisible(false);
+    if (auto* open =
+            qobject_cast<BreathingGuideWindow*>(child(QStringLiteral("frmBreathingGuide")))) {
+        if (!patternKey.isEmpty())
+            open->selectPattern(patternKey);
+        m_mdi->setActiveSubWindow(subWindowOf(open));
+        return;
+    }
+    // An empty key opens the guide on its first pattern.
+    showChild(new BreathingGuideWindow(m_context, *m_practice, patternKey));
 }
 
 QWidget* MainWindow::buildBanner()
@@ -327,7 +366,7 @@ void MainWindow::showArticle(const QString& buttonName)
 ArticleViewer& MainWindow::articleViewer()
 {
     if (!m_viewer) {
-        m_viewer = new ArticleViewer(m_context.desktop);
+        m_viewer = new ArticleViewer(m_context.desktop, this);
         addChild(m_viewer, Qt::FramelessWindowHint);
         fitArticleViewer();
     }

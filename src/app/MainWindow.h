@@ -12,6 +12,7 @@
 
 class QBoxLayout;
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 class QStackedWidget;
 
@@ -51,6 +52,7 @@ public:
     QWidget* child(const QString& objectName) const override;
     void setWelcomePanelVisible(bool visible) override;
     void showAbout() override;
+    void showBreathingGuide(const QString& patternKey) override;
 
     // Where the journal and the saved sessions are kept; until the program hands over its
     // database, a store that lasts as long as the window.
@@ -66,6 +68,8 @@ protected:
 
 private:
     void buildMenus();
+    QMenu* practiceMenu();
+    void addBreathingGuideItem();
     QWidget* buildBanner();
     QWidget* buildProgramButtons();
     QWidget* buildExitStrip();

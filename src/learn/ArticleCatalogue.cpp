@@ -43,6 +43,7 @@ const Catalogue& catalogue()
                                        block.value(u"text").toString(),
                                        block.value(u"blankLine").toBool()});
             }
+            article.breathingPattern = object.value(u"breathing").toString();
             const QString button = object.value(u"button").toString();
             c.articles.insert(button, article);
         }
@@ -95,7 +96,7 @@ QList<ArticleButton> articleButtons(int section)
 
 Article introduction()
 {
-    Article article{QStringLiteral("Introduction"), {}};
+    Article article{QStringLiteral("Introduction"), {}, {}};
     const QStringList paragraphs = stringList(texts().value(u"introduction"));
     for (const QString& paragraph : paragraphs)
         article.blocks.append({BlockStyle::BodyText, paragraph, false});
