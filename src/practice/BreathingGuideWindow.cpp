@@ -89,7 +89,6 @@ BreathingGuideWindow::BreathingGuideWindow(const AppContext& context, PracticeSt
 
     if (!selectPattern(patternKey))
         selectPattern(QStringLiteral("equal"));
-    showIdle(QStringLiteral("Press Start and breathe with the circle"));
 }
 
 BreathingGuideWindow::~BreathingGuideWindow() = default;
@@ -145,8 +144,9 @@ QWidget* BreathingGuideWindow::buildCustomCounts()
 {
     m_custom = new QWidget(this);
     m_custom->setObjectName(QStringLiteral("fraCustom"));
-    auto* row = new QHBoxLayout(m_custom);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Two by two, so the counts fit however narrow the work area makes the window.
+    auto* grid = new QGridLayout(m_custom);
+    grid->setContentsMargins(0, 0, 0, 0);
     struct Count {
         const char* name;
         const char* caption;
@@ -169,11 +169,12 @@ QWidget* BreathingGuideWindow::buildCustomCounts()
         spin->setSuffix(QStringLiteral(" s"));
         auto* caption = new QLabel(QLatin1String(counts[i].caption), m_custom);
         caption->setBuddy(spin);
-        row->addWidget(caption);
-        row->addWidget(spin);
+        grid->addWidget(caption, i / 2, (i % 2) * 2);
+        grid->addWidget(spin, i / 2, (i % 2) * 2 + 1);
         m_counts[i] = spin;
     }
-    row->addStretch(1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     return m_custom;
 }
 
@@ -225,6 +226,9 @@ void BreathingGuideWindow::patternChosen()
     m_note->setVisible(!m_note->text().isEmpty());
     if (m_unit->currentIndex() == 0)
         m_length->setValue(preset ? preset->defaultRounds : 10);
+    if (!practising())
+        showIdle(QStringLiteral("Ready"),
+                 QStringLiteral("Press Start and breathe with the circle"));
 }
 
 BreathingPattern BreathingGuideWindow::chosenPattern() const
@@ -329,12 +333,12 @@ void BreathingGuideWindow::finish()
     updateButtons();
 }
 
-void BreathingGuideWindow::showIdle(const QString& word)
+void BreathingGuideWindow::showIdle(const QString& word, const QString& hint)
 {
     m_circle->showBreath(0.0, QString(), word);
     m_phase->setText(word);
     m_nostril->clear();
-    m_cue->clear();
+    m_cue->setText(hint);
     m_round->clear();
 }
 

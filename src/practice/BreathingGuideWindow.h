@@ -59,7 +59,7 @@ private:
     practice::BreathingPattern chosenPattern() const;
     practice::BreathingLength chosenLength() const;
     void finish();
-    void showIdle(const QString& word);
+    void showIdle(const QString& word, const QString& hint = {});
     void updateButtons();
 
     AppContext m_context;

@@ -109,9 +109,10 @@ QList<BreathingPattern> presets()
                 10,
                 "Before the first round, close the right nostril and breathe out through the "
                 "left."),
-        pattern("nadi-shodhana-hold", "Nadi Shodhana with holding (1:4:2)",
-                QStringLiteral("4:16:8"), alternateNostrils(4, 16, 8), 5,
-                "For practised students: beginners, and anyone with high blood pressure or heart "
+        pattern("nadi-shodhana-hold", "Nadi Shodhana with holding", QStringLiteral("4:16:8"),
+                alternateNostrils(4, 16, 8), 5,
+                "Held four times and breathed out twice as long as breathed in (1:4:2), for "
+                "practised students: beginners, and anyone with high blood pressure or heart "
                 "disease, breathe without holding."),
         pattern("ujjayi", "Ujjayi", QStringLiteral("5:5"), oneBreath({5, 0, 5, 0}, ujjayi, ujjayi),
                 12, "Breathe through the nose, lips closed."),

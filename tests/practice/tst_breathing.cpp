@@ -298,7 +298,7 @@ private slots:
                                << "12 rounds at 4:4" << 96;
         QTest::newRow("one round") << "box" << 1 << "Box breathing"
                                    << "1 round at 4:4:4:4" << 16;
-        QTest::newRow("nadi") << "nadi-shodhana-hold" << 5 << "Nadi Shodhana with holding (1:4:2)"
+        QTest::newRow("nadi") << "nadi-shodhana-hold" << 5 << "Nadi Shodhana with holding"
                               << "5 rounds at 4:16:8" << 280;
         QTest::newRow("bhastrika") << "bhastrika" << 2 << "Bhastrika"
                                    << "2 rounds at one bellows breath a second" << 167;
