@@ -18,7 +18,7 @@ struct Article {
     QString title;
     QList<ArticleBlock> blocks;
     // The breathing guide's pattern for the practice the article teaches, if it has one.
-    QString breathingPattern;
+    QString breathingPattern{};
 };
 
 } // namespace tarvo

@@ -96,7 +96,7 @@ QList<ArticleButton> articleButtons(int section)
 
 Article introduction()
 {
-    Article article{QStringLiteral("Introduction"), {}, {}};
+    Article article{QStringLiteral("Introduction"), {}};
     const QStringList paragraphs = stringList(texts().value(u"introduction"));
     for (const QString& paragraph : paragraphs)
         article.blocks.append({BlockStyle::BodyText, paragraph, false});

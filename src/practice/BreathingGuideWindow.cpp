@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -30,6 +31,14 @@ QLabel* label(const char* name, QWidget* parent)
     widget->setAlignment(Qt::AlignCenter);
     widget->setWordWrap(true);
     return widget;
+}
+
+// The spin box's own editor is what a screen reader lands on, so it carries the name too.
+void setSpinName(QSpinBox* spin, const QString& name)
+{
+    spin->setAccessibleName(name);
+    if (auto* editor = spin->findChild<QLineEdit*>())
+        editor->setAccessibleName(name);
 }
 
 QString clockText(qint64 milliseconds)
@@ -119,7 +128,7 @@ QWidget* BreathingGuideWindow::buildChoice()
 
     m_length = new QSpinBox(box);
     m_length->setObjectName(QStringLiteral("spnLength"));
-    m_length->setAccessibleName(QStringLiteral("Length"));
+    setSpinName(m_length, QStringLiteral("Length"));
     m_unit = new QComboBox(box);
     m_unit->setObjectName(QStringLiteral("cboLengthUnit"));
     m_unit->setAccessibleName(QStringLiteral("Length in"));
@@ -163,7 +172,7 @@ QWidget* BreathingGuideWindow::buildCustomCounts()
     for (int i = 0; i < 4; ++i) {
         auto* spin = new QSpinBox(m_custom);
         spin->setObjectName(QLatin1String(counts[i].name));
-        spin->setAccessibleName(QLatin1String(counts[i].accessible));
+        setSpinName(spin, QLatin1String(counts[i].accessible));
         spin->setRange(counts[i].minimum, kMaxCount);
         spin->setValue(counts[i].value);
         spin->setSuffix(QStringLiteral(" s"));

@@ -179,6 +179,8 @@ enum class State {
     ChakraQuestions,
     ChakraResult,
     ChakraAsanas,
+    BreathingGuide,
+    LearnBreathingArticle,
 };
 
 } // namespace
@@ -226,6 +228,13 @@ class tst_Keyboard final : public QObject {
         case State::ChakraResult:
         case State::ChakraAsanas:
             return enterChakra(state);
+        case State::BreathingGuide:
+            m_fixture->window->findChild<QAction*>(QStringLiteral("mnuBreathingGuide"))->trigger();
+            return m_fixture->window.get();
+        case State::LearnBreathingArticle:
+            m_fixture->window->selectProgram(Program::LearnYoga);
+            m_fixture->window->showArticle(QStringLiteral("Command65"));
+            return m_fixture->window.get();
         case State::About:
             m_dialog =
                 std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
@@ -394,6 +403,13 @@ private slots:
             << State::ChakraResult << chakra(QStringLiteral("cmdYogaChakra cmdBack cmdExit RTB"));
         QTest::newRow("chakra asanas")
             << State::ChakraAsanas << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
+        QTest::newRow("breathing guide")
+            << State::BreathingGuide
+            << main(QStringLiteral("cboPattern spnLength cboLengthUnit cmdStart"));
+        QTest::newRow("learn, breathing article")
+            << State::LearnBreathingArticle
+            << main(QStringLiteral("Command1 Command2 Command3 Command4 Command5 Command6 "
+                                   "Command7 RTB cmdBreatheWithGuide"));
     }
 
     void tabOrder()
@@ -430,6 +446,8 @@ private slots:
         QTest::newRow("chakra result")
             << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
         QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
+        QTest::newRow("breathing guide")
+            << State::BreathingGuide << QStringLiteral("frmBreathingGuide");
     }
     void alternateLettersAreUnique()
     {
