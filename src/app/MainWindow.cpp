@@ -17,6 +17,7 @@
 #include "platform/ReadingZoom.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
+#include "practice/BreathingGuideWindow.h"
 #include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
@@ -155,21 +156,14 @@ void MainWindow::setPracticeStore(std::unique_ptr<practice::PracticeStore> store
     m_practice->replace(std::move(store));
 }
 
-QMenu* MainWindow::practiceMenu()
+void MainWindow::buildPracticeMenu()
 {
-    if (auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("mnuPractice")))
-        return menu;
-    auto* menu = new QMenu(QStringLiteral("&Practice"), menuBar());
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Practice"));
     menu->setObjectName(QStringLiteral("mnuPractice"));
-    menuBar()->addMenu(menu);
-    return menu;
-}
-
-void MainWindow::addJournalMenuItem()
-{
-    QMenu* menu = practiceMenu();
-    if (!menu->isEmpty())
-        menu->addSeparator();
+    QAction* guide = menu->addAction(QStringLiteral("&Breathing Guide\u2026"), this,
+                                     [this] { showBreathingGuide({}); });
+    guide->setObjectName(QStringLiteral("mnuBreathingGuide"));
+    menu->addSeparator();
     QAction* journal = menu->addAction(QStringLiteral("&Journal"), this, &MainWindow::showJournal);
     journal->setObjectName(QStringLiteral("mnuJournal"));
 }
@@ -206,10 +200,24 @@ void MainWindow::buildMenus()
 
     buildEditMenu();
     addViewMenu(*menuBar(), *m_zoom);
-    addJournalMenuItem();
+    buildPracticeMenu();
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),
                  .secondSeparator = QStringLiteral("mnuSep3")});
+}
+
+void MainWindow::showBreathingGuide(const QString& patternKey)
+{
+    setWelcomePanelVisible(false);
+    if (auto* open =
+            qobject_cast<BreathingGuideWindow*>(child(QStringLiteral("frmBreathingGuide")))) {
+        if (!patternKey.isEmpty())
+            open->selectPattern(patternKey);
+        m_mdi->setActiveSubWindow(subWindowOf(open));
+        return;
+    }
+    // An empty key opens the guide on its first pattern.
+    showChild(new BreathingGuideWindow(m_context, *m_practice, patternKey));
 }
 
 // Alt+E is the Exit button's, so the menu takes D.
@@ -456,7 +464,7 @@ void MainWindow::showArticle(const QString& buttonName)
 ArticleViewer& MainWindow::articleViewer()
 {
     if (!m_viewer) {
-        m_viewer = new ArticleViewer(m_context.desktop);
+        m_viewer = new ArticleViewer(m_context.desktop, this);
         followReadingZoom(m_viewer->richTextBox(), m_zoom);
         addChild(m_viewer, Qt::FramelessWindowHint);
         fitArticleViewer();

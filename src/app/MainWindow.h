@@ -11,8 +11,8 @@
 #include <memory>
 
 class QBoxLayout;
-class QMenu;
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 class QStackedWidget;
 
@@ -67,6 +67,7 @@ public:
     QWidget* child(const QString& objectName) const override;
     void setWelcomePanelVisible(bool visible) override;
     void showAbout() override;
+    void showBreathingGuide(const QString& patternKey) override;
 
     // Where the journal and the saved sessions are kept; until the program hands over its
     // database, a store that lasts as long as the window.
@@ -84,8 +85,7 @@ protected:
 
 private:
     void buildMenus();
-    QMenu* practiceMenu();
-    void addJournalMenuItem();
+    void buildPracticeMenu();
     void buildEditMenu();
     void enterLearnYoga();
     void applySection(Section section);

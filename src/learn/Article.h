@@ -17,6 +17,8 @@ struct ArticleBlock {
 struct Article {
     QString title;
     QList<ArticleBlock> blocks;
+    // The breathing guide's pattern for the practice the article teaches, if it has one.
+    QString breathingPattern{};
 };
 
 } // namespace tarvo

@@ -43,6 +43,7 @@ const Catalogue& catalogue()
                                        block.value(u"text").toString(),
                                        block.value(u"blankLine").toBool()});
             }
+            article.breathingPattern = object.value(u"breathing").toString();
             const QString button = object.value(u"button").toString();
             c.articles.insert(button, article);
         }

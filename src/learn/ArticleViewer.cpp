@@ -1,15 +1,19 @@
 #include "learn/ArticleViewer.h"
 
 #include "learn/ArticleWriter.h"
+#include "platform/Workspace.h"
 #include "report/RichTextBox.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tarvo {
 
-ArticleViewer::ArticleViewer(Desktop& desktop, QWidget* parent)
+ArticleViewer::ArticleViewer(Desktop& desktop, Workspace* workspace, QWidget* parent)
     : QWidget(parent)
     , m_rtb(new RichTextBox(desktop, this))
+    , m_workspace(workspace)
 {
     setObjectName(QStringLiteral("frmLearnYogaDisp"));
     setWindowTitle(QStringLiteral("Tarvo Learn Yoga"));
@@ -24,7 +28,28 @@ ArticleViewer::ArticleViewer(Desktop& desktop, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(m_rtb);
+
+    m_guideBar = new QWidget(this);
+    m_guideBar->setObjectName(QStringLiteral("fraBreatheWithGuide"));
+    m_guideBar->setAutoFillBackground(true);
+    QPalette barPalette = m_guideBar->palette();
+    barPalette.setColor(QPalette::Window, Qt::white);
+    m_guideBar->setPalette(barPalette);
+    auto* bar = new QHBoxLayout(m_guideBar);
+    bar->setContentsMargins(16, 6, 16, 10);
+    auto* guide = new QPushButton(QStringLiteral("&Breathe with the guide"), m_guideBar);
+    guide->setObjectName(QStringLiteral("cmdBreatheWithGuide"));
+    guide->setAccessibleName(QStringLiteral("Breathe with the guide"));
+    connect(guide, &QPushButton::clicked, this, [this] {
+        if (m_workspace && !m_breathingPattern.isEmpty())
+            m_workspace->showBreathingGuide(m_breathingPattern);
+    });
+    bar->addWidget(guide);
+    bar->addStretch(1);
+    m_guideBar->hide();
+    layout->addWidget(m_guideBar);
 }
 
 void ArticleViewer::showArticle(const Article& article)
@@ -32,6 +57,8 @@ void ArticleViewer::showArticle(const Article& article)
     RichReport report = articleViewerReport();
     writeArticle(report, article);
     showPage(report, article.title);
+    m_breathingPattern = article.breathingPattern;
+    m_guideBar->setVisible(m_workspace && !m_breathingPattern.isEmpty());
 }
 
 void ArticleViewer::showPage(const RichReport& report, const QString& title,
@@ -40,6 +67,8 @@ void ArticleViewer::showPage(const RichReport& report, const QString& title,
     m_title = title;
     m_picture = std::move(picture);
     m_rtb->setReport(report);
+    m_breathingPattern.clear();
+    m_guideBar->hide();
 }
 
 std::optional<PrintablePage> ArticleViewer::printablePage() const

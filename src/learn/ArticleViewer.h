@@ -9,15 +9,18 @@ namespace tarvo {
 class Desktop;
 class RichReport;
 class RichTextBox;
+class Workspace;
 struct Article;
 
-// The Learn Yoga article viewer: one read-only rich-text box that every Learn text is written to.
+// The Learn Yoga article viewer: one read-only rich-text box that every Learn text is written to,
+// and under an article that teaches a breathing practice a button that opens the breathing guide.
 class ArticleViewer final : public QWidget, public PrintableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ArticleViewer)
 
 public:
-    explicit ArticleViewer(Desktop& desktop, QWidget* parent = nullptr);
+    explicit ArticleViewer(Desktop& desktop, Workspace* workspace = nullptr,
+                           QWidget* parent = nullptr);
 
     void showArticle(const Article& article);
     // A page of its own (an asana's), titled for printing, with the picture shown beside it.
@@ -31,6 +34,9 @@ private:
     RichTextBox* m_rtb;
     QString m_title;
     std::optional<PagePicture> m_picture;
+    Workspace* m_workspace;
+    QWidget* m_guideBar = nullptr;
+    QString m_breathingPattern;
 };
 
 } // namespace tarvo

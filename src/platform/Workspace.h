@@ -8,7 +8,7 @@ class QWidget;
 namespace tarvo {
 
 // What the program windows need of the main window: a place to open as children,
-// the welcome panel and the About box.
+// the welcome panel, the About box and the breathing guide.
 class Workspace {
 public:
     virtual ~Workspace() = default;
@@ -23,6 +23,10 @@ public:
 
     virtual void setWelcomePanelVisible(bool visible) = 0;
     virtual void showAbout() = 0;
+
+    // Opens the breathing guide, or brings it forward, set to the pattern of this key
+    // ("nadi-shodhana"); a practice under way keeps its own.
+    virtual void showBreathingGuide(const QString& patternKey) = 0;
 };
 
 } // namespace tarvo

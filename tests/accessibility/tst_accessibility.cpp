@@ -287,6 +287,27 @@ private slots:
              QStringLiteral("Chakra page"));
         verifyNoOffenders();
     }
+
+    void breathingGuide()
+    {
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        m_fixture->window->showArticle(QStringLiteral("Command63"));
+        walk(m_fixture->window.get(), QStringLiteral("Nadi Shodhana article"));
+        click(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"));
+        QWidget* guide = m_fixture->window->child(QStringLiteral("frmBreathingGuide"));
+        walk(guide, QStringLiteral("breathing guide"));
+        auto* patterns = in<QComboBox>(guide, QStringLiteral("cboPattern"));
+        patterns->setCurrentIndex(patterns->findData(QStringLiteral("custom")));
+        walk(guide, QStringLiteral("breathing guide, custom"));
+        click(guide, QStringLiteral("cmdStart"));
+        walk(guide, QStringLiteral("breathing guide, running"));
+        // The circle tells a screen reader what it shows.
+        auto* circle = in<QWidget>(guide, QStringLiteral("picBreathingCircle"));
+        QVERIFY(!circle->accessibleName().isEmpty());
+        QCOMPARE(circle->accessibleDescription(), QStringLiteral("Breathe in, 1"));
+        click(guide, QStringLiteral("cmdStop"));
+        verifyNoOffenders();
+    }
 };
 
 TARVO_TEST_MAIN(tst_Accessibility)

@@ -182,6 +182,8 @@ enum class State {
     ChakraAsanas,
     Journal,
     Find,
+    BreathingGuide,
+    LearnBreathingArticle,
 };
 
 } // namespace
@@ -240,6 +242,13 @@ class tst_Keyboard final : public QObject {
                        ? find
                        : nullptr;
         }
+        case State::BreathingGuide:
+            m_fixture->window->findChild<QAction*>(QStringLiteral("mnuBreathingGuide"))->trigger();
+            return m_fixture->window.get();
+        case State::LearnBreathingArticle:
+            m_fixture->window->selectProgram(Program::LearnYoga);
+            m_fixture->window->showArticle(QStringLiteral("Command65"));
+            return m_fixture->window.get();
         case State::About:
             m_dialog =
                 std::make_unique<AboutDialog>(m_fixture->seams.desktop, m_fixture->window.get());
@@ -411,6 +420,13 @@ private slots:
         QTest::newRow("practice journal")
             << State::Journal << main(QStringLiteral("cmdExportCsv lstJournal"));
         QTest::newRow("find") << State::Find << split(QStringLiteral("txtFind lstResults"));
+        QTest::newRow("breathing guide")
+            << State::BreathingGuide
+            << main(QStringLiteral("cboPattern spnLength cboLengthUnit cmdStart"));
+        QTest::newRow("learn, breathing article")
+            << State::LearnBreathingArticle
+            << main(QStringLiteral("Command1 Command2 Command3 Command4 Command5 Command6 "
+                                   "Command7 RTB cmdBreatheWithGuide"));
     }
 
     void tabOrder()
@@ -449,6 +465,8 @@ private slots:
         QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
         QTest::newRow("practice journal") << State::Journal << QStringLiteral("frmJournal");
         QTest::newRow("find") << State::Find << QStringLiteral("frmFind");
+        QTest::newRow("breathing guide")
+            << State::BreathingGuide << QStringLiteral("frmBreathingGuide");
     }
     void alternateLettersAreUnique()
     {
