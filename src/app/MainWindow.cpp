@@ -14,6 +14,8 @@
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
 #include "practice/MemoryPracticeStore.h"
+#include "practice/ReadyMadeSession.h"
+#include "practice/SessionCautionsWindow.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 
@@ -336,9 +338,12 @@ ArticleViewer& MainWindow::articleViewer()
 
 void MainWindow::fitArticleViewer()
 {
-    // The viewer takes the whole work area beside the navigation, whatever strips are shown.
-    if (QMdiSubWindow* viewer = subWindowOf(m_viewer))
-        viewer->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
+    // The viewer takes the whole work area beside the navigation, whatever strips are shown;
+    // so does a playing session.
+    for (const QWidget* form : {static_cast<QWidget*>(m_viewer), m_filling.data()}) {
+        if (QMdiSubWindow* frame = subWindowOf(form))
+            frame->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
+    }
 }
 
 bool MainWindow::welcomePanelVisible() const
@@ -355,6 +360,22 @@ void MainWindow::showChild(QWidget* form)
 {
     activateButtonsOnEnter(form);
     addChild(form);
+}
+
+void MainWindow::showFilling(QWidget* form)
+{
+    activateButtonsOnEnter(form);
+    QMdiSubWindow* frame = addChild(form, Qt::FramelessWindowHint);
+    m_filling = form;
+    fitArticleViewer();
+    m_mdi->setActiveSubWindow(frame);
+    form->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::practise(const QString& title, const QStringList& asanaNames)
+{
+    practice::startSession(m_context, practiceStore(),
+                           practice::readyMadeSession(title, asanaNames));
 }
 
 QMdiSubWindow* MainWindow::addChild(QWidget* form, Qt::WindowFlags flags)

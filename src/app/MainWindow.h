@@ -47,10 +47,12 @@ public:
     const SectionNavigation& navigation() const { return m_navigation; }
 
     void showChild(QWidget* form) override;
+    void showFilling(QWidget* form) override;
     QRect workArea() const override;
     QWidget* child(const QString& objectName) const override;
     void setWelcomePanelVisible(bool visible) override;
     void showAbout() override;
+    void practise(const QString& title, const QStringList& asanaNames) override;
 
     // Where the journal and the saved sessions are kept; until the program hands over its
     // database, a store that lasts as long as the window.
@@ -96,6 +98,8 @@ private:
     QWidget* m_promotion = nullptr;
     QWidget* m_exit = nullptr;
     QPointer<ArticleViewer> m_viewer;
+    // The child that covers the whole work area (a playing session), if one is open.
+    QPointer<QWidget> m_filling;
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;

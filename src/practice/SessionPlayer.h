@@ -44,6 +44,8 @@ public:
     // Back to the start of the step before; on the first step, to its own start.
     void previous(qint64 nowMs);
     void stop(qint64 nowMs);
+    // Goes on counting from nowMs of another time source, the time played so far kept.
+    void rebase(qint64 nowMs) { m_lastMs = nowMs; }
 
     State state() const { return m_state; }
     bool isOver() const { return m_state == State::Finished || m_state == State::Stopped; }

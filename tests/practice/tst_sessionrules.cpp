@@ -1,6 +1,10 @@
+#include "practice/Chime.h"
 #include "practice/ReadyMadeSession.h"
 #include "practice/SessionPlayer.h"
+#include "support/TestContext.h"
 #include "support/TestMain.h"
+
+#include <QDataStream>
 
 using namespace tarvo::practice;
 using tarvo::practice::Side;
@@ -204,6 +208,62 @@ private slots:
         QVERIFY(!entry.completed);
         QCOMPARE(entry.seconds, 50);
         QCOMPARE(entry.summary, QStringLiteral("2 of 4 poses: Tadasana, Trikonasana"));
+    }
+
+    void chimeIsASoftWave()
+    {
+        const QByteArray wave = chimeWave();
+        QDataStream in(wave);
+        in.setByteOrder(QDataStream::LittleEndian);
+        char tag[4];
+        quint32 riffSize = 0, fmtSize = 0, rate = 0, byteRate = 0, dataSize = 0;
+        quint16 format = 0, channels = 0, align = 0, bits = 0;
+        in.readRawData(tag, 4);
+        QCOMPARE(QByteArray(tag, 4), QByteArray("RIFF"));
+        in >> riffSize;
+        QCOMPARE(qsizetype(riffSize) + 8, wave.size());
+        in.readRawData(tag, 4);
+        QCOMPARE(QByteArray(tag, 4), QByteArray("WAVE"));
+        in.readRawData(tag, 4);
+        QCOMPARE(QByteArray(tag, 4), QByteArray("fmt "));
+        in >> fmtSize >> format >> channels >> rate >> byteRate >> align >> bits;
+        QCOMPARE(fmtSize, 16u);
+        QCOMPARE(format, quint16(1));
+        QCOMPARE(channels, quint16(1));
+        QCOMPARE(rate, 44100u);
+        QCOMPARE(byteRate, 88200u);
+        QCOMPARE(bits, quint16(16));
+        in.readRawData(tag, 4);
+        QCOMPARE(QByteArray(tag, 4), QByteArray("data"));
+        in >> dataSize;
+        QCOMPARE(qsizetype(dataSize), wave.size() - 44);
+
+        QList<int> samples;
+        while (!in.atEnd()) {
+            qint16 sample = 0;
+            in >> sample;
+            samples.append(std::abs(int(sample)));
+        }
+        const auto loudest = std::max_element(samples.cbegin(), samples.cend());
+        const qsizetype peakAt = loudest - samples.cbegin();
+        // Swells in without a click, peaks early, dies away to silence, never near full scale.
+        QVERIFY(samples.first() < 100);
+        QVERIFY(*std::max_element(samples.cbegin(), samples.cbegin() + 44) < 2000);
+        QVERIFY(peakAt > 441 && peakAt < 4410);
+        QVERIFY(*loudest > 6000 && *loudest < 16384);
+        QVERIFY(*std::max_element(samples.cend() - 441, samples.cend()) < 200);
+        QCOMPARE(samples.last(), 0);
+    }
+
+    void chimeSetting()
+    {
+        tarvo::test::MemorySettings settings;
+        QVERIFY(chimeEnabled(settings));
+        setChimeEnabled(settings, false);
+        QCOMPARE(settings.values.value(QStringLiteral("Practice/Chime")), QStringLiteral("off"));
+        QVERIFY(!chimeEnabled(settings));
+        setChimeEnabled(settings, true);
+        QVERIFY(chimeEnabled(settings));
     }
 
     void emptySessionIsOverAtOnce()

@@ -1,0 +1,201 @@
+#include "practice/PracticeStore.h"
+#include "practice/SessionPlayerWindow.h"
+#include "support/TestMain.h"
+#include "support/WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+using namespace tarvo;
+using practice::SessionPlayer;
+using practice::SessionPlayerWindow;
+using test::in;
+
+class tst_SessionWindows : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::MainWindowFixture> m_fixture;
+
+    QWidget* child(const char* name) const { return m_fixture->child(QString::fromLatin1(name)); }
+
+    SessionPlayerWindow* startFromCautions()
+    {
+        QWidget* cautions = child("frmSessionCautions");
+        if (!cautions)
+            return nullptr;
+        test::click(cautions, QStringLiteral("cmdStartSession"));
+        return qobject_cast<SessionPlayerWindow*>(child("frmSessionPlayer"));
+    }
+
+    static void press(Qt::Key key)
+    {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, key);
+    }
+
+    static QString text(const QWidget* root, const char* name)
+    {
+        const auto* label = in<QLabel>(root, QString::fromLatin1(name));
+        return label ? label->text() : QString();
+    }
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_fixture = std::make_unique<test::MainWindowFixture>(ProgramWindows{});
+        // The offscreen tests have no sound card to open.
+        m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Chime"),
+                                                QStringLiteral("off"));
+    }
+
+    void cleanup()
+    {
+        m_fixture.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void keysPauseSkipAndStop()
+    {
+        m_fixture->window->practise(QStringLiteral("Aries"),
+                                    {QStringLiteral("Sarvangasana"), QStringLiteral("Makarasana"),
+                                     QStringLiteral("Savasana")});
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        QVERIFY(!child("frmSessionCautions"));
+        // It covers the whole work area.
+        QCOMPARE(player->parentWidget()->size(),
+                 m_fixture->window->findChild<QMdiArea*>()->viewport()->size());
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Tadasana"));
+        QCOMPARE(text(player, "lblStepCount"), QStringLiteral("Pose 1 of 5"));
+        QCOMPARE(text(player, "lblNext"), QStringLiteral("Next: Makarasana"));
+        QCOMPARE(text(player, "lblCountdown"), QStringLiteral("0:36"));
+        QVERIFY(!in<QLabel>(player, QStringLiteral("picPose"))->pixmap().isNull());
+
+        press(Qt::Key_Space);
+        QCOMPARE(player->player().state(), SessionPlayer::State::Paused);
+        QCOMPARE(in<QPushButton>(player, QStringLiteral("cmdPause"))->text(),
+                 QStringLiteral("Res&ume"));
+        press(Qt::Key_Space);
+        QCOMPARE(player->player().state(), SessionPlayer::State::Playing);
+
+        press(Qt::Key_Right);
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Makarasana"));
+        press(Qt::Key_Right);
+        press(Qt::Key_Left);
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Makarasana"));
+        QVERIFY(m_fixture->window->practiceStore().entries().isEmpty());
+
+        press(Qt::Key_Escape);
+        QCOMPARE(player->player().state(), SessionPlayer::State::Stopped);
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Session stopped"));
+        const QList<practice::JournalEntry> entries = m_fixture->window->practiceStore().entries();
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.first().title, QStringLiteral("Aries"));
+        QCOMPARE(entries.first().kind, practice::PracticeKind::Session);
+        QCOMPARE(entries.first().started, m_fixture->seams.clock.time);
+        QVERIFY(!entries.first().completed);
+        QCOMPARE(entries.first().summary,
+                 QStringLiteral("3 of 5 poses: Tadasana, Makarasana, Sarvangasana"));
+
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!child("frmSessionPlayer"));
+        QCOMPARE(m_fixture->window->practiceStore().entries().size(), 1);
+    }
+
+    void playsToTheEndOnItsOwn()
+    {
+        m_fixture->window->practise(QStringLiteral("Short"), {});
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        qint64 now = 0;
+        player->setTimeSource([&now] { return now; });
+        now = 10'000;
+        player->tick();
+        QCOMPARE(text(player, "lblCountdown"), QStringLiteral("0:26"));
+        now = 36'000;
+        player->tick();
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Shavasana"));
+        QCOMPARE(text(player, "lblCountdown"), QStringLiteral("3:00"));
+        now = 36'000 + 180'000;
+        player->tick();
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Session complete"));
+        QCOMPARE(text(player, "lblHold"), QStringLiteral("3:36 practised"));
+        const QList<practice::JournalEntry> entries = m_fixture->window->practiceStore().entries();
+        QCOMPARE(entries.size(), 1);
+        QVERIFY(entries.first().completed);
+        QCOMPARE(entries.first().seconds, 216);
+    }
+
+    void closingThePlayerRecordsIt()
+    {
+        m_fixture->window->practise(QStringLiteral("Closed"), {QStringLiteral("Bhujangasana")});
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        m_fixture->window->closeChildWindows();
+        QTRY_VERIFY(!child("frmSessionPlayer"));
+        const QList<practice::JournalEntry> entries = m_fixture->window->practiceStore().entries();
+        QCOMPARE(entries.size(), 1);
+        QVERIFY(!entries.first().completed);
+    }
+
+    void cautionsMarkAndLeaveOut()
+    {
+        m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
+                                                QStringLiteral("glaucoma"));
+        m_fixture->window->practise(QStringLiteral("Leo"), {QStringLiteral("Bhujangasana"),
+                                                            QStringLiteral("Sarvangasana")});
+        QWidget* cautions = child("frmSessionCautions");
+        QVERIFY(cautions);
+        // Tadasana, Bhujangasana, Sarvangasana, Matsyasana, Shavasana.
+        QVERIFY(in<QCheckBox>(cautions, QStringLiteral("chkCondition_2"))->isChecked());
+        QVERIFY(text(cautions, "lblCaution_1").isEmpty());
+        QVERIFY(in<QCheckBox>(cautions, QStringLiteral("chkLeaveOut_1"))->isHidden());
+        QVERIFY(
+            text(cautions, "lblCaution_2").startsWith(QStringLiteral("\u26a0 Glaucoma: Avoid it")));
+        QVERIFY(!in<QCheckBox>(cautions, QStringLiteral("chkLeaveOut_2"))->isHidden());
+
+        // Heart disease marks the cobra and the fish too.
+        in<QCheckBox>(cautions, QStringLiteral("chkCondition_7"))->setChecked(true);
+        QVERIFY(text(cautions, "lblCaution_1")
+                    .startsWith(QStringLiteral("\u26a0 Heart disease: If you have an abdominal")));
+        QCOMPARE(text(cautions, "lblCaution_2").count(u'\u26a0'), 2);
+        in<QCheckBox>(cautions, QStringLiteral("chkLeaveOut_2"))->setChecked(true);
+        in<QCheckBox>(cautions, QStringLiteral("chkLeaveOut_3"))->setChecked(true);
+
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        QStringList played;
+        for (const practice::SessionStep& step : player->player().session().steps)
+            played.append(step.asana);
+        QCOMPARE(played, (QStringList{"Tadasana", "Bhujangasana", "Shavasana"}));
+        QCOMPARE(m_fixture->seams.settings.values.value(QStringLiteral("Practice/Conditions")),
+                 QStringLiteral("glaucoma,heart-disease"));
+        // The pose on screen carries its marks.
+        press(Qt::Key_Right);
+        QVERIFY(text(player, "lblCaution").startsWith(QStringLiteral("\u26a0 Heart disease")));
+    }
+
+    void leavingEverythingOutStartsNothing()
+    {
+        m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
+                                                QStringLiteral("pregnancy"));
+        m_fixture->window->practise(QStringLiteral("None"), {});
+        QWidget* cautions = child("frmSessionCautions");
+        QVERIFY(cautions);
+        in<QCheckBox>(cautions, QStringLiteral("chkLeaveOut_0"))->setChecked(true);
+        in<QCheckBox>(cautions, QStringLiteral("chkLeaveOut_1"))->setChecked(true);
+        test::click(cautions, QStringLiteral("cmdStartSession"));
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+        QVERIFY(child("frmSessionCautions"));
+        QVERIFY(!child("frmSessionPlayer"));
+    }
+};
+
+TARVO_TEST_MAIN(tst_SessionWindows)
+#include "tst_sessionwindows.moc"
