@@ -268,6 +268,7 @@ void MainWindow::buildLearnYogaPanels()
         return;
     m_lookupStrip = new LookupStrip([this]() -> ArticleViewer& { return articleViewer(); });
     m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
+    m_lookupStrip->setConditionSource([this] { return storedConditions(m_context.settings); });
     m_lookupStrip->hide();
     for (QLabel* caption : m_lookupStrip->captions())
         caption->installEventFilter(this);

@@ -42,6 +42,7 @@ QListWidget* resultList(const QString& name, const QString& accessible)
     list->setObjectName(name);
     list->setAccessibleName(accessible);
     list->setMinimumWidth(320);
+    list->setWordWrap(true);
     return list;
 }
 } // namespace
@@ -164,11 +165,18 @@ void LookupStrip::selectFirst(LookupPanel panel)
 void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
 {
     const QList<AsanaRecord>& catalogue = loadAsanaCatalogue();
+    const QList<Condition> conditions = m_conditions ? m_conditions() : QList<Condition>{};
     {
         const QSignalBlocker quiet(list);
         list->clear();
-        for (int number : numbers)
-            list->addItem(catalogue.value(number - 1).name);
+        for (int number : numbers) {
+            const AsanaRecord& record = catalogue.at(number - 1);
+            QStringList lines = {record.name};
+            for (const Caution& caution : cautionsFor(record, conditions))
+                lines.append(cautionMark(caution));
+            auto* item = new QListWidgetItem(lines.join(u'\n'), list);
+            item->setData(Qt::UserRole, record.name);
+        }
     }
     if (list->count() > 0)
         list->setCurrentRow(0);
@@ -177,7 +185,7 @@ void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
 void LookupStrip::showSelectedResult(QListWidget* list, int row)
 {
     if (const QListWidgetItem* item = list->item(row))
-        showAsanaPage(item->text().trimmed());
+        showAsanaPage(item->data(Qt::UserRole).toString());
 }
 
 void LookupStrip::showAsanaPage(const QString& name)
@@ -192,6 +200,11 @@ void LookupStrip::showAsanaPage(const QString& name)
     RichReport page = articleViewerReport();
     writeAsanaPage(page, record);
     m_viewer().showReport(page);
+}
+
+void LookupStrip::setConditionSource(std::function<QList<Condition>()> conditions)
+{
+    m_conditions = std::move(conditions);
 }
 
 void LookupStrip::showPanel(LookupPanel panel)

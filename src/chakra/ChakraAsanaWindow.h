@@ -27,8 +27,11 @@ public:
     void showNextRecord();
     void showPreviousRecord();
     void backToResult();
+    // A ready-made session of every recommended asana, started through the main window.
+    void practiseNow();
 
 private:
+    RecommendedAsanas m_list;
     AsanaRecordNavigator m_navigator;
     QLabel* m_chakraName;
     QLabel* m_picture;

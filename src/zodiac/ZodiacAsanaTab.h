@@ -30,6 +30,10 @@ public:
     void openAsana(SunSign sign, int index);
     void closeAsana();
 
+signals:
+    // "Practise these now": the shown sign's asanas, as the tab names them.
+    void practiseRequested(const QString& title, const QStringList& asanaNames);
+
 private:
     QWidget* buildIntroduction();
     QWidget* buildDetailPanel();
@@ -40,6 +44,7 @@ private:
     std::array<QList<LinkLabel*>, kSunSignCount> m_labels{};
     QWidget* m_detail = nullptr;
     QPushButton* m_back = nullptr;
+    QPushButton* m_practise = nullptr;
     QPointer<LinkLabel> m_openedLabel;
     QLabel* m_asanaName = nullptr;
     QLabel* m_englishName = nullptr;

@@ -369,7 +369,8 @@ private slots:
             << zodiac(QStringLiteral(
                    "SSTab1.tabs lblSarvaangaasanaaCapricorn lblDhanuraasanaaCapricorn "
                    "lblPaschimottaasanaaCapricorn lblBhujangaasanaaCapricorn "
-                   "lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn"));
+                   "lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn "
+                   "cmdPractise"));
         QTest::newRow("zodiac asana detail")
             << State::ZodiacAsanaDetail
             << zodiac(QStringLiteral(
@@ -393,7 +394,8 @@ private slots:
         QTest::newRow("chakra result")
             << State::ChakraResult << chakra(QStringLiteral("cmdYogaChakra cmdBack cmdExit RTB"));
         QTest::newRow("chakra asanas")
-            << State::ChakraAsanas << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
+            << State::ChakraAsanas
+            << chakra(QStringLiteral("RTB cmdBk cmdNext cmdPractise cmdBack cmdExit"));
     }
 
     void tabOrder()

@@ -1,13 +1,20 @@
+#include "chakra/ChakraAsanaWindow.h"
+#include "learn/ArticleViewer.h"
 #include "practice/PracticeStore.h"
 #include "practice/SessionPlayerWindow.h"
+#include "report/RichTextBox.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabWidget>
 
 using namespace tarvo;
 using practice::SessionPlayer;
@@ -179,6 +186,81 @@ private slots:
         // The pose on screen carries its marks.
         press(Qt::Key_Right);
         QVERIFY(text(player, "lblCaution").startsWith(QStringLiteral("\u26a0 Heart disease")));
+    }
+
+    void zodiacReadingPractisedNow()
+    {
+        m_fixture = std::make_unique<test::MainWindowFixture>();
+        m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Chime"),
+                                                QStringLiteral("off"));
+        m_fixture->window->selectProgram(Program::ZodiacYoga);
+        QWidget* input = child("frmZodiacYogaMain");
+        QVERIFY(input);
+        QTest::keyClicks(in<QLineEdit>(input, QStringLiteral("txtName")), QStringLiteral("Anu"));
+        in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(6);
+        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(6);
+        test::click(input, QStringLiteral("cmdNext"));
+        QWidget* display = child("frmZodiacYogaDisplay");
+        QVERIFY(display);
+        auto* tabs = in<QTabWidget>(display, QStringLiteral("SSTab1"));
+        tabs->setCurrentWidget(in(display, QStringLiteral("fraSelectYoga")));
+        test::click(display, QStringLiteral("cmdPractise"));
+
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        QStringList played;
+        for (const practice::SessionStep& step : player->player().session().steps)
+            played.append(step.asana);
+        // Cancer's asanas, the warm-up before them and the rest after.
+        QCOMPARE(played, (QStringList{"Tadasana", "Bhujangasana", "Paschimottanasana",
+                                      "Dhanurasana", "Padmasana", "Shavasana"}));
+        QCOMPARE(player->player().session().name, QStringLiteral("Zodiac Yoga: Cancer"));
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Tadasana"));
+    }
+
+    void chakraAsanasPractisedNow()
+    {
+        const RecommendedAsanas list =
+            recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
+        auto* asanas =
+            new ChakraAsanaWindow(m_fixture->seams.context(m_fixture->window.get()), list);
+        m_fixture->window->showChild(asanas);
+        test::click(asanas, QStringLiteral("cmdPractise"));
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        const QList<practice::SessionStep>& steps = player->player().session().steps;
+        QVERIFY(steps.size() > 2);
+        QCOMPARE(steps.first().asana, QStringLiteral("Tadasana"));
+        QCOMPARE(steps.last().asana, QStringLiteral("Shavasana"));
+        QCOMPARE(player->player().session().name, QStringLiteral("Chakra Yoga"));
+    }
+
+    void lookupListsCarryTheMarks()
+    {
+        m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
+                                                QStringLiteral("knee"));
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        test::click(m_fixture->window.get(), QStringLiteral("Command3"));
+        auto* parts = in<QComboBox>(m_fixture->window.get(), QStringLiteral("cboAsanasByBodyPart"));
+        const int knees = parts->findText(QStringLiteral("Knees"));
+        parts->setCurrentIndex(knees);
+        emit parts->activated(knees);
+        auto* results =
+            in<QListWidget>(m_fixture->window.get(), QStringLiteral("lstAsanasByBodyPart"));
+        QStringList shown;
+        for (int i = 0; i < results->count(); ++i)
+            shown.append(results->item(i)->text());
+        QCOMPARE(shown,
+                 (QStringList{
+                     "Ardhamatsyendrasana",
+                     "Padmasana\n\u26a0 Knee injury: With frequent muscle cramps or chronic knee "
+                     "pain, consult a yoga expert first.",
+                     "Simhasana\n\u26a0 Knee injury: Those with knee or ankle injuries "
+                     "should sit on a chair or a cushion instead of kneeling.",
+                     "Tadasana", "Uttanasana", "Vrikshasana"}));
+        results->setCurrentRow(1);
+        QVERIFY(m_fixture->window->articleViewer().richTextBox().toPlainText().startsWith(
+            QStringLiteral("Padmasana\n")));
     }
 
     void leavingEverythingOutStartsNothing()
