@@ -16,6 +16,7 @@
 #include "practice/MemoryPracticeStore.h"
 #include "practice/ReadyMadeSession.h"
 #include "practice/SessionCautionsWindow.h"
+#include "practice/SessionsWindow.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 
@@ -140,9 +141,30 @@ void MainWindow::buildMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
+    addSessionMenuItems();
     addHelpMenu(*menuBar(), m_context,
                 {.firstSeparator = QStringLiteral("mnuSep2"),
                  .secondSeparator = QStringLiteral("mnuSep3")});
+}
+
+// The Practice menu is shared with the breathing guide and the journal; each adds its own items.
+void MainWindow::addSessionMenuItems()
+{
+    auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("mnuPractice"));
+    if (!menu) {
+        menu = menuBar()->addMenu(QStringLiteral("&Practice"));
+        menu->setObjectName(QStringLiteral("mnuPractice"));
+    }
+    auto* newSession = new QAction(QStringLiteral("&New Session\u2026"), menu);
+    newSession->setObjectName(QStringLiteral("mnuNewSession"));
+    connect(newSession, &QAction::triggered, this,
+            [this] { showChild(practice::sessionBuilder(m_context, practiceStore())); });
+    auto* sessions = new QAction(QStringLiteral("&Sessions\u2026"), menu);
+    sessions->setObjectName(QStringLiteral("mnuSessions"));
+    connect(sessions, &QAction::triggered, this,
+            [this] { showChild(new practice::SessionsWindow(m_context, practiceStore())); });
+    // The session items come first, whatever the others have added already.
+    menu->insertActions(menu->actions().value(0), {newSession, sessions});
 }
 
 QWidget* MainWindow::buildBanner()

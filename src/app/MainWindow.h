@@ -75,6 +75,7 @@ private:
     void buildLearnYogaPanels();
     void hideLearnYogaPanels();
     void fitArticleViewer();
+    void addSessionMenuItems();
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
     void placeInWorkArea(QMdiSubWindow* window);

@@ -13,7 +13,10 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 
 using namespace tarvo;
@@ -261,6 +264,103 @@ private slots:
         results->setCurrentRow(1);
         QVERIFY(m_fixture->window->articleViewer().richTextBox().toPlainText().startsWith(
             QStringLiteral("Padmasana\n")));
+    }
+
+    void builderSavesAndListsASession()
+    {
+        auto* menu = in<QMenu>(m_fixture->window->menuBar(), QStringLiteral("mnuPractice"));
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().value(0)->objectName(), QStringLiteral("mnuNewSession"));
+        QCOMPARE(menu->actions().value(1)->objectName(), QStringLiteral("mnuSessions"));
+        menu->actions().value(0)->trigger();
+        QWidget* builder = child("frmSessionBuilder");
+        QVERIFY(builder);
+
+        auto* lookup = in<QComboBox>(builder, QStringLiteral("cboLookup"));
+        auto* value = in<QComboBox>(builder, QStringLiteral("cboLookupValue"));
+        auto* library = in<QListWidget>(builder, QStringLiteral("lstLibrary"));
+        auto* steps = in<QListWidget>(builder, QStringLiteral("lstSteps"));
+        QCOMPARE(library->count(), 32);
+        lookup->setCurrentIndex(1);
+        value->setCurrentIndex(value->findText(QStringLiteral("Knees")));
+        QCOMPARE(library->count(), 6);
+        library->item(1)->setSelected(true); // Padmasana
+        test::click(builder, QStringLiteral("cmdAdd"));
+        lookup->setCurrentIndex(3);
+        QTest::keyClicks(in<QLineEdit>(builder, QStringLiteral("txtSearch")),
+                         QStringLiteral("corpse"));
+        const QList<QListWidgetItem*> found =
+            library->findItems(QStringLiteral("Shavasana"), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        found.first()->setSelected(true);
+        test::click(builder, QStringLiteral("cmdAdd"));
+        lookup->setCurrentIndex(0);
+        library->findItems(QStringLiteral("Trikonasana"), Qt::MatchExactly)
+            .first()
+            ->setSelected(true);
+        test::click(builder, QStringLiteral("cmdAdd"));
+        QCOMPARE(steps->count(), 3);
+
+        // Trikonasana, just added and chosen, goes first and holds for 8 breaths a side.
+        test::click(builder, QStringLiteral("cmdMoveUp"));
+        test::click(builder, QStringLiteral("cmdMoveUp"));
+        test::click(builder, QStringLiteral("cmdMoveUp"));
+        in<QSpinBox>(builder, QStringLiteral("spnHold"))->setValue(8);
+        steps->setCurrentRow(2);
+        QCOMPARE(in<QSpinBox>(builder, QStringLiteral("spnHold"))->value(), 180);
+        in<QComboBox>(builder, QStringLiteral("cboUnit"))->setCurrentIndex(1);
+        in<QSpinBox>(builder, QStringLiteral("spnHold"))->setValue(240);
+        QCOMPARE(steps->item(0)->text(), QStringLiteral("Trikonasana \u2013 8 breaths, each side"));
+        QCOMPARE(steps->item(2)->text(), QStringLiteral("Shavasana \u2013 240 seconds"));
+
+        // Not saved without a name.
+        test::click(builder, QStringLiteral("cmdSave"));
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+        QTest::keyClicks(in<QLineEdit>(builder, QStringLiteral("txtSessionName")),
+                         QStringLiteral(" Evening "));
+        test::click(builder, QStringLiteral("cmdSave"));
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+        const std::optional<practice::Session> saved =
+            m_fixture->window->practiceStore().session(QStringLiteral("evening"));
+        QVERIFY(saved);
+        const practice::Session expected{
+            QStringLiteral("Evening"),
+            {{QStringLiteral("Trikonasana"), 8, practice::HoldUnit::Breaths, true},
+             {QStringLiteral("Padmasana"), 10, practice::HoldUnit::Breaths, false},
+             {QStringLiteral("Shavasana"), 240, practice::HoldUnit::Seconds, false}}};
+        QCOMPARE(*saved, expected);
+
+        menu->actions().value(1)->trigger();
+        QWidget* sessions = child("frmSessions");
+        QVERIFY(sessions);
+        auto* list = in<QListWidget>(sessions, QStringLiteral("lstSessions"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Evening"));
+        auto* newName = in<QLineEdit>(sessions, QStringLiteral("txtNewName"));
+        QTest::keyClicks(newName, QStringLiteral("Late"));
+        test::click(sessions, QStringLiteral("cmdDuplicate"));
+        QCOMPARE(m_fixture->window->practiceStore().sessionNames(),
+                 (QStringList{"Evening", "Late"}));
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Late"));
+        QTest::keyClicks(newName, QStringLiteral("Night"));
+        test::click(sessions, QStringLiteral("cmdRename"));
+        QCOMPARE(m_fixture->window->practiceStore().sessionNames(),
+                 (QStringList{"Evening", "Night"}));
+        // A taken name is refused with the store's reason.
+        QTest::keyClicks(newName, QStringLiteral("evening"));
+        test::click(sessions, QStringLiteral("cmdRename"));
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 2);
+        QCOMPARE(m_fixture->window->practiceStore().sessionNames(),
+                 (QStringList{"Evening", "Night"}));
+        m_fixture->seams.desktop.answers.push_back(MessageAnswer::Yes);
+        test::click(sessions, QStringLiteral("cmdDelete"));
+        QCOMPARE(m_fixture->window->practiceStore().sessionNames(), QStringList{"Evening"});
+
+        test::click(sessions, QStringLiteral("cmdStart"));
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        QCOMPARE(player->player().session(), expected);
+        QCOMPARE(text(player, "lblHold"), QStringLiteral("8 breaths, left side"));
     }
 
     void leavingEverythingOutStartsNothing()
