@@ -158,7 +158,7 @@ void MainWindow::addSessionMenuItems()
     auto* newSession = new QAction(QStringLiteral("&New Session\u2026"), menu);
     newSession->setObjectName(QStringLiteral("mnuNewSession"));
     connect(newSession, &QAction::triggered, this,
-            [this] { showChild(practice::sessionBuilder(m_context, practiceStore())); });
+            [this] { showPracticeWindow(practice::sessionBuilder(m_context, practiceStore())); });
     auto* sessions = new QAction(QStringLiteral("&Sessions\u2026"), menu);
     sessions->setObjectName(QStringLiteral("mnuSessions"));
     connect(sessions, &QAction::triggered, this,
@@ -387,6 +387,7 @@ void MainWindow::showChild(QWidget* form)
 
 void MainWindow::showFilling(QWidget* form)
 {
+    setWelcomePanelVisible(false);
     activateButtonsOnEnter(form);
     QMdiSubWindow* frame = addChild(form, Qt::FramelessWindowHint);
     m_filling = form;
@@ -395,8 +396,16 @@ void MainWindow::showFilling(QWidget* form)
     form->setFocus(Qt::OtherFocusReason);
 }
 
+// The welcome panel covers the work area; a practice window chosen from it must be seen.
+void MainWindow::showPracticeWindow(QWidget* form)
+{
+    setWelcomePanelVisible(false);
+    showChild(form);
+}
+
 void MainWindow::practise(const QString& title, const QStringList& asanaNames)
 {
+    setWelcomePanelVisible(false);
     practice::startSession(m_context, practiceStore(),
                            practice::readyMadeSession(title, asanaNames));
 }

@@ -76,6 +76,7 @@ private:
     void hideLearnYogaPanels();
     void fitArticleViewer();
     void addSessionMenuItems();
+    void showPracticeWindow(QWidget* form);
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
     void placeInWorkArea(QMdiSubWindow* window);

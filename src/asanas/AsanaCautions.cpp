@@ -115,9 +115,24 @@ QList<Caution> cautionsFor(const QString& asanaName, const QList<Condition>& tic
     return cautionsFor(loadAsanaCatalogue().at(*number - 1), ticked);
 }
 
-QString cautionMark(const Caution& caution)
+QStringList cautionMarks(const QList<Caution>& cautions)
 {
-    return QStringLiteral("\u26a0 %1: %2").arg(conditionName(caution.condition), caution.reason);
+    QStringList reasons;
+    QList<QStringList> conditions;
+    for (const Caution& caution : cautions) {
+        const qsizetype at = reasons.indexOf(caution.reason);
+        if (at < 0) {
+            reasons.append(caution.reason);
+            conditions.append({conditionName(caution.condition)});
+        } else {
+            conditions[at].append(conditionName(caution.condition));
+        }
+    }
+    QStringList marks;
+    for (qsizetype i = 0; i < reasons.size(); ++i)
+        marks.append(QStringLiteral("\u26a0 %1: %2")
+                         .arg(conditions.at(i).join(QStringLiteral(", ")), reasons.at(i)));
+    return marks;
 }
 
 QList<Condition> storedConditions(const SettingsStore& settings)

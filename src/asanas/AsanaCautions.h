@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace tarvo {
 
@@ -38,8 +39,9 @@ QList<Caution> cautionsFor(const AsanaRecord& record, const QList<Condition>& ti
 // The same for a library name; an unknown name has none.
 QList<Caution> cautionsFor(const QString& asanaName, const QList<Condition>& ticked);
 
-// "⚠ Knee injury: Avoid it with knee, ankle or back injuries, sciatica or a slipped disc."
-QString cautionMark(const Caution& caution);
+// One line for each reason: "⚠ Knee injury: Avoid it with knee, ankle or back injuries,
+// sciatica or a slipped disc."; conditions named by the same sentence share its line.
+QStringList cautionMarks(const QList<Caution>& cautions);
 
 // The conditions ticked last time, kept under the settings key Practice/Conditions.
 QList<Condition> storedConditions(const SettingsStore& settings);

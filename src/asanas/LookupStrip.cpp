@@ -171,9 +171,8 @@ void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
         list->clear();
         for (int number : numbers) {
             const AsanaRecord& record = catalogue.at(number - 1);
-            QStringList lines = {record.name};
-            for (const Caution& caution : cautionsFor(record, conditions))
-                lines.append(cautionMark(caution));
+            const QStringList lines =
+                QStringList{record.name} + cautionMarks(cautionsFor(record, conditions));
             auto* item = new QListWidgetItem(lines.join(u'\n'), list);
             item->setData(Qt::UserRole, record.name);
         }

@@ -101,6 +101,7 @@ SessionBuilderWindow::SessionBuilderWindow(const AppContext& context, PracticeSt
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 
+    setMinimumSize(760, 460);
     for (const SessionStep& step : session.steps)
         addStep(step);
     showCandidates();

@@ -90,6 +90,9 @@ QWidget* SessionCautionsWindow::buildPoses()
         mark->setAccessibleName(QStringLiteral("Caution for %1").arg(m_session.steps.at(i).asana));
         mark->setTextFormat(Qt::PlainText);
         mark->setWordWrap(true);
+        // Wrapped labels in a grid are measured at their minimum width; a sensible one keeps
+        // the longest reasons from being cut.
+        mark->setMinimumWidth(380);
         QPalette red = mark->palette();
         red.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
         mark->setPalette(red);
@@ -110,7 +113,7 @@ QWidget* SessionCautionsWindow::buildPoses()
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setMinimumSize(560, 260);
+    area->setMinimumSize(700, 300);
     return area;
 }
 
@@ -128,9 +131,7 @@ void SessionCautionsWindow::showMarks()
 {
     const QList<Condition> ticked = tickedConditions();
     for (qsizetype i = 0; i < m_session.steps.size(); ++i) {
-        QStringList marks;
-        for (const Caution& caution : cautionsFor(m_session.steps.at(i).asana, ticked))
-            marks.append(cautionMark(caution));
+        const QStringList marks = cautionMarks(cautionsFor(m_session.steps.at(i).asana, ticked));
         m_marks.at(i)->setText(marks.join(u'\n'));
         // Only a marked pose is offered to leave out; unmarking it keeps it in.
         m_leaveOut.at(i)->setVisible(!marks.isEmpty());

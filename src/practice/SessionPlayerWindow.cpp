@@ -338,9 +338,8 @@ void SessionPlayerWindow::showStep()
     const QString side = sideText(step.side);
     m_hold->setText(side.isEmpty() ? step.hold : QStringLiteral("%1, %2").arg(step.hold, side));
     m_benefit->setText(shortBenefit(record.benefits));
-    QStringList marks;
-    for (const Caution& caution : cautionsFor(record, storedConditions(m_context.settings)))
-        marks.append(cautionMark(caution));
+    const QStringList marks =
+        cautionMarks(cautionsFor(record, storedConditions(m_context.settings)));
     m_caution->setText(marks.join(u'\n'));
     m_caution->setVisible(!marks.isEmpty());
     const TimedStep* upcoming = m_player.upcoming();
