@@ -21,6 +21,9 @@
 #include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
+#include "practice/ReadyMadeSession.h"
+#include "practice/SessionCautionsWindow.h"
+#include "practice/SessionsWindow.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "shell/HelpMenu.h"
@@ -160,6 +163,15 @@ void MainWindow::buildPracticeMenu()
 {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Practice"));
     menu->setObjectName(QStringLiteral("mnuPractice"));
+    QAction* newSession = menu->addAction(QStringLiteral("&New Session\u2026"), this, [this] {
+        showPracticeWindow(practice::sessionBuilder(m_context, practiceStore()));
+    });
+    newSession->setObjectName(QStringLiteral("mnuNewSession"));
+    QAction* sessions = menu->addAction(QStringLiteral("&Sessions\u2026"), this, [this] {
+        showChild(new practice::SessionsWindow(m_context, practiceStore()));
+    });
+    sessions->setObjectName(QStringLiteral("mnuSessions"));
+    menu->addSeparator();
     QAction* guide = menu->addAction(QStringLiteral("&Breathing Guide\u2026"), this,
                                      [this] { showBreathingGuide({}); });
     guide->setObjectName(QStringLiteral("mnuBreathingGuide"));
@@ -367,6 +379,7 @@ void MainWindow::buildLearnYogaPanels()
         return;
     m_lookupStrip = new LookupStrip([this]() -> ArticleViewer& { return articleViewer(); });
     m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
+    m_lookupStrip->setConditionSource([this] { return storedConditions(m_context.settings); });
     m_lookupStrip->hide();
     for (QLabel* caption : m_lookupStrip->captions())
         caption->installEventFilter(this);
@@ -474,9 +487,12 @@ ArticleViewer& MainWindow::articleViewer()
 
 void MainWindow::fitArticleViewer()
 {
-    // The viewer takes the whole work area beside the navigation, whatever strips are shown.
-    if (QMdiSubWindow* viewer = subWindowOf(m_viewer))
-        viewer->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
+    // The viewer takes the whole work area beside the navigation, whatever strips are shown;
+    // so does a playing session.
+    for (const QWidget* form : {static_cast<QWidget*>(m_viewer), m_filling.data()}) {
+        if (QMdiSubWindow* frame = subWindowOf(form))
+            frame->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
+    }
 }
 
 bool MainWindow::welcomePanelVisible() const
@@ -493,6 +509,31 @@ void MainWindow::showChild(QWidget* form)
 {
     activateButtonsOnEnter(form);
     addChild(form);
+}
+
+void MainWindow::showFilling(QWidget* form)
+{
+    setWelcomePanelVisible(false);
+    activateButtonsOnEnter(form);
+    QMdiSubWindow* frame = addChild(form, Qt::FramelessWindowHint);
+    m_filling = form;
+    fitArticleViewer();
+    m_mdi->setActiveSubWindow(frame);
+    form->setFocus(Qt::OtherFocusReason);
+}
+
+// The welcome panel covers the work area; a practice window chosen from it must be seen.
+void MainWindow::showPracticeWindow(QWidget* form)
+{
+    setWelcomePanelVisible(false);
+    showChild(form);
+}
+
+void MainWindow::practise(const QString& title, const QStringList& asanaNames)
+{
+    setWelcomePanelVisible(false);
+    practice::startSession(m_context, practiceStore(),
+                           practice::readyMadeSession(title, asanaNames));
 }
 
 QMdiSubWindow* MainWindow::addChild(QWidget* form, Qt::WindowFlags flags)

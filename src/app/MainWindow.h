@@ -63,11 +63,13 @@ public:
     ReadingZoom& readingZoom() const { return *m_zoom; }
 
     void showChild(QWidget* form) override;
+    void showFilling(QWidget* form) override;
     QRect workArea() const override;
     QWidget* child(const QString& objectName) const override;
     void setWelcomePanelVisible(bool visible) override;
     void showAbout() override;
     void showBreathingGuide(const QString& patternKey) override;
+    void practise(const QString& title, const QStringList& asanaNames) override;
 
     // Where the journal and the saved sessions are kept; until the program hands over its
     // database, a store that lasts as long as the window.
@@ -96,6 +98,7 @@ private:
     void buildLearnYogaPanels();
     void hideLearnYogaPanels();
     void fitArticleViewer();
+    void showPracticeWindow(QWidget* form);
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
     void placeInWorkArea(QMdiSubWindow* window);
@@ -122,6 +125,8 @@ private:
     QPointer<ArticleViewer> m_viewer;
     FindWindow* m_find = nullptr;
     PrintActions* m_printing = nullptr;
+    // The child that covers the whole work area (a playing session), if one is open.
+    QPointer<QWidget> m_filling;
     bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;

@@ -42,6 +42,7 @@ QListWidget* resultList(const QString& name, const QString& accessible)
     list->setObjectName(name);
     list->setAccessibleName(accessible);
     list->setMinimumWidth(320);
+    list->setWordWrap(true);
     return list;
 }
 } // namespace
@@ -164,11 +165,17 @@ void LookupStrip::selectFirst(LookupPanel panel)
 void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
 {
     const QList<AsanaRecord>& catalogue = loadAsanaCatalogue();
+    const QList<Condition> conditions = m_conditions ? m_conditions() : QList<Condition>{};
     {
         const QSignalBlocker quiet(list);
         list->clear();
-        for (int number : numbers)
-            list->addItem(catalogue.value(number - 1).name);
+        for (int number : numbers) {
+            const AsanaRecord& record = catalogue.at(number - 1);
+            const QStringList lines =
+                QStringList{record.name} + cautionMarks(cautionsFor(record, conditions));
+            auto* item = new QListWidgetItem(lines.join(u'\n'), list);
+            item->setData(Qt::UserRole, record.name);
+        }
     }
     if (list->count() > 0)
         list->setCurrentRow(0);
@@ -177,7 +184,7 @@ void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
 void LookupStrip::showSelectedResult(QListWidget* list, int row)
 {
     if (const QListWidgetItem* item = list->item(row))
-        showAsanaPage(item->text().trimmed());
+        showAsanaPage(item->data(Qt::UserRole).toString());
 }
 
 void LookupStrip::showAsanaByName(const QString& name)
@@ -207,6 +214,11 @@ void LookupStrip::showAsanaPage(const QString& name)
                                     [pose](QPainter& painter, const QRectF& area) {
                                         pictures::paintAsanaPicture(painter, pose, area);
                                     }});
+}
+
+void LookupStrip::setConditionSource(std::function<QList<Condition>()> conditions)
+{
+    m_conditions = std::move(conditions);
 }
 
 void LookupStrip::showPanel(LookupPanel panel)

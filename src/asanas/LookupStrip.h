@@ -1,5 +1,7 @@
 #pragma once
 
+#include "asanas/AsanaCautions.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -25,6 +27,9 @@ public:
 
     // Shows one lookup panel and hides the other two.
     void showPanel(LookupPanel panel);
+    // The conditions the user has ticked: the asanas listed by body part and application whose
+    // cautions name one carry the mark and the reason.
+    void setConditionSource(std::function<QList<Condition>()> conditions);
     QList<QLabel*> captions() const { return m_captions; }
 
     // A section header's first action: the first entry of its list, shown.
@@ -44,6 +49,7 @@ private:
     void showSelectedResult(QListWidget* list, int row);
 
     std::function<ArticleViewer&()> m_viewer;
+    std::function<QList<Condition>()> m_conditions;
 
     QLabel* m_picYoga;
     QList<QLabel*> m_captions;

@@ -8,6 +8,7 @@
 #include "platform/ReadingText.h"
 #include "platform/ReadingZoom.h"
 #include "platform/Twips.h"
+#include "platform/Workspace.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
 #include "shell/ProgramWindow.h"
@@ -32,6 +33,7 @@ constexpr QSize kPictureSize(250, 250);
 ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const RecommendedAsanas& list,
                                      QWidget* parent)
     : ProgramWindow(context, parent)
+    , m_list(list)
     , m_navigator(list)
     , m_chakraName(new QLabel(QStringLiteral("Chakra Name"), this))
     , m_picture(new QLabel(this))
@@ -85,9 +87,16 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     QPushButton* exit = button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
     connect(exit, &QPushButton::clicked, this, [this] { closeProgramWindow(this); });
     auto* buttons = new QHBoxLayout;
+    QPushButton* practise =
+        button(QStringLiteral("cmdPractise"), QStringLiteral("Practise These No&w"));
+    practise->setAccessibleName(QStringLiteral("Practise these asanas now"));
+    connect(practise, &QPushButton::clicked, this, &ChakraAsanaWindow::practiseNow);
     buttons->addWidget(previous);
     buttons->addWidget(next);
     buttons->addStretch(1);
+    buttons->addWidget(practise);
+    setTabOrder(next, practise);
+    setTabOrder(practise, back);
     buttons->addWidget(back);
     buttons->addWidget(exit);
 
@@ -143,6 +152,17 @@ void ChakraAsanaWindow::Display_Yoga_Chakra()
     m_picture->setAccessibleName(asana.name);
     m_picture->setAccessibleDescription(pictures::asanaPictureDescription(asana.imageKey));
     m_chakraName->setText(entry->chakraName);
+}
+
+void ChakraAsanaWindow::practiseNow()
+{
+    QStringList names;
+    for (const auto& slot : m_list) {
+        if (slot)
+            names.append(chakraYogaAsanas()[slot->asana].name);
+    }
+    if (m_context.workspace)
+        m_context.workspace->practise(QStringLiteral("Chakra Yoga"), names);
 }
 
 void ChakraAsanaWindow::showNextRecord()

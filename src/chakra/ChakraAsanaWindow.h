@@ -33,8 +33,11 @@ public:
     void showAsana(int asana);
     RichTextBox& richTextBox() const { return *m_rtb; }
     void backToResult();
+    // A ready-made session of every recommended asana, started through the main window.
+    void practiseNow();
 
 private:
+    RecommendedAsanas m_list;
     AsanaRecordNavigator m_navigator;
     QLabel* m_chakraName;
     QLabel* m_picture;

@@ -50,6 +50,16 @@ ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
     m_detail = buildDetailPanel();
     place->addWidget(m_detail, 0, 0);
     m_detail->hide();
+    m_practise = new QPushButton(QStringLiteral("Practise These No&w"));
+    m_practise->setObjectName(QStringLiteral("cmdPractise"));
+    m_practise->setAccessibleName(QStringLiteral("Practise these asanas now"));
+    connect(m_practise, &QPushButton::clicked, this, [this] {
+        QStringList names;
+        for (const AsanaRecommendation& asana : recommendedAsanas(m_sign))
+            names.append(zodiacAsanaName(asana.index));
+        emit practiseRequested(QStringLiteral("Zodiac Yoga: ") + signName(m_sign), names);
+    });
+    place->addWidget(m_practise, 1, 0, Qt::AlignLeft);
     columns->addLayout(place, 3);
 }
 
@@ -185,6 +195,7 @@ void ZodiacAsanaTab::showSignPanel(SunSign sign)
         panel->setVisible(panel == m_signPanels[std::size_t(signIndex(sign))]);
     m_detail->hide();
     m_openedIndex.reset();
+    m_practise->show();
 }
 
 void ZodiacAsanaTab::openAsana(SunSign sign, int index)
@@ -199,6 +210,7 @@ void ZodiacAsanaTab::openAsana(SunSign sign, int index)
             m_openedLabel = label;
     }
     m_detail->show();
+    m_practise->hide();
     if (hadFocus)
         m_back->setFocus(Qt::OtherFocusReason);
     panel->hide();
@@ -219,6 +231,7 @@ void ZodiacAsanaTab::closeAsana()
 {
     const bool hadFocus = m_detail->isAncestorOf(QApplication::focusWidget());
     m_signPanels[std::size_t(signIndex(m_sign))]->show();
+    m_practise->show();
     if (hadFocus && m_openedLabel)
         m_openedLabel->setFocus(Qt::OtherFocusReason);
     m_detail->hide();

@@ -33,6 +33,10 @@ public:
     // The catalogue index of the asana whose detail is shown; nothing while the list is.
     std::optional<int> openedAsana() const { return m_openedIndex; }
 
+signals:
+    // "Practise these now": the shown sign's asanas, as the tab names them.
+    void practiseRequested(const QString& title, const QStringList& asanaNames);
+
 private:
     QWidget* buildIntroduction();
     QWidget* buildDetailPanel();
@@ -43,6 +47,7 @@ private:
     std::array<QList<LinkLabel*>, kSunSignCount> m_labels{};
     QWidget* m_detail = nullptr;
     QPushButton* m_back = nullptr;
+    QPushButton* m_practise = nullptr;
     QPointer<LinkLabel> m_openedLabel;
     std::optional<int> m_openedIndex;
     QLabel* m_asanaName = nullptr;

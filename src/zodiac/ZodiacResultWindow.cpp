@@ -43,6 +43,11 @@ ZodiacResultWindow::ZodiacResultWindow(const AppContext& context, QWidget* input
     m_healthTabs = buildHealthTabs(m_bindings);
     m_tabs->addTab(m_healthTabs, QStringLiteral("Health &Ailments"));
     m_asanaTab = new ZodiacAsanaTab;
+    connect(m_asanaTab, &ZodiacAsanaTab::practiseRequested, this,
+            [this](const QString& title, const QStringList& names) {
+                if (m_context.workspace)
+                    m_context.workspace->practise(title, names);
+            });
     m_tabs->addTab(m_asanaTab, QStringLiteral("&Yoga Asanas"));
     m_tabs->setCurrentIndex(0);
     m_healthTabs->setCurrentIndex(0);

@@ -392,7 +392,8 @@ private slots:
             << zodiac(QStringLiteral(
                    "SSTab1.tabs lblSarvaangaasanaaCapricorn lblDhanuraasanaaCapricorn "
                    "lblPaschimottaasanaaCapricorn lblBhujangaasanaaCapricorn "
-                   "lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn"));
+                   "lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn "
+                   "cmdPractise"));
         QTest::newRow("zodiac asana detail")
             << State::ZodiacAsanaDetail
             << zodiac(QStringLiteral(
@@ -416,7 +417,8 @@ private slots:
         QTest::newRow("chakra result")
             << State::ChakraResult << chakra(QStringLiteral("cmdYogaChakra cmdBack cmdExit RTB"));
         QTest::newRow("chakra asanas")
-            << State::ChakraAsanas << chakra(QStringLiteral("RTB cmdBk cmdNext cmdBack cmdExit"));
+            << State::ChakraAsanas
+            << chakra(QStringLiteral("RTB cmdBk cmdNext cmdPractise cmdBack cmdExit"));
         QTest::newRow("practice journal")
             << State::Journal << main(QStringLiteral("cmdExportCsv lstJournal"));
         QTest::newRow("find") << State::Find << split(QStringLiteral("txtFind lstResults"));

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "practice/PracticeTypes.h"
+
+namespace tarvo::practice {
+
+// A breath in and out at an easy pace: ten breaths a minute.
+inline constexpr int kSecondsPerBreath = 6;
+
+enum class Side { None, Left, Right };
+
+// One timed hold of a session: a one-sided pose gives two, left then right.
+struct TimedStep {
+    // Position of the pose in Session::steps.
+    int pose = 0;
+    QString asana;
+    Side side = Side::None;
+    int seconds = 0;
+    // "6 breaths", "20 seconds".
+    QString hold;
+
+    friend bool operator==(const TimedStep&, const TimedStep&) = default;
+};
+
+QList<TimedStep> timedSteps(const Session& session);
+
+// Plays a session against a time in milliseconds that the caller passes in (any monotonic
+// count: a steady timer in the window, plain numbers in tests). Only time spent playing counts
+// as practice; paused time does not.
+class SessionPlayer final {
+public:
+    enum class State { Playing, Paused, Finished, Stopped };
+
+    // A session without steps is over at once.
+    SessionPlayer(Session session, QDateTime started, qint64 nowMs);
+
+    // Moves the hold on to nowMs, on to the following steps as each runs out. True when the
+    // step shown changed.
+    bool advanceTo(qint64 nowMs);
+    void pause(qint64 nowMs);
+    void resume(qint64 nowMs);
+    // Next on the last step ends the session as done.
+    void next(qint64 nowMs);
+    // Back to the start of the step before; on the first step, to its own start.
+    void previous(qint64 nowMs);
+    void stop(qint64 nowMs);
+    // Goes on counting from nowMs of another time source, the time played so far kept.
+    void rebase(qint64 nowMs) { m_lastMs = nowMs; }
+
+    State state() const { return m_state; }
+    bool isOver() const { return m_state == State::Finished || m_state == State::Stopped; }
+    const Session& session() const { return m_session; }
+    const QList<TimedStep>& steps() const { return m_steps; }
+    // The step on screen; the last one once the session is over.
+    int currentIndex() const { return m_index; }
+    const TimedStep& current() const { return m_steps.at(m_index); }
+    // The step after the current one, or nullptr.
+    const TimedStep* upcoming() const;
+    // Whole seconds left of the current hold, rounded up.
+    int remainingSeconds() const;
+    // 0 to 1, of the current hold and of the whole session.
+    double stepProgress() const;
+    double sessionProgress() const;
+    qint64 practisedMs() const { return m_practisedMs; }
+
+    // What the journal keeps of the practice so far.
+    JournalEntry journalEntry() const;
+
+private:
+    qint64 stepMs() const { return qint64(current().seconds) * 1000; }
+    void enter(int index);
+
+    Session m_session;
+    QList<TimedStep> m_steps;
+    QDateTime m_started;
+    State m_state = State::Playing;
+    int m_index = 0;
+    // Each pose of the session the practice came to.
+    QList<bool> m_reached;
+    qint64 m_stepElapsedMs = 0;
+    qint64 m_practisedMs = 0;
+    qint64 m_lastMs = 0;
+};
+
+} // namespace tarvo::practice

@@ -1,0 +1,148 @@
+#include "practice/SessionsWindow.h"
+
+#include "platform/Desktop.h"
+#include "platform/Workspace.h"
+#include "practice/PracticeStore.h"
+#include "practice/SessionBuilderWindow.h"
+#include "practice/SessionCautionsWindow.h"
+#include "shell/ProgramWindow.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace tarvo::practice {
+
+SessionsWindow::SessionsWindow(const AppContext& context, PracticeStore& store, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_store(store)
+    , m_list(new QListWidget)
+    , m_newName(new QLineEdit)
+{
+    setObjectName(QStringLiteral("frmSessions"));
+    setWindowTitle(QStringLiteral("Sessions"));
+    m_list->setObjectName(QStringLiteral("lstSessions"));
+    m_list->setAccessibleName(QStringLiteral("Saved sessions"));
+    m_list->setMinimumSize(280, 240);
+    connect(m_list, &QListWidget::itemActivated, this, &SessionsWindow::openSelected);
+    m_newName->setObjectName(QStringLiteral("txtNewName"));
+    m_newName->setAccessibleName(QStringLiteral("New name"));
+    m_newName->setMaxLength(80);
+    auto* newNameLabel = new QLabel(QStringLiteral("Ne&w name:"));
+    newNameLabel->setBuddy(m_newName);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_list, 0, 0, 8, 1);
+    int row = 0;
+    auto button = [&](const QString& name, const QString& caption, const QString& accessible,
+                      void (SessionsWindow::*slot)()) {
+        auto* push = new QPushButton(caption);
+        push->setObjectName(name);
+        push->setAccessibleName(accessible);
+        connect(push, &QPushButton::clicked, this, slot);
+        grid->addWidget(push, row++, 1);
+    };
+    button(QStringLiteral("cmdStart"), QStringLiteral("&Start"), QStringLiteral("Start"),
+           &SessionsWindow::startSelected);
+    button(QStringLiteral("cmdOpen"), QStringLiteral("&Open"),
+           QStringLiteral("Open in the builder"), &SessionsWindow::openSelected);
+    button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), QStringLiteral("Delete"),
+           &SessionsWindow::deleteSelected);
+    grid->addWidget(newNameLabel, row++, 1);
+    grid->addWidget(m_newName, row++, 1);
+    button(QStringLiteral("cmdRename"), QStringLiteral("&Rename"), QStringLiteral("Rename"),
+           &SessionsWindow::renameSelected);
+    button(QStringLiteral("cmdDuplicate"), QStringLiteral("D&uplicate"),
+           QStringLiteral("Duplicate"), &SessionsWindow::duplicateSelected);
+    auto* close = new QPushButton(QStringLiteral("&Close"));
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setAccessibleName(QStringLiteral("Close"));
+    connect(close, &QPushButton::clicked, this, [this] { closeProgramWindow(this); });
+    grid->addWidget(close, 7, 1, Qt::AlignBottom);
+    grid->setRowStretch(6, 1);
+    refresh();
+}
+
+void SessionsWindow::refresh(const QString& current)
+{
+    const QString keep = current.isEmpty() ? selectedName() : current;
+    m_list->clear();
+    m_list->addItems(m_store.sessionNames());
+    const QList<QListWidgetItem*> found = m_list->findItems(keep, Qt::MatchFixedString);
+    m_list->setCurrentRow(found.isEmpty() ? 0 : m_list->row(found.first()));
+}
+
+QString SessionsWindow::selectedName() const
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    return item ? item->text() : QString();
+}
+
+bool SessionsWindow::report(bool done)
+{
+    if (!done)
+        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, windowTitle(),
+                                  m_store.error());
+    return done;
+}
+
+void SessionsWindow::openSelected()
+{
+    const std::optional<Session> session = m_store.session(selectedName());
+    if (session)
+        openProgramWindow(m_context, new SessionBuilderWindow(m_context, m_store, *session));
+}
+
+void SessionsWindow::renameSelected()
+{
+    const QString from = selectedName();
+    const QString to = m_newName->text().trimmed();
+    if (from.isEmpty() || to.isEmpty())
+        return;
+    if (report(m_store.renameSession(from, to))) {
+        m_newName->clear();
+        refresh(to);
+    }
+}
+
+void SessionsWindow::duplicateSelected()
+{
+    const QString from = selectedName();
+    const QString to = m_newName->text().trimmed();
+    if (from.isEmpty() || to.isEmpty())
+        return;
+    if (report(m_store.duplicateSession(from, to))) {
+        m_newName->clear();
+        refresh(to);
+    }
+}
+
+void SessionsWindow::deleteSelected()
+{
+    const QString name = selectedName();
+    if (name.isEmpty()
+        || m_context.desktop.message(this, MessageIcon::Question, MessageButtons::YesNo,
+                                     windowTitle(),
+                                     QStringLiteral("Delete the session \"%1\"?").arg(name))
+               != MessageAnswer::Yes)
+        return;
+    if (report(m_store.removeSession(name)))
+        refresh();
+}
+
+void SessionsWindow::startSelected()
+{
+    const std::optional<Session> session = m_store.session(selectedName());
+    if (session && !session->steps.isEmpty())
+        startSession(m_context, m_store, *session);
+}
+
+QWidget* sessionBuilder(const AppContext& context, PracticeStore& store)
+{
+    return new SessionBuilderWindow(context, store, Session{});
+}
+
+} // namespace tarvo::practice
