@@ -168,7 +168,7 @@ void MainWindow::buildPracticeMenu()
     });
     newSession->setObjectName(QStringLiteral("mnuNewSession"));
     QAction* sessions = menu->addAction(QStringLiteral("&Sessions\u2026"), this, [this] {
-        showChild(new practice::SessionsWindow(m_context, practiceStore()));
+        showPracticeWindow(new practice::SessionsWindow(m_context, practiceStore()));
     });
     sessions->setObjectName(QStringLiteral("mnuSessions"));
     menu->addSeparator();
@@ -186,8 +186,7 @@ void MainWindow::showJournal()
         m_mdi->setActiveSubWindow(open);
         return;
     }
-    setWelcomePanelVisible(false);
-    showChild(new practice::JournalWindow(*m_practice, m_context));
+    showPracticeWindow(new practice::JournalWindow(*m_practice, m_context));
 }
 
 void MainWindow::buildMenus()
@@ -220,7 +219,6 @@ void MainWindow::buildMenus()
 
 void MainWindow::showBreathingGuide(const QString& patternKey)
 {
-    setWelcomePanelVisible(false);
     if (auto* open =
             qobject_cast<BreathingGuideWindow*>(child(QStringLiteral("frmBreathingGuide")))) {
         if (!patternKey.isEmpty())
@@ -229,7 +227,7 @@ void MainWindow::showBreathingGuide(const QString& patternKey)
         return;
     }
     // An empty key opens the guide on its first pattern.
-    showChild(new BreathingGuideWindow(m_context, *m_practice, patternKey));
+    showPracticeWindow(new BreathingGuideWindow(m_context, *m_practice, patternKey));
 }
 
 // Alt+E is the Exit button's, so the menu takes D.
@@ -249,8 +247,9 @@ void MainWindow::showFind()
         connect(m_find, &FindWindow::resultChosen, this,
                 [this](const search::SearchHit& hit) { openSearchHit(*this, hit); });
         followReadingZoom(*m_find->results(), m_zoom);
-        // Beside the pages it opens rather than over them.
-        const QRect area = workArea();
+        // At the right of the body, where it covers least of the pages it opens; the work area
+        // itself has no place on screen while the welcome panel is up.
+        const QRect area(m_body->mapToGlobal(QPoint(0, 0)), m_body->size());
         m_find->move(std::max(area.left(), area.right() - m_find->width() - 16), area.top() + 16);
     }
     m_find->showSearch();
@@ -523,15 +522,22 @@ void MainWindow::showFilling(QWidget* form)
 }
 
 // The welcome panel covers the work area; a practice window chosen from it must be seen.
-void MainWindow::showPracticeWindow(QWidget* form)
+void MainWindow::makeRoomForPractice()
 {
     setWelcomePanelVisible(false);
+    // Learn Yoga's panels would leave a practice window too little of the work area.
+    hideLearnYogaPanels();
+}
+
+void MainWindow::showPracticeWindow(QWidget* form)
+{
+    makeRoomForPractice();
     showChild(form);
 }
 
 void MainWindow::practise(const QString& title, const QStringList& asanaNames)
 {
-    setWelcomePanelVisible(false);
+    makeRoomForPractice();
     practice::startSession(m_context, practiceStore(),
                            practice::readyMadeSession(title, asanaNames));
 }

@@ -98,6 +98,7 @@ private:
     void buildLearnYogaPanels();
     void hideLearnYogaPanels();
     void fitArticleViewer();
+    void makeRoomForPractice();
     void showPracticeWindow(QWidget* form);
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
