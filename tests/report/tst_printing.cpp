@@ -4,6 +4,7 @@
 #include "report/PrintablePage.h"
 #include "report/RichTextRenderer.h"
 #include "support/PdfTools.h"
+#include "support/PrivateMounts.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestMain.h"
 
@@ -14,8 +15,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <fcntl.h>
-#include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -25,36 +24,6 @@ namespace {
 
 const QString kLine = QStringLiteral("\r\n");
 const QString kParagraph = QStringLiteral("\r\n\r\n");
-
-bool writeProcFile(const char* path, const QByteArray& text)
-{
-    const int fd = ::open(path, O_WRONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::write(fd, text.constData(), size_t(text.size())) == text.size();
-    ::close(fd);
-    return ok;
-}
-
-// Mounts of our own (a read-only folder, a tiny disk) that vanish with the process. Root gets a
-// mount namespace directly, anyone else through a user namespace where the kernel allows it.
-// Must run before any thread exists.
-bool enterPrivateMountNamespace()
-{
-    const uid_t uid = ::geteuid();
-    const gid_t gid = ::getegid();
-    if (uid != 0) {
-        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
-            return false;
-        if (!writeProcFile("/proc/self/setgroups", "deny")
-            || !writeProcFile("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1")
-            || !writeProcFile("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
-            return false;
-    } else if (::unshare(CLONE_NEWNS) != 0) {
-        return false;
-    }
-    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-}
 
 bool privateMounts = false;
 
@@ -331,7 +300,7 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    privateMounts = enterPrivateMountNamespace();
+    privateMounts = test::enterPrivateMountNamespace();
     tarvo::test::isolateEnvironment();
     QApplication app(argc, argv);
     tarvo::test::installFonts(app);

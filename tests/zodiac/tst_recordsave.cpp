@@ -1,4 +1,5 @@
 #include "platform/AppInfo.h"
+#include "support/PrivateMounts.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 #include "zodiac/ZodiacRecordFile.h"
@@ -8,44 +9,12 @@
 #include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <fcntl.h>
-#include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
 using namespace tarvo;
 
 namespace {
-
-bool writeProcFile(const char* path, const QByteArray& text)
-{
-    const int fd = ::open(path, O_WRONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::write(fd, text.constData(), size_t(text.size())) == text.size();
-    ::close(fd);
-    return ok;
-}
-
-// A mount namespace of our own lets the test mount a tiny disk that vanishes with the process,
-// whatever happens to it. Root gets one directly; anyone else through a user namespace, where
-// the kernel allows it. Must run before any thread exists.
-bool enterPrivateMountNamespace()
-{
-    const uid_t uid = ::geteuid();
-    const gid_t gid = ::getegid();
-    if (uid != 0) {
-        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
-            return false;
-        if (!writeProcFile("/proc/self/setgroups", "deny")
-            || !writeProcFile("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1")
-            || !writeProcFile("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
-            return false;
-    } else if (::unshare(CLONE_NEWNS) != 0) {
-        return false;
-    }
-    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-}
 
 bool privateMounts = false;
 
@@ -153,7 +122,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    privateMounts = enterPrivateMountNamespace();
+    privateMounts = test::enterPrivateMountNamespace();
     test::isolateEnvironment();
     QApplication app(argc, argv);
     test::installFonts(app);
