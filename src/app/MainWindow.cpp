@@ -516,6 +516,7 @@ void MainWindow::showFilling(QWidget* form)
     activateButtonsOnEnter(form);
     QMdiSubWindow* frame = addChild(form, Qt::FramelessWindowHint);
     m_filling = form;
+    welcomeBackAfterLast(form);
     fitArticleViewer();
     m_mdi->setActiveSubWindow(frame);
     form->setFocus(Qt::OtherFocusReason);
@@ -533,6 +534,23 @@ void MainWindow::showPracticeWindow(QWidget* form)
 {
     makeRoomForPractice();
     showChild(form);
+    welcomeBackAfterLast(form);
+}
+
+// Practice windows, like the programs' windows, leave the welcome panel, not an empty work area.
+void MainWindow::welcomeBackAfterLast(QWidget* form)
+{
+    connect(form, &QObject::destroyed, this, [this] {
+        // Queued: the frame of the form is still in the work area's list while it goes.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const bool learning = m_learnNavigation && m_learnNavigation->isVisible();
+                if (m_mdi->subWindowList().isEmpty() && !learning)
+                    setWelcomePanelVisible(true);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void MainWindow::practise(const QString& title, const QStringList& asanaNames)

@@ -100,6 +100,7 @@ private:
     void fitArticleViewer();
     void makeRoomForPractice();
     void showPracticeWindow(QWidget* form);
+    void welcomeBackAfterLast(QWidget* form);
     QMdiSubWindow* subWindowOf(const QWidget* form) const;
     QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
     void placeInWorkArea(QMdiSubWindow* window);

@@ -51,6 +51,21 @@ private slots:
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
+    // Closing the last practice window (by its close box) brings the welcome panel back, as the
+    // programs' windows do.
+    void welcomePanelComesBackAfterTheLastPracticeWindow()
+    {
+        QVERIFY(m_fixture->window->welcomePanelVisible());
+        trigger("mnuJournal");
+        trigger("mnuBreathingGuide");
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
+        child("frmJournal")->parentWidget()->close();
+        QTest::qWait(20);
+        QVERIFY(!m_fixture->window->welcomePanelVisible());
+        child("frmBreathingGuide")->parentWidget()->close();
+        QTRY_VERIFY(m_fixture->window->welcomePanelVisible());
+    }
+
     void onePoseSessionReachesTheJournalAndTheFile()
     {
         const practice::Session session{
