@@ -235,7 +235,7 @@ void MainWindow::buildEditMenu()
 {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("E&dit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* find = edit->addAction(QStringLiteral("&Find..."), this, &MainWindow::showFind);
+    QAction* find = edit->addAction(QStringLiteral("&Find\u2026"), this, &MainWindow::showFind);
     find->setObjectName(QStringLiteral("mnuFind"));
     find->setShortcut(QKeySequence::Find);
 }
