@@ -2,6 +2,8 @@
 
 #include "shell/UpdateReminder.h"
 
+#include <QDir>
+
 namespace tarvo::test {
 
 void click(const QObject* root, const QString& name)
@@ -18,6 +20,15 @@ MainWindowFixture::MainWindowFixture(ProgramWindows programs)
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("the main window was never shown");
+}
+
+void MainWindowFixture::shot(const QString& name) const
+{
+    const QString dir = qEnvironmentVariable("TARVO_SHOTS_DIR");
+    if (dir.isEmpty())
+        return;
+    QCoreApplication::processEvents();
+    window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace tarvo::test

@@ -30,6 +30,10 @@ struct MainWindowFixture {
     std::unique_ptr<MainWindow> window;
 
     QWidget* child(const QString& objectName) const { return window->child(objectName); }
+
+    // Saved as <name>.png in TARVO_SHOTS_DIR when it is set, so the window can be looked at as a
+    // user sees it.
+    void shot(const QString& name) const;
 };
 
 } // namespace tarvo::test
