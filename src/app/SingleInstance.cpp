@@ -1,8 +1,10 @@
 #include "app/SingleInstance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 #include <cerrno>
 #include <cstring>
 
@@ -37,13 +39,27 @@ SingleInstance::SingleInstance()
 
 SingleInstance::Outcome SingleInstance::acquire()
 {
-    if (m_lock.tryLock(0))
-        return Outcome::Acquired;
-    // A lock whose owner can be named is another instance's; anything else in the way is not.
-    qint64 owner = 0;
-    if (m_lock.error() == QLockFile::LockFailedError
-        && m_lock.getLockInfo(&owner, nullptr, nullptr))
-        return Outcome::HeldByAnother;
+    // The owner creates its lock file first and writes its name a moment later; a start racing
+    // another one can see the file still empty. Give the writer that moment, and only a file that
+    // stays nameless is debris of a start killed in between, which is cleared.
+    QDeadlineTimer ownerWrites(kOwnerWriteGrace);
+    bool debrisCleared = false;
+    for (;;) {
+        if (m_lock.tryLock(0))
+            return Outcome::Acquired;
+        if (m_lock.error() != QLockFile::LockFailedError)
+            break;
+        qint64 owner = 0;
+        if (m_lock.getLockInfo(&owner, nullptr, nullptr))
+            return Outcome::HeldByAnother;
+        if (!ownerWrites.hasExpired()) {
+            QThread::msleep(10);
+            continue;
+        }
+        if (debrisCleared || !m_lock.removeStaleLockFile())
+            break;
+        debrisCleared = true;
+    }
     m_failureReason = reasonFor(m_lock.fileName());
     return Outcome::Failed;
 }

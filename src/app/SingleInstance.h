@@ -19,6 +19,9 @@ public:
 
     static QString lockPath();
 
+    // How long a lock file may stay without its owner's name before it counts as left over.
+    static constexpr int kOwnerWriteGrace = 1000;
+
 private:
     QLockFile m_lock;
     QString m_failureReason;

@@ -10,9 +10,13 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <chrono>
 #include <csignal>
+#include <thread>
 
 using namespace tarvo;
+
+Q_DECLARE_METATYPE(tarvo::SingleInstance::Outcome)
 
 class tst_SingleInstance : public QObject {
     Q_OBJECT
@@ -177,6 +181,54 @@ private slots:
             QSKIP("running with rights that ignore folder permissions");
         QCOMPARE(outcome, SingleInstance::Outcome::Failed);
         QCOMPARE(unwritable.failureReason(), QStringLiteral("Permission denied"));
+    }
+
+    // Another start may have created its lock file and not yet written its name into it.
+    void lockFileWithoutItsOwnerYet_data()
+    {
+        QTest::addColumn<int>("ownerWritesAfter");
+        QTest::addColumn<SingleInstance::Outcome>("outcome");
+        QTest::addRow("owner still writing")
+            << SingleInstance::kOwnerWriteGrace / 4 << SingleInstance::Outcome::HeldByAnother;
+        QTest::addRow("left empty by a killed start") << -1 << SingleInstance::Outcome::Acquired;
+    }
+    void lockFileWithoutItsOwnerYet()
+    {
+        QFETCH(int, ownerWritesAfter);
+        QFETCH(SingleInstance::Outcome, outcome);
+        const QString path = SingleInstance::lockPath();
+        QFile::remove(path);
+
+        // What a live owner writes: this process, as a lock of its own records it.
+        QByteArray ownerRecord;
+        {
+            QLockFile model(path);
+            QVERIFY(model.tryLock(0));
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            ownerRecord = written.readAll();
+        }
+        QVERIFY(!ownerRecord.isEmpty());
+
+        QFile empty(path);
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        std::thread owner;
+        if (ownerWritesAfter >= 0)
+            owner = std::thread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(ownerWritesAfter));
+                QFile record(path);
+                if (record.open(QIODevice::ReadWrite))
+                    record.write(ownerRecord);
+            });
+        const auto cleanUp = qScopeGuard([&] {
+            if (owner.joinable())
+                owner.join();
+            QFile::remove(path);
+        });
+
+        SingleInstance instance;
+        QCOMPARE(instance.acquire(), outcome);
     }
 
     void withoutADisplayItSaysSoInOneLine_data()
