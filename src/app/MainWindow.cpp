@@ -18,11 +18,13 @@
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
 #include "practice/BreathingGuideWindow.h"
+#include "practice/Chime.h"
 #include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/ReadyMadeSession.h"
 #include "practice/SessionCautionsWindow.h"
+#include "practice/SessionPlayerWindow.h"
 #include "practice/SessionsWindow.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
@@ -178,6 +180,19 @@ void MainWindow::buildPracticeMenu()
     menu->addSeparator();
     QAction* journal = menu->addAction(QStringLiteral("&Journal"), this, &MainWindow::showJournal);
     journal->setObjectName(QStringLiteral("mnuJournal"));
+    menu->addSeparator();
+    // The same setting as the player's own box, so it can be set before a session starts.
+    QAction* chime = menu->addAction(QStringLiteral("&Chime at Each Change"));
+    chime->setObjectName(QStringLiteral("mnuChime"));
+    chime->setCheckable(true);
+    connect(menu, &QMenu::aboutToShow, chime,
+            [this, chime] { chime->setChecked(practice::chimeEnabled(m_context.settings)); });
+    connect(chime, &QAction::triggered, this, [this](bool on) {
+        practice::setChimeEnabled(m_context.settings, on);
+        if (auto* player = qobject_cast<practice::SessionPlayerWindow*>(
+                child(QStringLiteral("frmSessionPlayer"))))
+            player->followChimeSetting();
+    });
 }
 
 void MainWindow::showJournal()

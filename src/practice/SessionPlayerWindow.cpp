@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -202,6 +203,12 @@ QWidget* SessionPlayerWindow::buildButtons()
             [this](bool on) { setChimeEnabled(m_context.settings, on); });
     layout->addWidget(m_chimeBox);
     return row;
+}
+
+void SessionPlayerWindow::followChimeSetting()
+{
+    const QSignalBlocker quiet(m_chimeBox);
+    m_chimeBox->setChecked(chimeEnabled(m_context.settings));
 }
 
 void SessionPlayerWindow::addShortcuts()

@@ -42,6 +42,8 @@ public:
     void showPrevious();
     // Stops a session that is playing; closes the window once it is over.
     void stopOrClose();
+    // Shows the chime setting again after it was changed outside the window.
+    void followChimeSetting();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -156,6 +156,32 @@ private slots:
         QVERIFY(!entries.first().completed);
     }
 
+    // Practice > Chime and the player's box are one setting, whichever is changed.
+    void chimeSwitchInTheMenuAndThePlayerAgree()
+    {
+        auto* menu = in<QMenu>(m_fixture->window->menuBar(), QStringLiteral("mnuPractice"));
+        QAction* chime = menu->findChild<QAction*>(QStringLiteral("mnuChime"));
+        QVERIFY(chime);
+        m_fixture->window->practise(QStringLiteral("Chimes"), {QStringLiteral("Bhujangasana")});
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        auto* box = in<QCheckBox>(player, QStringLiteral("chkChime"));
+        QVERIFY(!box->isChecked());
+
+        emit menu->aboutToShow();
+        QVERIFY(!chime->isChecked());
+        chime->trigger();
+        QCOMPARE(m_fixture->seams.settings.values.value(QStringLiteral("Practice/Chime")),
+                 QStringLiteral("on"));
+        QVERIFY(box->isChecked());
+
+        box->click();
+        QCOMPARE(m_fixture->seams.settings.values.value(QStringLiteral("Practice/Chime")),
+                 QStringLiteral("off"));
+        emit menu->aboutToShow();
+        QVERIFY(!chime->isChecked());
+    }
+
     void cautionsMarkAndLeaveOut()
     {
         m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
