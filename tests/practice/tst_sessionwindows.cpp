@@ -344,6 +344,12 @@ private slots:
         QCOMPARE(steps->item(0)->text(), QStringLiteral("Trikonasana \u2013 8 breaths, each side"));
         QCOMPARE(steps->item(2)->text(), QStringLiteral("Shavasana \u2013 240 seconds"));
 
+        // A drop inside the list moves the row through its model; the steps follow the rows.
+        QVERIFY(steps->model()->moveRow(QModelIndex(), 1, QModelIndex(), 3));
+        QCOMPARE(steps->item(1)->text(), QStringLiteral("Shavasana \u2013 240 seconds"));
+        steps->setCurrentRow(2);
+        QCOMPARE(in<QSpinBox>(builder, QStringLiteral("spnHold"))->value(), 10);
+
         // Not saved without a name.
         test::click(builder, QStringLiteral("cmdSave"));
         QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
@@ -357,8 +363,8 @@ private slots:
         const practice::Session expected{
             QStringLiteral("Evening"),
             {{QStringLiteral("Trikonasana"), 8, practice::HoldUnit::Breaths, true},
-             {QStringLiteral("Padmasana"), 10, practice::HoldUnit::Breaths, false},
-             {QStringLiteral("Shavasana"), 240, practice::HoldUnit::Seconds, false}}};
+             {QStringLiteral("Shavasana"), 240, practice::HoldUnit::Seconds, false},
+             {QStringLiteral("Padmasana"), 10, practice::HoldUnit::Breaths, false}}};
         QCOMPARE(*saved, expected);
 
         menu->actions().value(1)->trigger();
