@@ -2,6 +2,7 @@
 
 #include "platform/LinkLabel.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,6 +30,45 @@ QScrollArea* scrolling(QWidget* content)
     area->setFrameShape(QFrame::NoFrame);
     return area;
 }
+
+// Two columns side by side while both fit the visible width, one above the other once they do
+// not (at a large zoom), so that the page scrolls only downwards.
+class StackingColumns final : public QObject {
+public:
+    StackingColumns(QScrollArea* area, QBoxLayout* columns)
+        : QObject(area)
+        , m_area(area)
+        , m_columns(columns)
+    {
+        area->viewport()->installEventFilter(this);
+        area->widget()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
+            arrange();
+        return false;
+    }
+
+private:
+    void arrange()
+    {
+        const QMargins margins = m_columns->contentsMargins();
+        int sideBySide = margins.left() + margins.right();
+        for (int i = 0; i < m_columns->count(); ++i)
+            sideBySide +=
+                m_columns->itemAt(i)->minimumSize().width() + (i ? m_columns->spacing() : 0);
+        const QBoxLayout::Direction direction = sideBySide > m_area->viewport()->width()
+                                                    ? QBoxLayout::TopToBottom
+                                                    : QBoxLayout::LeftToRight;
+        if (m_columns->direction() != direction)
+            m_columns->setDirection(direction);
+    }
+
+    QScrollArea* m_area;
+    QBoxLayout* m_columns;
+};
 
 QWidget* bind(FieldBindings& bindings, QString F::*member, QWidget* widget)
 {
@@ -82,7 +122,7 @@ QWidget* buildDietTab(FieldBindings& bindings)
 {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame1"));
-    auto* columns = new QHBoxLayout(frame);
+    auto* columns = new QBoxLayout(QBoxLayout::LeftToRight, frame);
 
     auto* left = new QGridLayout;
     addRow(left, 0, captionLabel(QStringLiteral("Label1"), QStringLiteral("Your Sun Sign")),
@@ -127,7 +167,9 @@ QWidget* buildDietTab(FieldBindings& bindings)
                                 &F::lowRemedy));
     right->addStretch();
     columns->addLayout(right, 1);
-    return scrolling(frame);
+    QScrollArea* area = scrolling(frame);
+    new StackingColumns(area, columns);
+    return area;
 }
 
 QWidget* buildFitnessTab(FieldBindings& bindings)

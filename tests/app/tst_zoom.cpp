@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -300,6 +301,36 @@ private slots:
         QVERIFY(text);
         QVERIFY2(text->width() > actual * 3 / 2,
                  qPrintable(QStringLiteral("%1 then %2").arg(actual).arg(text->width())));
+    }
+
+    // At a large zoom the diet page's two columns no longer fit side by side; it puts one under
+    // the other instead of scrolling sideways.
+    void theDietPageStacksItsColumnsRatherThanScrollSideways()
+    {
+        ZodiacResultWindow* result = zodiacResult();
+        QVERIFY(result);
+        QWidget* problems = in(result, QStringLiteral("txtHealthProblems"));
+        QWidget* advice = in(result, QStringLiteral("txtDietAdvice"));
+        QWidget* constitution = in(result, QStringLiteral("lblConstitutionType"));
+        bringToFront(problems);
+        auto* area =
+            qobject_cast<QScrollArea*>(problems->parentWidget()->parentWidget()->parentWidget());
+        QVERIFY(area);
+        const auto within = [area](QWidget* w) {
+            return QRect(w->mapTo(area->widget(), QPoint(0, 0)), w->size());
+        };
+        const auto sideBySide = [&] {
+            return within(constitution).left() > within(problems).right()
+                   && area->horizontalScrollBar()->maximum() == 0;
+        };
+        QTRY_VERIFY(sideBySide());
+
+        main().readingZoom().setPercent(300);
+        QTRY_VERIFY(within(constitution).top() > within(advice).bottom());
+        QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+
+        main().readingZoom().resetZoom();
+        QTRY_VERIFY(sideBySide());
     }
 
     void everyReadingFollowsTheZoom_data()
