@@ -76,10 +76,20 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     auto* foot = new QHBoxLayout;
     foot->addWidget(m_streak, 1);
     foot->addWidget(exportButton);
+    // An empty table says nothing of how it fills; until the first practice this does.
+    m_emptyHint = new QLabel(QStringLiteral(
+        "Nothing is recorded yet.\nEvery session and breathing practice is written here when it "
+        "ends, finished or stopped. To begin, choose New Session\u2026 or Breathing Guide\u2026 "
+        "in the Practice menu."));
+    m_emptyHint->setObjectName(QStringLiteral("lblEmptyJournal"));
+    m_emptyHint->setWordWrap(true);
+    m_emptyHint->setAlignment(Qt::AlignCenter);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_chart);
     layout->addLayout(foot);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_emptyHint, 1);
 
     connect(&m_store, &NotifyingPracticeStore::entriesChanged, this, &JournalWindow::reload);
     connect(&m_store, &NotifyingPracticeStore::noteChanged, this, &JournalWindow::showNote);
@@ -106,6 +116,9 @@ void JournalWindow::reload()
     const QDate today = m_context.clock.now().toLocalTime().date();
     m_chart->setWeeks(minutesPerWeek(entries, today));
     m_streak->setText(streakText(currentStreak(entries, today)));
+
+    m_emptyHint->setVisible(entries.isEmpty());
+    m_table->setVisible(!entries.isEmpty());
 
     m_filling = true;
     m_table->setRowCount(int(entries.size()));

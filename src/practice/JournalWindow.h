@@ -38,6 +38,7 @@ private:
     NotifyingPracticeStore& m_store;
     AppContext m_context;
     QLabel* m_streak = nullptr;
+    QLabel* m_emptyHint = nullptr;
     WeeklyMinutesChart* m_chart = nullptr;
     QTableWidget* m_table = nullptr;
     bool m_filling = false;

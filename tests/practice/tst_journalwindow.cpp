@@ -158,6 +158,9 @@ private slots:
     {
         QWidget* window = openFromMenu();
         QCOMPARE(table()->rowCount(), 0);
+        // What fills it is said where the entries will be.
+        QVERIFY(!table()->isVisible());
+        QVERIFY(in<QLabel>(window, QStringLiteral("lblEmptyJournal"))->isVisible());
         QCOMPARE(in<QLabel>(window, QStringLiteral("lblStreak"))->text(),
                  QStringLiteral("Current streak: none yet. Practise today to start one."));
         auto* chart = in<WeeklyMinutesChart>(window, QStringLiteral("chartWeeks"));
@@ -167,6 +170,10 @@ private slots:
             QStringLiteral("week of 23 February 2026: 0 min")));
         for (qsizetype w = 0; w < 12; ++w)
             QVERIFY(chart->barRect(w).isEmpty());
+
+        add(entry(QStringLiteral("First"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
+        QVERIFY(table()->isVisible());
+        QVERIFY(!in<QLabel>(window, QStringLiteral("lblEmptyJournal"))->isVisible());
     }
 
     // A practice that ends while the journal is open shows at once: row, chart and streak.
