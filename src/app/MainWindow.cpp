@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/AltLetters.h"
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
 #include "app/PrintActions.h"
@@ -137,6 +138,7 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     m_altCaptions.append({m_exit, m_exit->property("text").toString()});
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { shareAltLettersWith(now); });
+    new AltLetterWatcher([this] { shareAltLettersWith(QApplication::focusWidget()); }, this);
     resize(1024, 720);
 }
 
@@ -170,7 +172,10 @@ void MainWindow::buildPracticeMenu()
     });
     newSession->setObjectName(QStringLiteral("mnuNewSession"));
     QAction* sessions = menu->addAction(QStringLiteral("&Sessions\u2026"), this, [this] {
-        showPracticeWindow(new practice::SessionsWindow(m_context, practiceStore()));
+        if (QMdiSubWindow* open = subWindowOf(child(QStringLiteral("frmSessions"))))
+            m_mdi->setActiveSubWindow(open);
+        else
+            showPracticeWindow(new practice::SessionsWindow(m_context, *m_practice));
     });
     sessions->setObjectName(QStringLiteral("mnuSessions"));
     menu->addSeparator();
@@ -602,22 +607,22 @@ void MainWindow::keepFootLastInTabOrder(QWidget* added)
     setTabOrder(m_promotion, m_exit);
 }
 
-// Shortcuts of the main window stay live while a child has the focus, so its "&File", "&Help"
-// and "&Exit" would make the child's own Alt+F, Alt+H and Alt+E ambiguous: they only move the
-// focus then. While a program window has the focus, the main window's letters step aside.
+// Shortcuts of the main window stay live while a child has the focus, so where the child claims
+// the same Alt-letter as a menu title or the Exit button of the main window (its own "&File",
+// "&Help" and "&Exit"), pressing it would only move the focus between the two. The main window's
+// letter steps aside while that child has the focus; the others keep working.
 void MainWindow::shareAltLettersWith(QWidget* focus)
 {
     const QMdiSubWindow* active =
         focus && m_mdi->isAncestorOf(focus) ? m_mdi->activeSubWindow() : nullptr;
-    const bool own = !active || active->widget() == m_viewer;
-    if (own == m_ownAltLetters)
-        return;
-    m_ownAltLetters = own;
+    const QSet<QChar> taken =
+        active && active->widget() ? claimedAltLetters(active->widget()) : QSet<QChar>{};
     for (const auto& [control, caption] : std::as_const(m_altCaptions)) {
         QString shown = caption;
-        if (!own)
+        if (taken.contains(altLetter(caption)))
             shown.remove(u'&');
-        control->setProperty("text", shown);
+        if (control->property("text").toString() != shown)
+            control->setProperty("text", shown);
     }
 }
 

@@ -129,7 +129,6 @@ private:
     PrintActions* m_printing = nullptr;
     // The child that covers the whole work area (a playing session), if one is open.
     QPointer<QWidget> m_filling;
-    bool m_ownAltLetters = true;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;
     // Windows that show practice follow this store's signals.

@@ -64,6 +64,8 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                              | QAbstractItemView::AnyKeyPressed);
     m_table->setWordWrap(false);
+    // Tab leaves the table as it leaves any other control; the arrows move between the cells.
+    m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(Practice, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(Note, QHeaderView::Stretch);
     m_table->setToolTip(QStringLiteral("Double-click a note, or press F2, to write in it"));

@@ -2,7 +2,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/Workspace.h"
-#include "practice/PracticeStore.h"
+#include "practice/NotifyingPracticeStore.h"
 #include "practice/SessionBuilderWindow.h"
 #include "practice/SessionCautionsWindow.h"
 #include "shell/ProgramWindow.h"
@@ -15,11 +15,15 @@
 
 namespace tarvo::practice {
 
-SessionsWindow::SessionsWindow(const AppContext& context, PracticeStore& store, QWidget* parent)
+SessionsWindow::SessionsWindow(const AppContext& context, NotifyingPracticeStore& store,
+                               QWidget* parent)
     : QWidget(parent)
     , m_context(context)
     , m_store(store)
     , m_list(new QListWidget)
+    , m_noSessions(new QLabel(QStringLiteral(
+          "No session is saved yet. Choose New\u2026 to build one, or Practise These "
+          "Now on the asanas of a Zodiac or chakra reading.")))
     , m_newName(new QLineEdit)
 {
     setObjectName(QStringLiteral("frmSessions"));
@@ -28,41 +32,50 @@ SessionsWindow::SessionsWindow(const AppContext& context, PracticeStore& store, 
     m_list->setAccessibleName(QStringLiteral("Saved sessions"));
     m_list->setMinimumSize(280, 240);
     connect(m_list, &QListWidget::itemActivated, this, &SessionsWindow::openSelected);
+    connect(m_list, &QListWidget::currentRowChanged, this, &SessionsWindow::enableActions);
+    m_noSessions->setObjectName(QStringLiteral("lblNoSessions"));
+    m_noSessions->setWordWrap(true);
     m_newName->setObjectName(QStringLiteral("txtNewName"));
     m_newName->setAccessibleName(QStringLiteral("New name"));
     m_newName->setMaxLength(80);
+    connect(m_newName, &QLineEdit::textChanged, this, &SessionsWindow::enableActions);
     auto* newNameLabel = new QLabel(QStringLiteral("Ne&w name:"));
     newNameLabel->setBuddy(m_newName);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_list, 0, 0, 8, 1);
+    grid->addWidget(m_list, 0, 0, 9, 1);
+    grid->addWidget(m_noSessions, 9, 0);
     int row = 0;
     auto button = [&](const QString& name, const QString& caption, const QString& accessible,
-                      void (SessionsWindow::*slot)()) {
+                      auto slot) {
         auto* push = new QPushButton(caption);
         push->setObjectName(name);
         push->setAccessibleName(accessible);
         connect(push, &QPushButton::clicked, this, slot);
         grid->addWidget(push, row++, 1);
+        return push;
     };
-    button(QStringLiteral("cmdStart"), QStringLiteral("&Start"), QStringLiteral("Start"),
-           &SessionsWindow::startSelected);
-    button(QStringLiteral("cmdOpen"), QStringLiteral("&Open"),
-           QStringLiteral("Open in the builder"), &SessionsWindow::openSelected);
-    button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), QStringLiteral("Delete"),
-           &SessionsWindow::deleteSelected);
+    button(QStringLiteral("cmdNew"), QStringLiteral("&New\u2026"), QStringLiteral("New session"),
+           [this] { openProgramWindow(m_context, sessionBuilder(m_context, m_store)); });
+    m_onSelected = {button(QStringLiteral("cmdStart"), QStringLiteral("&Start"),
+                           QStringLiteral("Start"), &SessionsWindow::startSelected),
+                    button(QStringLiteral("cmdOpen"), QStringLiteral("&Open"),
+                           QStringLiteral("Open in the builder"), &SessionsWindow::openSelected),
+                    button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"),
+                           QStringLiteral("Delete"), &SessionsWindow::deleteSelected)};
     grid->addWidget(newNameLabel, row++, 1);
     grid->addWidget(m_newName, row++, 1);
-    button(QStringLiteral("cmdRename"), QStringLiteral("&Rename"), QStringLiteral("Rename"),
-           &SessionsWindow::renameSelected);
-    button(QStringLiteral("cmdDuplicate"), QStringLiteral("D&uplicate"),
-           QStringLiteral("Duplicate"), &SessionsWindow::duplicateSelected);
+    m_onNewName = {button(QStringLiteral("cmdRename"), QStringLiteral("&Rename"),
+                          QStringLiteral("Rename"), &SessionsWindow::renameSelected),
+                   button(QStringLiteral("cmdDuplicate"), QStringLiteral("D&uplicate"),
+                          QStringLiteral("Duplicate"), &SessionsWindow::duplicateSelected)};
     auto* close = new QPushButton(QStringLiteral("&Close"));
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setAccessibleName(QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, [this] { closeProgramWindow(this); });
-    grid->addWidget(close, 7, 1, Qt::AlignBottom);
-    grid->setRowStretch(6, 1);
+    grid->addWidget(close, 8, 1, 2, 1, Qt::AlignBottom);
+    grid->setRowStretch(7, 1);
+    connect(&m_store, &NotifyingPracticeStore::sessionsChanged, this, [this] { refresh(); });
     refresh();
 }
 
@@ -73,6 +86,18 @@ void SessionsWindow::refresh(const QString& current)
     m_list->addItems(m_store.sessionNames());
     const QList<QListWidgetItem*> found = m_list->findItems(keep, Qt::MatchFixedString);
     m_list->setCurrentRow(found.isEmpty() ? 0 : m_list->row(found.first()));
+    m_noSessions->setVisible(m_list->count() == 0);
+    enableActions();
+}
+
+void SessionsWindow::enableActions()
+{
+    const bool chosen = m_list->currentItem() != nullptr;
+    for (QPushButton* push : std::as_const(m_onSelected))
+        push->setEnabled(chosen);
+    const bool named = chosen && !m_newName->text().trimmed().isEmpty();
+    for (QPushButton* push : std::as_const(m_onNewName))
+        push->setEnabled(named);
 }
 
 QString SessionsWindow::selectedName() const

@@ -4,20 +4,25 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace tarvo::practice {
 
+class NotifyingPracticeStore;
 class PracticeStore;
 
-// The saved sessions: opened in the builder, renamed, duplicated, deleted or started.
+// The saved sessions: opened in the builder, renamed, duplicated, deleted or started. It follows
+// the store, so a session saved in a builder meanwhile is listed at once.
 class SessionsWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SessionsWindow)
 
 public:
-    SessionsWindow(const AppContext& context, PracticeStore& store, QWidget* parent = nullptr);
+    SessionsWindow(const AppContext& context, NotifyingPracticeStore& store,
+                   QWidget* parent = nullptr);
 
     // Lists the store's sessions again, with current chosen if it is there.
     void refresh(const QString& current = {});
@@ -31,11 +36,16 @@ public:
 
 private:
     bool report(bool done);
+    // Only what can act on the list as it stands is enabled.
+    void enableActions();
 
     AppContext m_context;
-    PracticeStore& m_store;
+    NotifyingPracticeStore& m_store;
     QListWidget* m_list;
+    QLabel* m_noSessions;
     QLineEdit* m_newName;
+    QList<QPushButton*> m_onSelected;
+    QList<QPushButton*> m_onNewName;
 };
 
 // A new session in the builder; an empty session opens it blank.

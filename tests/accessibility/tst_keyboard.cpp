@@ -5,6 +5,7 @@
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleViewer.h"
+#include "practice/PracticeStore.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "shell/UpdateReminder.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMultiHash>
@@ -181,6 +183,7 @@ enum class State {
     ChakraResult,
     ChakraAsanas,
     Journal,
+    Sessions,
     Find,
     BreathingGuide,
     LearnBreathingArticle,
@@ -231,8 +234,22 @@ class tst_Keyboard final : public QObject {
         case State::ChakraResult:
         case State::ChakraAsanas:
             return enterChakra(state);
-        case State::Journal:
+        case State::Journal: {
+            // As it stands after a first practice; an empty journal has no table to tab to.
+            practice::JournalEntry first;
+            first.started = m_fixture->seams.clock.time;
+            first.title = QStringLiteral("Evening");
+            first.seconds = 600;
+            first.completed = true;
+            m_fixture->window->practiceStore().addEntry(first);
             m_fixture->window->showJournal();
+            return m_fixture->window.get();
+        }
+        case State::Sessions:
+            m_fixture->window->practiceStore().saveSession(
+                {QStringLiteral("Morning"),
+                 {{QStringLiteral("Tadasana"), 5, practice::HoldUnit::Breaths, false}}});
+            m_fixture->window->findChild<QAction*>(QStringLiteral("mnuSessions"))->trigger();
             return m_fixture->window.get();
         case State::Find: {
             m_fixture->window->showFind();
@@ -421,6 +438,11 @@ private slots:
             << chakra(QStringLiteral("RTB cmdBk cmdNext cmdPractise cmdBack cmdExit"));
         QTest::newRow("practice journal")
             << State::Journal << main(QStringLiteral("cmdExportCsv lstJournal"));
+        // Rename and Duplicate wait for a new name.
+        QTest::newRow("practice sessions")
+            << State::Sessions
+            << main(QStringLiteral("lstSessions cmdNew cmdStart cmdOpen cmdDelete txtNewName "
+                                   "cmdClose"));
         QTest::newRow("find") << State::Find << split(QStringLiteral("txtFind lstResults"));
         QTest::newRow("breathing guide")
             << State::BreathingGuide
@@ -466,6 +488,7 @@ private slots:
             << State::ChakraResult << QStringLiteral("frmChakraYogaResult");
         QTest::newRow("chakra asanas") << State::ChakraAsanas << QStringLiteral("frmYogaChakra");
         QTest::newRow("practice journal") << State::Journal << QStringLiteral("frmJournal");
+        QTest::newRow("practice sessions") << State::Sessions << QStringLiteral("frmSessions");
         QTest::newRow("find") << State::Find << QStringLiteral("frmFind");
         QTest::newRow("breathing guide")
             << State::BreathingGuide << QStringLiteral("frmBreathingGuide");
@@ -503,6 +526,51 @@ private slots:
                 clashes.append(letter + QStringLiteral(": ") + claims.values(letter).join(u'|'));
         }
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+    }
+
+    // Whatever window has the focus, the main window's menus open with their letters, unless
+    // that window claims the letter itself.
+    void menusOpenFromTheKeyboardOverEveryWindow_data()
+    {
+        QTest::addColumn<State>("state");
+        QTest::newRow("learn yoga") << State::LearnArticles;
+        QTest::newRow("zodiac input") << State::ZodiacInput;
+        QTest::newRow("zodiac result") << State::ZodiacDiet;
+        QTest::newRow("chakra selection") << State::ChakraSelection;
+        QTest::newRow("practice journal") << State::Journal;
+        QTest::newRow("practice sessions") << State::Sessions;
+        QTest::newRow("breathing guide") << State::BreathingGuide;
+    }
+    void menusOpenFromTheKeyboardOverEveryWindow()
+    {
+        QFETCH(State, state);
+        QWidget* top = enter(state);
+        QVERIFY(top);
+        QMdiSubWindow* active = m_fixture->window->findChild<QMdiArea*>()->activeSubWindow();
+        QVERIFY(active);
+        if (!active->isAncestorOf(focused()))
+            active->widget()->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+        QVERIFY(active->isAncestorOf(focused()));
+        alt(Qt::Key_V);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuView"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+
+    // A window opened from a menu by its letters leaves the menu bar answering them.
+    void menuChosenByKeysThenAnotherMenu()
+    {
+        enter(State::Welcome);
+        alt(Qt::Key_P);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuPractice"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_N);
+        QTRY_VERIFY(child(QStringLiteral("frmSessionBuilder")));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        alt(Qt::Key_P);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuPractice"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     // Alt+E in a program window is its own Exit, not the main window's.

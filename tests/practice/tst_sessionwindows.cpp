@@ -401,6 +401,50 @@ private slots:
         QCOMPARE(text(player, "lblHold"), QStringLiteral("8 breaths, left side"));
     }
 
+    // The list follows sessions saved elsewhere, and offers only what it can do.
+    void sessionsListFollowsTheStore()
+    {
+        auto* menu = in<QMenu>(m_fixture->window->menuBar(), QStringLiteral("mnuPractice"));
+        menu->findChild<QAction*>(QStringLiteral("mnuSessions"))->trigger();
+        QWidget* sessions = child("frmSessions");
+        QVERIFY(sessions);
+        auto* list = in<QListWidget>(sessions, QStringLiteral("lstSessions"));
+        auto* none = in<QLabel>(sessions, QStringLiteral("lblNoSessions"));
+        const auto enabled = [sessions](const char* name) {
+            return in<QPushButton>(sessions, QString::fromLatin1(name))->isEnabled();
+        };
+        QCOMPARE(list->count(), 0);
+        QVERIFY(none->isVisible());
+        for (const char* name : {"cmdStart", "cmdOpen", "cmdDelete", "cmdRename", "cmdDuplicate"})
+            QVERIFY2(!enabled(name), name);
+
+        test::click(sessions, QStringLiteral("cmdNew"));
+        QWidget* builder = child("frmSessionBuilder");
+        QVERIFY(builder);
+        QVERIFY(builder->isVisible());
+        in<QListWidget>(builder, QStringLiteral("lstLibrary"))->item(0)->setSelected(true);
+        test::click(builder, QStringLiteral("cmdAdd"));
+        QTest::keyClicks(in<QLineEdit>(builder, QStringLiteral("txtSessionName")),
+                         QStringLiteral("Dawn"));
+        test::click(builder, QStringLiteral("cmdSave"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Dawn"));
+        QVERIFY(!none->isVisible());
+        QVERIFY(enabled("cmdStart"));
+        QVERIFY(enabled("cmdDelete"));
+        QVERIFY(!enabled("cmdRename"));
+        QTest::keyClicks(in<QLineEdit>(sessions, QStringLiteral("txtNewName")),
+                         QStringLiteral("Dusk"));
+        QVERIFY(enabled("cmdRename"));
+        QVERIFY(enabled("cmdDuplicate"));
+
+        // Chosen again, the open list comes to the front; there is never a second one.
+        menu->findChild<QAction*>(QStringLiteral("mnuSessions"))->trigger();
+        QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("frmSessions")).size(),
+                 1);
+        QCOMPARE(m_fixture->window->findChild<QMdiArea*>()->activeSubWindow()->widget(), sessions);
+    }
+
     void leavingEverythingOutStartsNothing()
     {
         m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
