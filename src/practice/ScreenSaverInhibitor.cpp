@@ -19,6 +19,13 @@ QDBusMessage call(const QString& method)
     return QDBusMessage::createMethodCall(kService, kPath, kService, method);
 }
 
+void uninhibit(uint cookie)
+{
+    QDBusMessage message = call(QStringLiteral("UnInhibit"));
+    message << cookie;
+    QDBusConnection::sessionBus().asyncCall(message);
+}
+
 bool serviceAvailable()
 {
     const QDBusConnection bus = QDBusConnection::sessionBus();
@@ -40,44 +47,38 @@ ScreenSaverInhibitor::~ScreenSaverInhibitor()
 
 void ScreenSaverInhibitor::inhibit(const QString& reason)
 {
-    m_wanted = true;
-    if (m_cookie != 0 || m_pending || !serviceAvailable())
+    m_hold->wanted = true;
+    if (m_hold->cookie != 0 || m_hold->pending || !serviceAvailable())
         return;
     QDBusMessage message = call(QStringLiteral("Inhibit"));
     message << QCoreApplication::applicationName() << reason;
-    // Asynchronous, so a slow desktop service never holds up the session.
-    auto* watcher =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), this);
-    m_pending = true;
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
-                const QDBusPendingReply<uint> reply = *finished;
-                finished->deleteLater();
-                m_pending = false;
-                if (reply.isError())
-                    return;
-                // Released while the answer was on its way.
-                if (!m_wanted)
-                    uninhibit(reply.value());
-                else
-                    m_cookie = reply.value();
-            });
+    // Asynchronous, so a slow desktop service never holds up the session. The answer is awaited
+    // by the application, not by this object, which may be gone by the time it comes.
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message),
+                                                QCoreApplication::instance());
+    m_hold->pending = true;
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [hold = m_hold](QDBusPendingCallWatcher* finished) {
+                         const QDBusPendingReply<uint> reply = *finished;
+                         finished->deleteLater();
+                         hold->pending = false;
+                         if (reply.isError())
+                             return;
+                         // Released while the answer was on its way.
+                         if (!hold->wanted)
+                             uninhibit(reply.value());
+                         else
+                             hold->cookie = reply.value();
+                     });
 }
 
 void ScreenSaverInhibitor::release()
 {
-    m_wanted = false;
-    if (m_cookie == 0)
+    m_hold->wanted = false;
+    if (m_hold->cookie == 0)
         return;
-    uninhibit(m_cookie);
-    m_cookie = 0;
-}
-
-void ScreenSaverInhibitor::uninhibit(uint cookie)
-{
-    QDBusMessage message = call(QStringLiteral("UnInhibit"));
-    message << cookie;
-    QDBusConnection::sessionBus().asyncCall(message);
+    uninhibit(m_hold->cookie);
+    m_hold->cookie = 0;
 }
 
 } // namespace tarvo::practice

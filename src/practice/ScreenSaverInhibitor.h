@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 namespace tarvo::practice {
 
@@ -18,11 +19,15 @@ public:
     void release();
 
 private:
-    void uninhibit(uint cookie);
+    // What the hold stands at; shared with an answer still on its way, which may arrive after
+    // this object is gone and must then give the hold straight back.
+    struct Hold {
+        bool wanted = false;
+        bool pending = false;
+        uint cookie = 0;
+    };
 
-    bool m_wanted = false;
-    bool m_pending = false;
-    uint m_cookie = 0;
+    std::shared_ptr<Hold> m_hold = std::make_shared<Hold>();
 };
 
 } // namespace tarvo::practice

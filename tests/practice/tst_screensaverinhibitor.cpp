@@ -98,7 +98,9 @@ private slots:
     void init()
     {
         test::failOnUnexpectedWarnings();
+        // Each case on its own, even after one that left a hold behind.
         m_screenSaver.calls.clear();
+        m_screenSaver.held.clear();
     }
 
     void heldWhileWantedAndReleasedWithItsCookie()
@@ -126,6 +128,17 @@ private slots:
         }
         QCOMPARE(m_screenSaver.calls.at(1),
                  uninhibited(m_screenSaver.calls.at(0).section(u' ', -1).toUInt()));
+        QVERIFY(m_screenSaver.held.isEmpty());
+    }
+
+    // Gone before the service answered: the hold is given back when the answer comes.
+    void destroyedBeforeTheAnswerStillGivesTheHoldBack()
+    {
+        {
+            ScreenSaverInhibitor awake;
+            awake.inhibit(kReason);
+        }
+        QTRY_COMPARE(m_screenSaver.calls.size(), 2);
         QVERIFY(m_screenSaver.held.isEmpty());
     }
 
