@@ -12,9 +12,21 @@ constexpr double kBarShare = 0.6;
 constexpr int kBarAreaHeight = 120;
 const QColor kBarColour(0x3f, 0x7f, 0x6a);
 
+// Bars are drawn against at least this many minutes, so a first practice of a few seconds is a
+// sliver, not a full-height bar.
+constexpr double kLeastScaleMinutes = 10;
+
+// A practice of seconds is not written as 0, which would read as none.
 QString minutesText(double minutes)
 {
-    return QString::number(qRound(minutes));
+    return minutes > 0 && qRound(minutes) == 0 ? QStringLiteral("<1")
+                                               : QString::number(qRound(minutes));
+}
+
+QString spokenMinutes(double minutes)
+{
+    return minutes > 0 && qRound(minutes) == 0 ? QStringLiteral("under 1 min")
+                                               : QStringLiteral("%1 min").arg(qRound(minutes));
 }
 
 QString mondayText(const QDate& monday)
@@ -37,9 +49,9 @@ void WeeklyMinutesChart::setWeeks(const QList<WeekMinutes>& weeks)
     m_weeks = weeks;
     QStringList description;
     for (const WeekMinutes& week : weeks) {
-        description.append(QStringLiteral("week of %1: %2 min")
+        description.append(QStringLiteral("week of %1: %2")
                                .arg(week.monday.toString(QStringLiteral("d MMMM yyyy")),
-                                    minutesText(week.minutes)));
+                                    spokenMinutes(week.minutes)));
     }
     setAccessibleDescription(description.join(QStringLiteral(", ")));
     update();
@@ -59,10 +71,10 @@ QRectF WeeklyMinutesChart::barRect(qsizetype week) const
 {
     if (week < 0 || week >= m_weeks.size())
         return {};
-    double most = 0;
+    double most = kLeastScaleMinutes;
     for (const WeekMinutes& w : m_weeks)
         most = std::max(most, w.minutes);
-    if (m_weeks[week].minutes <= 0 || most <= 0)
+    if (m_weeks[week].minutes <= 0)
         return {};
     // A week of half a minute still shows as a sliver, not as nothing.
     const double height = std::max(1.0, kBarAreaHeight * m_weeks[week].minutes / most);

@@ -212,6 +212,33 @@ private slots:
         shot(QStringLiteral("entries"));
     }
 
+    // Seconds of practice are neither nothing nor a full week: "<1" on a sliver of a bar.
+    void aFewSecondsAreUnderAMinuteOnASliver_data()
+    {
+        QTest::addColumn<double>("minutes");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<double>("mostHeight");
+        QTest::addRow("6 seconds") << 0.1 << QStringLiteral("under 1 min") << 2.0;
+        QTest::addRow("29 seconds") << 29 / 60.0 << QStringLiteral("under 1 min") << 6.0;
+        QTest::addRow("31 seconds") << 31 / 60.0 << QStringLiteral("1 min") << 7.0;
+        QTest::addRow("5 minutes") << 5.0 << QStringLiteral("5 min") << 60.0;
+        QTest::addRow("an hour") << 60.0 << QStringLiteral("60 min") << 120.0;
+    }
+    void aFewSecondsAreUnderAMinuteOnASliver()
+    {
+        QFETCH(double, minutes);
+        QFETCH(QString, spoken);
+        QFETCH(double, mostHeight);
+        WeeklyMinutesChart chart;
+        chart.resize(chart.sizeHint());
+        chart.setWeeks({{QDate(2026, 12, 7), minutes}});
+        QCOMPARE(chart.accessibleDescription(),
+                 QStringLiteral("week of 7 December 2026: ") + spoken);
+        QVERIFY(!chart.barRect(0).isEmpty());
+        QVERIFY2(chart.barRect(0).height() <= mostHeight,
+                 qPrintable(QString::number(chart.barRect(0).height())));
+    }
+
     void noteIsWrittenAndKept()
     {
         add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
