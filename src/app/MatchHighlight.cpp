@@ -50,20 +50,22 @@ QTextEdit::ExtraSelection mark(QTextDocument* document, const search::TextRange&
     return selection;
 }
 
+// QTextEdit and QPlainTextEdit share these calls but no base class that has them.
+template <typename Edit> void selectIn(Edit* edit, const search::TextRange& range)
+{
+    const QTextEdit::ExtraSelection selection = mark(edit->document(), range);
+    edit->setExtraSelections({selection});
+    edit->setTextCursor(selection.cursor);
+    edit->ensureCursorVisible();
+    bringIntoView(edit, edit->cursorRect().center());
+}
+
 void select(QWidget* w, const search::TextRange& range)
 {
     if (auto* edit = qobject_cast<QTextEdit*>(w)) {
-        const QTextEdit::ExtraSelection selection = mark(edit->document(), range);
-        edit->setExtraSelections({selection});
-        edit->setTextCursor(selection.cursor);
-        edit->ensureCursorVisible();
-        bringIntoView(edit, edit->cursorRect().center());
+        selectIn(edit, range);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
-        const QTextEdit::ExtraSelection selection = mark(plain->document(), range);
-        plain->setExtraSelections({selection});
-        plain->setTextCursor(selection.cursor);
-        plain->ensureCursorVisible();
-        bringIntoView(plain, plain->cursorRect().center());
+        selectIn(plain, range);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setSelection(int(range.start), int(range.length));
         bringIntoView(label, label->rect().center());

@@ -4,15 +4,6 @@
 
 namespace tarvo::practice {
 
-namespace {
-
-QString folded(const QString& name)
-{
-    return name.trimmed().toCaseFolded();
-}
-
-} // namespace
-
 bool MemoryPracticeStore::fail(const QString& why)
 {
     m_error = why;
@@ -61,7 +52,7 @@ QStringList MemoryPracticeStore::sessionNames() const
 
 std::optional<Session> MemoryPracticeStore::session(const QString& name) const
 {
-    const auto found = m_sessions.constFind(folded(name));
+    const auto found = m_sessions.constFind(sessionKey(name));
     if (found == m_sessions.cend())
         return std::nullopt;
     return *found;
@@ -69,11 +60,11 @@ std::optional<Session> MemoryPracticeStore::session(const QString& name) const
 
 bool MemoryPracticeStore::saveSession(const Session& session)
 {
-    if (folded(session.name).isEmpty())
-        return fail(QStringLiteral("A session needs a name."));
+    if (const QString problem = sessionNameProblem(session.name); !problem.isEmpty())
+        return fail(problem);
     Session stored = session;
     stored.name = session.name.trimmed();
-    m_sessions.insert(folded(stored.name), stored);
+    m_sessions.insert(sessionKey(stored.name), stored);
     m_error.clear();
     return true;
 }
@@ -81,15 +72,13 @@ bool MemoryPracticeStore::saveSession(const Session& session)
 bool MemoryPracticeStore::renameSession(const QString& from, const QString& to)
 {
     std::optional<Session> old = session(from);
-    if (!old)
-        return fail(QStringLiteral("There is no session \"%1\".").arg(from));
-    if (folded(to).isEmpty())
-        return fail(QStringLiteral("A session needs a name."));
-    if (folded(to) != folded(from) && m_sessions.contains(folded(to)))
-        return fail(QStringLiteral("There is already a session \"%1\".").arg(to.trimmed()));
-    m_sessions.remove(folded(from));
+    const bool taken = sessionKey(to) != sessionKey(from) && m_sessions.contains(sessionKey(to));
+    if (const QString problem = sessionCopyProblem(from, old.has_value(), to, taken);
+        !problem.isEmpty())
+        return fail(problem);
+    m_sessions.remove(sessionKey(from));
     old->name = to.trimmed();
-    m_sessions.insert(folded(to), *old);
+    m_sessions.insert(sessionKey(to), *old);
     m_error.clear();
     return true;
 }
@@ -97,18 +86,18 @@ bool MemoryPracticeStore::renameSession(const QString& from, const QString& to)
 bool MemoryPracticeStore::duplicateSession(const QString& from, const QString& to)
 {
     std::optional<Session> old = session(from);
-    if (!old)
-        return fail(QStringLiteral("There is no session \"%1\".").arg(from));
-    if (m_sessions.contains(folded(to)))
-        return fail(QStringLiteral("There is already a session \"%1\".").arg(to.trimmed()));
+    if (const QString problem =
+            sessionCopyProblem(from, old.has_value(), to, m_sessions.contains(sessionKey(to)));
+        !problem.isEmpty())
+        return fail(problem);
     old->name = to;
     return saveSession(*old);
 }
 
 bool MemoryPracticeStore::removeSession(const QString& name)
 {
-    if (m_sessions.remove(folded(name)) == 0)
-        return fail(QStringLiteral("There is no session \"%1\".").arg(name));
+    if (m_sessions.remove(sessionKey(name)) == 0)
+        return fail(missingSessionProblem(name));
     m_error.clear();
     return true;
 }

@@ -14,11 +14,6 @@ namespace tarvo::practice {
 
 namespace {
 
-QString folded(const QString& name)
-{
-    return name.trimmed().toCaseFolded();
-}
-
 // Kept in UTC with milliseconds, so the text sorts as the moments do, across clock changes too.
 QString storedTime(const QDateTime& time)
 {
@@ -283,7 +278,7 @@ std::optional<qint64> PracticeDatabase::sessionId(const QString& name) const
 {
     QSqlQuery select(db());
     select.prepare(QStringLiteral("SELECT id FROM sessions WHERE folded_name = ?"));
-    select.addBindValue(folded(name));
+    select.addBindValue(sessionKey(name));
     if (!select.exec() || !select.next())
         return std::nullopt;
     return select.value(0).toLongLong();
@@ -293,7 +288,7 @@ std::optional<Session> PracticeDatabase::session(const QString& name) const
 {
     QSqlQuery select(db());
     select.prepare(QStringLiteral("SELECT id, name FROM sessions WHERE folded_name = ?"));
-    select.addBindValue(folded(name));
+    select.addBindValue(sessionKey(name));
     if (!select.exec() || !select.next())
         return std::nullopt;
     Session session;
@@ -337,7 +332,7 @@ bool PracticeDatabase::writeSession(const Session& session, std::optional<qint64
     } else {
         row.prepare(QStringLiteral("INSERT INTO sessions (name, folded_name) VALUES (?, ?)"));
         row.addBindValue(name);
-        row.addBindValue(folded(name));
+        row.addBindValue(sessionKey(name));
     }
     if (!row.exec())
         return fail(row.lastError().text());
@@ -366,25 +361,23 @@ bool PracticeDatabase::writeSession(const Session& session, std::optional<qint64
 
 bool PracticeDatabase::saveSession(const Session& session)
 {
-    if (folded(session.name).isEmpty())
-        return fail(QStringLiteral("A session needs a name."));
+    if (const QString problem = sessionNameProblem(session.name); !problem.isEmpty())
+        return fail(problem);
     return writeSession(session, sessionId(session.name));
 }
 
 bool PracticeDatabase::renameSession(const QString& from, const QString& to)
 {
     const std::optional<qint64> id = sessionId(from);
-    if (!id)
-        return fail(QStringLiteral("There is no session \"%1\".").arg(from));
-    if (folded(to).isEmpty())
-        return fail(QStringLiteral("A session needs a name."));
-    if (folded(to) != folded(from) && sessionId(to))
-        return fail(QStringLiteral("There is already a session \"%1\".").arg(to.trimmed()));
+    const bool taken = sessionKey(to) != sessionKey(from) && sessionId(to);
+    if (const QString problem = sessionCopyProblem(from, id.has_value(), to, taken);
+        !problem.isEmpty())
+        return fail(problem);
     Transaction transaction(db());
     QSqlQuery update(db());
     update.prepare(QStringLiteral("UPDATE sessions SET name = ?, folded_name = ? WHERE id = ?"));
     update.addBindValue(to.trimmed());
-    update.addBindValue(folded(to));
+    update.addBindValue(sessionKey(to));
     update.addBindValue(*id);
     if (!transaction.isOpen() || !update.exec() || !transaction.commit())
         return fail(update.lastError().isValid() ? update.lastError().text()
@@ -396,10 +389,10 @@ bool PracticeDatabase::renameSession(const QString& from, const QString& to)
 bool PracticeDatabase::duplicateSession(const QString& from, const QString& to)
 {
     std::optional<Session> old = session(from);
-    if (!old)
-        return fail(QStringLiteral("There is no session \"%1\".").arg(from));
-    if (sessionId(to))
-        return fail(QStringLiteral("There is already a session \"%1\".").arg(to.trimmed()));
+    if (const QString problem =
+            sessionCopyProblem(from, old.has_value(), to, sessionId(to).has_value());
+        !problem.isEmpty())
+        return fail(problem);
     old->name = to;
     return saveSession(*old);
 }
@@ -408,7 +401,7 @@ bool PracticeDatabase::removeSession(const QString& name)
 {
     const std::optional<qint64> id = sessionId(name);
     if (!id)
-        return fail(QStringLiteral("There is no session \"%1\".").arg(name));
+        return fail(missingSessionProblem(name));
     Transaction transaction(db());
     QSqlQuery remove(db());
     remove.prepare(QStringLiteral("DELETE FROM sessions WHERE id = ?"));

@@ -25,4 +25,30 @@ QString journalEntryProblem(const JournalEntry& entry)
     return {};
 }
 
+QString sessionKey(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
+QString sessionNameProblem(const QString& name)
+{
+    return sessionKey(name).isEmpty() ? QStringLiteral("A session needs a name.") : QString();
+}
+
+QString missingSessionProblem(const QString& name)
+{
+    return QStringLiteral("There is no session \"%1\".").arg(name);
+}
+
+QString sessionCopyProblem(const QString& from, bool fromExists, const QString& to, bool toTaken)
+{
+    if (!fromExists)
+        return missingSessionProblem(from);
+    if (const QString problem = sessionNameProblem(to); !problem.isEmpty())
+        return problem;
+    if (toTaken)
+        return QStringLiteral("There is already a session \"%1\".").arg(to.trimmed());
+    return {};
+}
+
 } // namespace tarvo::practice

@@ -54,4 +54,16 @@ std::optional<PracticeKind> kindFromName(const QString& name);
 // Why a store refuses the entry (no start time, a negative length), or an empty string.
 QString journalEntryProblem(const JournalEntry& entry);
 
+// What identifies a session in a store: its name trimmed and without case, so "Evening " and
+// "evening" are one session.
+QString sessionKey(const QString& name);
+
+// Why a store refuses to save a session under name ("" for none), or an empty string.
+QString sessionNameProblem(const QString& name);
+// Why a store refuses to rename or copy the session from to the name to, given whether from is
+// there and whether to belongs to another session; or an empty string.
+QString sessionCopyProblem(const QString& from, bool fromExists, const QString& to, bool toTaken);
+// The store's answer for a session it does not have.
+QString missingSessionProblem(const QString& name);
+
 } // namespace tarvo::practice

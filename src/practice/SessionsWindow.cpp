@@ -123,23 +123,21 @@ void SessionsWindow::openSelected()
 
 void SessionsWindow::renameSelected()
 {
-    const QString from = selectedName();
-    const QString to = m_newName->text().trimmed();
-    if (from.isEmpty() || to.isEmpty())
-        return;
-    if (report(m_store.renameSession(from, to))) {
-        m_newName->clear();
-        refresh(to);
-    }
+    storeUnderNewName(&PracticeStore::renameSession);
 }
 
 void SessionsWindow::duplicateSelected()
+{
+    storeUnderNewName(&PracticeStore::duplicateSession);
+}
+
+void SessionsWindow::storeUnderNewName(bool (PracticeStore::*write)(const QString&, const QString&))
 {
     const QString from = selectedName();
     const QString to = m_newName->text().trimmed();
     if (from.isEmpty() || to.isEmpty())
         return;
-    if (report(m_store.duplicateSession(from, to))) {
+    if (report((m_store.*write)(from, to))) {
         m_newName->clear();
         refresh(to);
     }

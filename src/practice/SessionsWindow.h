@@ -36,6 +36,8 @@ public:
 
 private:
     bool report(bool done);
+    // Renames or copies the chosen session to the new name, and chooses the result.
+    void storeUnderNewName(bool (PracticeStore::*write)(const QString&, const QString&));
     // Only what can act on the list as it stands is enabled.
     void enableActions();
 

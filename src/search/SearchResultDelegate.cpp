@@ -36,6 +36,21 @@ void insertMarked(QTextCursor& cursor, const QString& text, QList<search::TextRa
     cursor.insertText(text.mid(at), plain);
 }
 
+// A new block of text in font, with the given ranges marked in the colours of a match.
+void insertMarkedBlock(QTextCursor& cursor, const QString& text,
+                       const QList<search::TextRange>& ranges, const QFont& font,
+                       const ResultColours& colours)
+{
+    QTextCharFormat plain;
+    plain.setFont(font);
+    plain.setForeground(colours.text);
+    QTextCharFormat marked = plain;
+    marked.setForeground(colours.markText);
+    marked.setBackground(colours.markBackground);
+    cursor.insertBlock(QTextBlockFormat(), plain);
+    insertMarked(cursor, text, ranges, plain, marked);
+}
+
 QFont scaled(QFont font, qreal factor)
 {
     if (font.pointSizeF() > 0)
@@ -77,26 +92,11 @@ void writeSearchResult(QTextDocument& document, const search::SearchHit& hit, co
     cursor.setCharFormat(place);
     cursor.insertText(hit.place, place);
 
-    QTextCharFormat title;
-    title.setFont(font);
-    title.setFontWeight(QFont::Bold);
-    title.setForeground(colours.text);
-    QTextCharFormat titleMark = title;
-    titleMark.setForeground(colours.markText);
-    titleMark.setBackground(colours.markBackground);
-    cursor.insertBlock(QTextBlockFormat(), title);
-    insertMarked(cursor, hit.title, hit.titleHighlights, title, titleMark);
-
-    if (hit.snippet.isEmpty())
-        return;
-    QTextCharFormat body;
-    body.setFont(font);
-    body.setForeground(colours.text);
-    QTextCharFormat bodyMark = body;
-    bodyMark.setForeground(colours.markText);
-    bodyMark.setBackground(colours.markBackground);
-    cursor.insertBlock(QTextBlockFormat(), body);
-    insertMarked(cursor, hit.snippet, hit.snippetHighlights, body, bodyMark);
+    QFont bold = font;
+    bold.setBold(true);
+    insertMarkedBlock(cursor, hit.title, hit.titleHighlights, bold, colours);
+    if (!hit.snippet.isEmpty())
+        insertMarkedBlock(cursor, hit.snippet, hit.snippetHighlights, font, colours);
 }
 
 SearchResultDelegate::SearchResultDelegate(QObject* parent)

@@ -1,4 +1,5 @@
 #include "app/AboutDialog.h"
+#include "app/AltLetters.h"
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "chakra/ChakraAsanaWindow.h"
@@ -115,26 +116,13 @@ QStringList tabRound(const QString& first)
     return at < 0 ? stops : stops.mid(at) + stops.mid(0, at);
 }
 
-// The Alt-letter of a caption, or nothing: "&&" is a plain ampersand.
-QChar mnemonic(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) != u'&')
-            continue;
-        if (text.at(i + 1) != u'&')
-            return text.at(i + 1).toUpper();
-        ++i;
-    }
-    return {};
-}
-
 // Every Alt-letter that the visible controls of one window claim, each with its claimants; menus
 // are a scope of their own, since their letters act only while they are open.
 QMultiHash<QString, QString> claimedLetters(const QWidget* window, const QWidget* except = nullptr)
 {
     QMultiHash<QString, QString> claims;
     const auto claim = [&claims](const QString& scope, const QString& text) {
-        if (const QChar letter = mnemonic(text); !letter.isNull())
+        if (const QChar letter = altLetter(text); !letter.isNull())
             claims.insert(scope + letter, text);
     };
     const auto shown = [window, except](const QWidget* w) {
