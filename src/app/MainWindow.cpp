@@ -576,8 +576,8 @@ void MainWindow::welcomeBackAfterLast(QWidget* form)
 void MainWindow::practise(const QString& title, const QStringList& asanaNames)
 {
     makeRoomForPractice();
-    practice::startSession(m_context, practiceStore(),
-                           practice::readyMadeSession(title, asanaNames));
+    const practice::ReadyMadeSession made = practice::readyMadeSession(title, asanaNames);
+    practice::startSession(m_context, practiceStore(), made.session, made.notes);
 }
 
 QMdiSubWindow* MainWindow::addChild(QWidget* form, Qt::WindowFlags flags)

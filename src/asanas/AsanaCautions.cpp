@@ -1,107 +1,24 @@
 #include "asanas/AsanaCautions.h"
 
-#include "asanas/AsanaCatalogue.h"
-#include "platform/SettingsStore.h"
-
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace tarvo {
 
-namespace {
-
-const QString kConditionsKey = QStringLiteral("Practice/Conditions");
-
-struct ConditionInfo {
-    Condition condition;
-    const char16_t* name;
-    const char16_t* key;
-    // Matched against one sentence of the cautions, ignoring case.
-    const char16_t* pattern;
-};
-
-// The patterns follow the wording of the library's cautions: "back" counts only where the
-// back is hurt or injured (not "the back against a wall"), and a knee only where it is injured,
-// stiff or strained (not "bend the knees").
-const ConditionInfo kConditions[] = {
-    {Condition::Pregnancy, u"Pregnancy", u"pregnancy", u"\\bpregnan"},
-    {Condition::HighBloodPressure, u"High blood pressure", u"high-blood-pressure",
-     u"\\bhigh (or low )?blood pressure|hypertension"},
-    {Condition::Glaucoma, u"Glaucoma", u"glaucoma", u"glaucoma"},
-    {Condition::Neck, u"Neck injury or problems", u"neck", u"\\bneck\\b|spondylitis"},
-    {Condition::Back, u"Back injury or problems", u"back",
-     u"\\b(back|spine)\\b(,? (or|and) \\w+)? (injur|surgery|ache|pain|problem|hurts)"
-     u"|lower back|slipped disc|sciatica"},
-    {Condition::KneeInjury, u"Knee injury", u"knee",
-     u"\\bknee\\b[\\w ,]*?\\binjur|\\bknee pain|knees hurt|stiff knees|knees[\\w ]*? are stiff"
-     u"|strains the knees|arthritis of the knees"},
-    {Condition::Menstruation, u"Menstruation", u"menstruation", u"menstrua"},
-    {Condition::HeartDisease, u"Heart disease", u"heart-disease",
-     u"heart (disease|condition|trouble)|cardiac"},
-};
-
-const ConditionInfo& infoOf(Condition condition)
-{
-    return kConditions[static_cast<int>(condition)];
-}
-
-const QRegularExpression& patternOf(Condition condition)
-{
-    static const QList<QRegularExpression> patterns = [] {
-        QList<QRegularExpression> list;
-        for (const ConditionInfo& info : kConditions)
-            list.append(QRegularExpression(QString::fromUtf16(info.pattern),
-                                           QRegularExpression::CaseInsensitiveOption));
-        return list;
-    }();
-    return patterns[static_cast<int>(condition)];
-}
-
-// The cautions one sentence at a time, item numbers taken off.
-QStringList sentencesOf(const QString& text)
-{
-    static const QRegularExpression itemNumber(QStringLiteral("^\\d+\\.\\s+"));
-    static const QRegularExpression sentenceEnd(QStringLiteral("(?<=[.!?])\\s+(?=[A-Z])"));
-    QStringList sentences;
-    for (QString line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        line.remove(itemNumber);
-        for (const QString& sentence : line.split(sentenceEnd, Qt::SkipEmptyParts))
-            sentences.append(sentence.trimmed());
-    }
-    return sentences;
-}
-
-} // namespace
-
-const QList<Condition>& allConditions()
-{
-    static const QList<Condition> conditions = [] {
-        QList<Condition> list;
-        for (const ConditionInfo& info : kConditions)
-            list.append(info.condition);
-        return list;
-    }();
-    return conditions;
-}
-
-QString conditionName(Condition condition)
-{
-    return QString::fromUtf16(infoOf(condition).name);
-}
-
-QList<Caution> cautionsFor(const AsanaRecord& record, const QList<Condition>& ticked)
+QList<Caution> cautionsIn(const QList<ConditionNote>& notes, const QList<Condition>& ticked)
 {
     QList<Caution> cautions;
-    if (ticked.isEmpty())
-        return cautions;
-    const QStringList sentences = sentencesOf(record.contradictions);
     for (Condition condition : allConditions()) {
         if (!ticked.contains(condition))
             continue;
-        for (const QString& sentence : sentences) {
-            if (patternOf(condition).match(sentence).hasMatch()) {
-                cautions.append({condition, sentence});
-                break;
-            }
+        const auto says = [&](Advice advice) {
+            return std::any_of(notes.cbegin(), notes.cend(), [&](const ConditionNote& note) {
+                return note.condition == condition && note.advice == advice;
+            });
+        };
+        const Advice strongest = says(Advice::Avoid) ? Advice::Avoid : Advice::Care;
+        for (const ConditionNote& note : notes) {
+            if (note.condition == condition && note.advice == strongest)
+                cautions.append({condition, strongest, note.sentence});
         }
     }
     return cautions;
@@ -109,51 +26,83 @@ QList<Caution> cautionsFor(const AsanaRecord& record, const QList<Condition>& ti
 
 QList<Caution> cautionsFor(const QString& asanaName, const QList<Condition>& ticked)
 {
-    const auto number = findAsana(asanaName);
-    if (!number)
-        return {};
-    return cautionsFor(loadAsanaCatalogue().at(*number - 1), ticked);
+    const PoseFacts* facts = poseFacts(asanaName);
+    return facts ? cautionsIn(facts->notes, ticked) : QList<Caution>{};
+}
+
+bool rulesOut(const QList<Caution>& cautions)
+{
+    return std::any_of(cautions.cbegin(), cautions.cend(),
+                       [](const Caution& caution) { return caution.advice == Advice::Avoid; });
+}
+
+QList<Condition> conditionsRuledOut(const QList<ConditionNote>& notes)
+{
+    QList<Condition> conditions;
+    for (Condition condition : allConditions()) {
+        for (const ConditionNote& note : notes) {
+            if (note.condition == condition && note.advice == Advice::Avoid) {
+                conditions.append(condition);
+                break;
+            }
+        }
+    }
+    return conditions;
 }
 
 QStringList cautionMarks(const QList<Caution>& cautions)
 {
     QStringList reasons;
-    QList<QStringList> conditions;
     for (const Caution& caution : cautions) {
-        const qsizetype at = reasons.indexOf(caution.reason);
-        if (at < 0) {
+        if (!reasons.contains(caution.reason))
             reasons.append(caution.reason);
-            conditions.append({conditionName(caution.condition)});
-        } else {
-            conditions[at].append(conditionName(caution.condition));
-        }
     }
     QStringList marks;
-    for (qsizetype i = 0; i < reasons.size(); ++i)
-        marks.append(QStringLiteral("\u26a0 %1: %2")
-                         .arg(conditions.at(i).join(QStringLiteral(", ")), reasons.at(i)));
+    for (const QString& reason : std::as_const(reasons)) {
+        QList<Condition> avoid;
+        QList<Condition> care;
+        for (const Caution& caution : cautions) {
+            if (caution.reason == reason)
+                (caution.advice == Advice::Avoid ? avoid : care).append(caution.condition);
+        }
+        QStringList parts;
+        if (!avoid.isEmpty())
+            parts.append(QStringLiteral("Avoid with %1").arg(conditionNames(avoid)));
+        if (!care.isEmpty())
+            parts.append(QStringLiteral("%1 with %2")
+                             .arg(avoid.isEmpty() ? QStringLiteral("Take care")
+                                                  : QStringLiteral("take care"),
+                                  conditionNames(care)));
+        marks.append(QStringLiteral("\u26a0 %1: %2").arg(parts.join(QStringLiteral("; ")), reason));
+    }
     return marks;
 }
 
-QList<Condition> storedConditions(const SettingsStore& settings)
+QString stopAtOnceText()
 {
-    const QStringList keys = settings.value(kConditionsKey).split(u',', Qt::SkipEmptyParts);
-    QList<Condition> conditions;
-    for (const ConditionInfo& info : kConditions) {
-        if (keys.contains(QString::fromUtf16(info.key)))
-            conditions.append(info.condition);
-    }
-    return conditions;
+    return QStringLiteral("Stop at once with chest pain, dizziness, numbness or sharp joint pain.");
 }
 
-void storeConditions(SettingsStore& settings, const QList<Condition>& conditions)
+QString bodyPartCautionText(const QString& bodyPart)
 {
-    QStringList keys;
-    for (const ConditionInfo& info : kConditions) {
-        if (conditions.contains(info.condition))
-            keys.append(QString::fromUtf16(info.key));
-    }
-    settings.setValue(kConditionsKey, keys.join(u','));
+    const QList<Condition> conditions = conditionsOfBodyPart(bodyPart);
+    const QString first = QStringLiteral(
+        "With an injury, pain or illness here, read each asana's cautions before you practise it.");
+    if (conditions.isEmpty())
+        return first;
+    return first
+           + QStringLiteral(" The asanas marked \u26a0 give a caution for %1.")
+                 .arg(conditionNames(conditions).toLower());
+}
+
+QString applicationCautionText(const QString& application)
+{
+    const QList<Condition> conditions = conditionsOfApplication(application);
+    if (conditions.isEmpty())
+        return {};
+    return QStringLiteral("Read the cautions first: the asanas marked \u26a0 give a caution for "
+                          "%1, with the reason.")
+        .arg(conditionNames(conditions).toLower());
 }
 
 } // namespace tarvo

@@ -1,50 +1,46 @@
 #pragma once
 
-#include <QList>
-#include <QString>
+#include "asanas/PoseFacts.h"
+
 #include <QStringList>
 
 namespace tarvo {
 
-class SettingsStore;
-struct AsanaRecord;
-
-// The health conditions a user can tick before practising.
-enum class Condition {
-    Pregnancy,
-    HighBloodPressure,
-    Glaucoma,
-    Neck,
-    Back,
-    KneeInjury,
-    Menstruation,
-    HeartDisease,
-};
-
-// In the order they are offered.
-const QList<Condition>& allConditions();
-// "High blood pressure".
-QString conditionName(Condition condition);
-
-// A condition an asana's cautions name, with the sentence of the cautions that names it.
+// A ticked condition for which a pose's text says to leave the pose out or to take care, with
+// the sentence that says so.
 struct Caution {
     Condition condition = Condition::Pregnancy;
+    // Avoid or Care.
+    Advice advice = Advice::Care;
     QString reason;
 
     friend bool operator==(const Caution&, const Caution&) = default;
 };
 
-// Which of the ticked conditions the record's cautions name, in the order of allConditions().
-QList<Caution> cautionsFor(const AsanaRecord& record, const QList<Condition>& ticked);
-// The same for a library name; an unknown name has none.
+// The cautions of a library pose for the ticked conditions, in the order of allConditions():
+// for each condition, every sentence of its strongest advice. An unknown name has none.
 QList<Caution> cautionsFor(const QString& asanaName, const QList<Condition>& ticked);
+// The same over any notes, such as a breathing pattern's.
+QList<Caution> cautionsIn(const QList<ConditionNote>& notes, const QList<Condition>& ticked);
 
-// One line for each reason: "⚠ Knee injury: Avoid it with knee, ankle or back injuries,
-// sciatica or a slipped disc."; conditions named by the same sentence share its line.
+// True when one of the cautions says to leave the pose out.
+bool rulesOut(const QList<Caution>& cautions);
+
+// Every condition the notes say to avoid the practice with, in the order of allConditions().
+QList<Condition> conditionsRuledOut(const QList<ConditionNote>& notes);
+
+// One line for each sentence, with the conditions it names: "⚠ Avoid with Pregnancy,
+// Menstruation: Do not practise the Bow Pose …", "⚠ Take care with Knee injury: …", or both
+// ("⚠ Avoid with Pregnancy; take care with Migraine or headache: …").
 QStringList cautionMarks(const QList<Caution>& cautions);
 
-// The conditions ticked last time, kept under the settings key Practice/Conditions.
-QList<Condition> storedConditions(const SettingsStore& settings);
-void storeConditions(SettingsStore& settings, const QList<Condition>& conditions);
+// Said before every session, whatever is ticked.
+QString stopAtOnceText();
+
+// Said above the asanas of a body part.
+QString bodyPartCautionText(const QString& bodyPart);
+// Said above the asanas of an application that is about a condition their texts may name, such
+// as "Sciatica"; empty for the others.
+QString applicationCautionText(const QString& application);
 
 } // namespace tarvo

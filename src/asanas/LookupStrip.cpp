@@ -36,6 +36,19 @@ QComboBox* pickList(const QString& name, const QStringList& items, const QString
     return box;
 }
 
+QLabel* cautionNote(const QString& name)
+{
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setMaximumWidth(420);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+    label->setPalette(red);
+    return label;
+}
+
 QListWidget* resultList(const QString& name, const QString& accessible)
 {
     auto* list = new QListWidget;
@@ -79,10 +92,16 @@ LookupStrip::LookupStrip(std::function<ArticleViewer&()> viewer, QWidget* parent
     connect(m_byName, &QComboBox::activated, this,
             [this] { showAsanaPage(m_byName->currentText().trimmed()); });
     connect(m_byBodyPart, &QComboBox::activated, this, [this] {
-        fillResults(m_bodyPartResults, asanasForBodyPart(m_byBodyPart->currentText()));
+        const QString part = m_byBodyPart->currentText();
+        m_bodyPartCaution->setText(bodyPartCautionText(part));
+        fillResults(m_bodyPartResults, asanasForBodyPart(part), conditionsOfBodyPart(part));
     });
     connect(m_byApplication, &QComboBox::activated, this, [this] {
-        fillResults(m_applicationResults, asanasForApplication(m_byApplication->currentText()));
+        const QString application = m_byApplication->currentText();
+        m_applicationCaution->setText(applicationCautionText(application));
+        m_applicationCaution->setVisible(!m_applicationCaution->text().isEmpty());
+        fillResults(m_applicationResults, asanasForApplication(application),
+                    conditionsOfApplication(application));
     });
     for (QListWidget* list : {m_bodyPartResults, m_applicationResults}) {
         connect(list, &QListWidget::currentRowChanged, this,
@@ -128,6 +147,8 @@ QWidget* LookupStrip::bodyPartPanel()
     layout->addWidget(m_byBodyPart);
     layout->addWidget(caption(4, QStringLiteral("Select the asana from the following list to get "
                                                 "its corresponding details")));
+    m_bodyPartCaution = cautionNote(QStringLiteral("lblBodyPartCaution"));
+    layout->addWidget(m_bodyPartCaution);
     m_bodyPartResults = resultList(QStringLiteral("lstAsanasByBodyPart"),
                                    QStringLiteral("Asanas for the body part"));
     layout->addWidget(m_bodyPartResults);
@@ -147,6 +168,9 @@ QWidget* LookupStrip::applicationPanel()
     layout->addWidget(m_byApplication);
     layout->addWidget(caption(2, QStringLiteral("Select the asana from the following list to get "
                                                 "its corresponding details")));
+    m_applicationCaution = cautionNote(QStringLiteral("lblApplicationCaution"));
+    m_applicationCaution->hide();
+    layout->addWidget(m_applicationCaution);
     m_applicationResults = resultList(QStringLiteral("lstAsanasByTherapeuticApplications"),
                                       QStringLiteral("Asanas for the application"));
     layout->addWidget(m_applicationResults);
@@ -162,17 +186,22 @@ void LookupStrip::selectFirst(LookupPanel panel)
     emit box->activated(0);
 }
 
-void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers)
+void LookupStrip::fillResults(QListWidget* list, const QList<int>& numbers,
+                              const QList<Condition>& lookedUp)
 {
     const QList<AsanaRecord>& catalogue = loadAsanaCatalogue();
-    const QList<Condition> conditions = m_conditions ? m_conditions() : QList<Condition>{};
+    QList<Condition> conditions = m_conditions ? m_conditions() : QList<Condition>{};
+    for (Condition condition : lookedUp) {
+        if (!conditions.contains(condition))
+            conditions.append(condition);
+    }
     {
         const QSignalBlocker quiet(list);
         list->clear();
         for (int number : numbers) {
             const AsanaRecord& record = catalogue.at(number - 1);
             const QStringList lines =
-                QStringList{record.name} + cautionMarks(cautionsFor(record, conditions));
+                QStringList{record.name} + cautionMarks(cautionsFor(record.name, conditions));
             auto* item = new QListWidgetItem(lines.join(u'\n'), list);
             item->setData(Qt::UserRole, record.name);
         }

@@ -28,7 +28,8 @@ public:
     // Shows one lookup panel and hides the other two.
     void showPanel(LookupPanel panel);
     // The conditions the user has ticked: the asanas listed by body part and application whose
-    // cautions name one carry the mark and the reason.
+    // cautions name one carry the mark and the reason, as do those whose cautions name the
+    // condition a body part or application is about.
     void setConditionSource(std::function<QList<Condition>()> conditions);
     QList<QLabel*> captions() const { return m_captions; }
 
@@ -45,7 +46,8 @@ private:
     QWidget* bodyPartPanel();
     QWidget* applicationPanel();
     QLabel* caption(int index, const QString& text);
-    void fillResults(QListWidget* list, const QList<int>& numbers);
+    void fillResults(QListWidget* list, const QList<int>& numbers,
+                     const QList<Condition>& lookedUp);
     void showSelectedResult(QListWidget* list, int row);
 
     std::function<ArticleViewer&()> m_viewer;
@@ -59,6 +61,8 @@ private:
     QComboBox* m_byApplication = nullptr;
     QListWidget* m_bodyPartResults = nullptr;
     QListWidget* m_applicationResults = nullptr;
+    QLabel* m_bodyPartCaution = nullptr;
+    QLabel* m_applicationCaution = nullptr;
 };
 
 } // namespace tarvo

@@ -33,7 +33,22 @@ QString text(const QString& value)
 
 QString unitName(HoldUnit unit)
 {
-    return unit == HoldUnit::Seconds ? QStringLiteral("seconds") : QStringLiteral("breaths");
+    switch (unit) {
+    case HoldUnit::Breaths:
+        return QStringLiteral("breaths");
+    case HoldUnit::Seconds:
+        break;
+    case HoldUnit::Times:
+        return QStringLiteral("times");
+    }
+    return QStringLiteral("seconds");
+}
+
+HoldUnit unitFromName(const QString& name)
+{
+    if (name == u"seconds")
+        return HoldUnit::Seconds;
+    return name == u"times" ? HoldUnit::Times : HoldUnit::Breaths;
 }
 
 // A write that is undone unless it is committed.
@@ -305,8 +320,7 @@ std::optional<Session> PracticeDatabase::session(const QString& name) const
         SessionStep step;
         step.asana = steps.value(0).toString();
         step.hold = steps.value(1).toInt();
-        step.unit = steps.value(2).toString() == QLatin1String("seconds") ? HoldUnit::Seconds
-                                                                          : HoldUnit::Breaths;
+        step.unit = unitFromName(steps.value(2).toString());
         step.bothSides = steps.value(3).toInt() != 0;
         session.steps.append(step);
     }

@@ -13,7 +13,7 @@ namespace tarvo::practice {
 class PracticeDatabase final : public PracticeStore {
 public:
     // The layout this program writes; PRAGMA user_version holds the file's.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     enum class Status {
         Opened,

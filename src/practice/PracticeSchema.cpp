@@ -52,6 +52,21 @@ const char* const kVersion2[] = {
     " PRIMARY KEY (session_id, position))",
 };
 
+// Version 3: a step may repeat a movement a number of times.
+const char* const kVersion3[] = {
+    "CREATE TABLE session_steps_v3 ("
+    " session_id INTEGER NOT NULL REFERENCES sessions (id) ON DELETE CASCADE,"
+    " position INTEGER NOT NULL,"
+    " asana TEXT NOT NULL,"
+    " hold INTEGER NOT NULL,"
+    " unit TEXT NOT NULL CHECK (unit IN ('breaths', 'seconds', 'times')),"
+    " both_sides INTEGER NOT NULL CHECK (both_sides IN (0, 1)),"
+    " PRIMARY KEY (session_id, position))",
+    "INSERT INTO session_steps_v3 SELECT * FROM session_steps",
+    "DROP TABLE session_steps",
+    "ALTER TABLE session_steps_v3 RENAME TO session_steps",
+};
+
 template <std::size_t N> QString run(QSqlDatabase& db, const char* const (&statements)[N])
 {
     for (const char* statement : statements) {
@@ -69,6 +84,8 @@ QString step(QSqlDatabase& db, int toVersion)
         return run(db, kVersion1);
     case 2:
         return run(db, kVersion2);
+    case 3:
+        return run(db, kVersion3);
     default:
         return QStringLiteral("no way to layout version %1").arg(toVersion);
     }

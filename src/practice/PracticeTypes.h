@@ -7,14 +7,15 @@
 
 namespace tarvo::practice {
 
-enum class HoldUnit { Breaths, Seconds };
+// A hold counted in breaths or seconds, or a movement repeated a number of times.
+enum class HoldUnit { Breaths, Seconds, Times };
 
 // One pose of a session, named as the asana library names it ("Shavasana").
 struct SessionStep {
     QString asana;
     int hold = 5;
     HoldUnit unit = HoldUnit::Breaths;
-    // A one-sided pose is held on the left, then on the right.
+    // A one-sided pose is held on the side its procedure starts on, then on the other.
     bool bothSides = false;
 
     friend bool operator==(const SessionStep&, const SessionStep&) = default;

@@ -9,14 +9,22 @@ namespace tarvo::practice {
 // The library name for a reading's spelling ("Savasana" is Shavasana); empty if none.
 QString libraryAsanaName(const QString& name);
 
-// How long a pose is held when nothing else is asked for: breaths for most, seconds for the
-// balances and for Shavasana, both sides for the poses practised on one side at a time.
-SessionStep defaultStep(const QString& libraryName);
+// The pose at its beginner hold, as its own procedure gives it, on both sides where the pose is
+// practised one side at a time. Shavasana, which ends a session, is held five minutes.
+SessionStep beginnerStep(const QString& libraryName);
 
-// A session to practise a reading's asanas safely: the warm-up (Tadasana) first, the reading's
-// asanas in their order with the shoulder stand moved after them and followed by its
-// counterpose Matsyasana, and Shavasana last. No pose comes twice; names the library does not
-// know are left out.
-Session readyMadeSession(const QString& title, const QStringList& asanaNames);
+struct ReadyMadeSession {
+    Session session;
+    // What the running order added or left out of the asanas asked for, and why.
+    QStringList notes;
+};
+
+// A session that practises a reading's asanas in a safe running order: a warm-up
+// (Pavanamuktasana, then Tadasana), standing poses and balances, backbends from the gentlest
+// with a resting counterpose after them, twists, forward bends, seated poses, the inversions
+// (the shoulder stand before the plough, then Matsyasana as their counterpose), and Shavasana
+// last. Advanced poses are left out of a ready-made session, with a note on how to add them;
+// names the library does not know are left out.
+ReadyMadeSession readyMadeSession(const QString& title, const QStringList& asanaNames);
 
 } // namespace tarvo::practice

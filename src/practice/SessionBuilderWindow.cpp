@@ -8,6 +8,7 @@
 #include "practice/PracticeStore.h"
 #include "practice/ReadyMadeSession.h"
 #include "practice/SessionCautionsWindow.h"
+#include "practice/SessionPlayer.h"
 #include "practice/SessionsWindow.h"
 #include "search/SearchIndex.h"
 #include "shell/ProgramWindow.h"
@@ -30,14 +31,15 @@ namespace {
 
 enum Lookup { ByName, ByBodyPart, ByApplication, BySearch };
 
+// In the order of HoldUnit.
+const QStringList kUnitNames = {QStringLiteral("breaths"), QStringLiteral("seconds"),
+                                QStringLiteral("times")};
+
 QString stepText(const SessionStep& step)
 {
-    const QString unit =
-        step.unit == HoldUnit::Breaths ? QStringLiteral("breaths") : QStringLiteral("seconds");
-    return QStringLiteral("%1 \u2013 %2 %3%4")
-        .arg(step.asana)
-        .arg(step.hold)
-        .arg(unit, step.bothSides ? QStringLiteral(", each side") : QString());
+    return QStringLiteral("%1 \u2013 %2%3")
+        .arg(step.asana, holdText(step.hold, step.unit),
+             step.bothSides ? QStringLiteral(", each side") : QString());
 }
 
 QPushButton* pushButton(const QString& name, const QString& caption, const QString& accessible)
@@ -205,8 +207,8 @@ QWidget* SessionBuilderWindow::buildSteps()
     m_unit = new QComboBox;
     m_unit->setObjectName(QStringLiteral("cboUnit"));
     m_unit->setAccessibleName(QStringLiteral("Hold counted in"));
-    m_unit->addItems({QStringLiteral("breaths"), QStringLiteral("seconds")});
-    m_bothSides = new QCheckBox(QStringLiteral("&Both sides, left then right"));
+    m_unit->addItems(kUnitNames);
+    m_bothSides = new QCheckBox(QStringLiteral("&Both sides, right then left"));
     m_bothSides->setObjectName(QStringLiteral("chkBothSides"));
     m_bothSides->setAccessibleName(QStringLiteral("Both sides"));
     connect(m_hold, &QSpinBox::valueChanged, this, &SessionBuilderWindow::storeHold);
@@ -273,7 +275,7 @@ void SessionBuilderWindow::addSelected()
 {
     const QList<QListWidgetItem*> chosen = m_candidates->selectedItems();
     for (const QListWidgetItem* item : chosen)
-        addStep(defaultStep(item->text()));
+        addStep(beginnerStep(item->text()));
     if (!chosen.isEmpty())
         m_stepList->setCurrentRow(m_stepList->count() - 1);
 }
@@ -316,7 +318,7 @@ void SessionBuilderWindow::showHold()
     const QSignalBlocker quietUnit(m_unit);
     const QSignalBlocker quietSides(m_bothSides);
     m_hold->setValue(step.hold);
-    m_unit->setCurrentIndex(step.unit == HoldUnit::Breaths ? 0 : 1);
+    m_unit->setCurrentIndex(int(step.unit));
     m_bothSides->setChecked(step.bothSides);
 }
 
@@ -327,7 +329,7 @@ void SessionBuilderWindow::storeHold()
         return;
     SessionStep& step = m_steps[row];
     step.hold = m_hold->value();
-    step.unit = m_unit->currentIndex() == 0 ? HoldUnit::Breaths : HoldUnit::Seconds;
+    step.unit = static_cast<HoldUnit>(std::max(0, m_unit->currentIndex()));
     step.bothSides = m_bothSides->isChecked();
     m_stepList->item(row)->setText(stepText(step));
 }

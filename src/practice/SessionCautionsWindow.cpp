@@ -3,6 +3,7 @@
 #include "platform/Desktop.h"
 #include "platform/Workspace.h"
 #include "practice/SessionPlayerWindow.h"
+#include "practice/SessionSafety.h"
 #include "shell/ProgramWindow.h"
 
 #include <QCheckBox>
@@ -16,8 +17,30 @@
 
 namespace tarvo::practice {
 
+namespace {
+
+constexpr int kConditionColumns = 3;
+
+QLabel* wrappedLabel(const QString& name, const QString& text = {})
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+void paintRed(QLabel* label)
+{
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+    label->setPalette(red);
+}
+
+} // namespace
+
 SessionCautionsWindow::SessionCautionsWindow(const AppContext& context, Session session,
-                                             Start start, QWidget* parent)
+                                             QStringList notes, Start start, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
     , m_session(std::move(session))
@@ -26,11 +49,11 @@ SessionCautionsWindow::SessionCautionsWindow(const AppContext& context, Session 
     setObjectName(QStringLiteral("frmSessionCautions"));
     setWindowTitle(QStringLiteral("Before you start: %1").arg(m_session.name));
 
-    auto* intro = new QLabel(QStringLiteral(
-        "Tick what applies to you. Each pose whose cautions name it is marked with the reason, "
-        "and you can leave it out of this session."));
-    intro->setObjectName(QStringLiteral("lblCautionsIntro"));
-    intro->setWordWrap(true);
+    auto* intro = wrappedLabel(
+        QStringLiteral("lblCautionsIntro"),
+        QStringLiteral("Tick what applies to you. A pose whose text says to avoid it with what you "
+                       "tick is left out, and one that asks for care is marked with the reason. "
+                       "You can leave out any pose."));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -48,10 +71,32 @@ SessionCautionsWindow::SessionCautionsWindow(const AppContext& context, Session 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
+    layout->addWidget(buildSummary(notes));
     layout->addWidget(buildConditions());
     layout->addWidget(buildPoses(), 1);
     layout->addLayout(buttons);
     showMarks();
+}
+
+QWidget* SessionCautionsWindow::buildSummary(const QStringList& notes)
+{
+    auto* box = new QGroupBox(QStringLiteral("This session"));
+    box->setObjectName(QStringLiteral("fraSessionSummary"));
+    auto* column = new QVBoxLayout(box);
+    const QString notFor = notForText(m_session);
+    if (!notFor.isEmpty()) {
+        auto* label = wrappedLabel(QStringLiteral("lblNotFor"), notFor);
+        paintRed(label);
+        column->addWidget(label);
+    }
+    if (!notes.isEmpty())
+        column->addWidget(wrappedLabel(QStringLiteral("lblRunningOrder"), notes.join(u'\n')));
+    auto* stop = wrappedLabel(QStringLiteral("lblStopAtOnce"), stopAtOnceText());
+    QFont bold = stop->font();
+    bold.setBold(true);
+    stop->setFont(bold);
+    column->addWidget(stop);
+    return box;
 }
 
 QWidget* SessionCautionsWindow::buildConditions()
@@ -67,7 +112,7 @@ QWidget* SessionCautionsWindow::buildConditions()
         check->setAccessibleName(conditionName(condition));
         check->setChecked(ticked.contains(condition));
         connect(check, &QCheckBox::toggled, this, &SessionCautionsWindow::showMarks);
-        grid->addWidget(check, index / 2, index % 2);
+        grid->addWidget(check, index / kConditionColumns, index % kConditionColumns);
         m_conditions.append(check);
     }
     return box;
@@ -80,25 +125,21 @@ QWidget* SessionCautionsWindow::buildPoses()
     grid->setColumnStretch(1, 1);
     for (qsizetype i = 0; i < m_session.steps.size(); ++i) {
         const int row = int(i);
-        auto* name = new QLabel(m_session.steps.at(i).asana);
-        name->setObjectName(QStringLiteral("lblPose_%1").arg(row));
+        const QString& asana = m_session.steps.at(i).asana;
+        auto* name = wrappedLabel(QStringLiteral("lblPose_%1").arg(row), asana);
+        name->setWordWrap(false);
         QFont bold = name->font();
         bold.setBold(true);
         name->setFont(bold);
-        auto* mark = new QLabel;
-        mark->setObjectName(QStringLiteral("lblCaution_%1").arg(row));
-        mark->setAccessibleName(QStringLiteral("Caution for %1").arg(m_session.steps.at(i).asana));
-        mark->setTextFormat(Qt::PlainText);
-        mark->setWordWrap(true);
+        auto* mark = wrappedLabel(QStringLiteral("lblCaution_%1").arg(row));
         // Wrapped labels in a grid are measured at their minimum width; a sensible one keeps
         // the longest reasons from being cut.
         mark->setMinimumWidth(380);
-        QPalette red = mark->palette();
-        red.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
-        mark->setPalette(red);
+        paintRed(mark);
         auto* leave = new QCheckBox(QStringLiteral("Leave out"));
         leave->setObjectName(QStringLiteral("chkLeaveOut_%1").arg(row));
-        leave->setAccessibleName(QStringLiteral("Leave out %1").arg(m_session.steps.at(i).asana));
+        leave->setAccessibleName(QStringLiteral("Leave out %1").arg(asana));
+        connect(leave, &QCheckBox::clicked, this, [this, row] { m_chosenByUser.insert(row); });
         grid->addWidget(name, row, 0, Qt::AlignTop);
         grid->addWidget(mark, row, 1, Qt::AlignTop);
         grid->addWidget(leave, row, 2, Qt::AlignTop);
@@ -113,7 +154,7 @@ QWidget* SessionCautionsWindow::buildPoses()
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setMinimumSize(700, 300);
+    area->setMinimumSize(700, 240);
     return area;
 }
 
@@ -131,12 +172,16 @@ void SessionCautionsWindow::showMarks()
 {
     const QList<Condition> ticked = tickedConditions();
     for (qsizetype i = 0; i < m_session.steps.size(); ++i) {
-        const QStringList marks = cautionMarks(cautionsFor(m_session.steps.at(i).asana, ticked));
-        m_marks.at(i)->setText(marks.join(u'\n'));
-        // Only a marked pose is offered to leave out; unmarking it keeps it in.
-        m_leaveOut.at(i)->setVisible(!marks.isEmpty());
-        if (marks.isEmpty())
-            m_leaveOut.at(i)->setChecked(false);
+        const QString& asana = m_session.steps.at(i).asana;
+        const QList<Caution> cautions = cautionsFor(asana, ticked);
+        const QString marks = cautionMarks(cautions).join(u'\n');
+        m_marks.at(i)->setText(marks);
+        // The label's own name would hide its text from a screen reader.
+        m_marks.at(i)->setAccessibleName(
+            marks.isEmpty() ? QStringLiteral("No caution for %1").arg(asana)
+                            : QStringLiteral("Caution for %1: %2").arg(asana, marks));
+        if (!m_chosenByUser.contains(int(i)))
+            m_leaveOut.at(i)->setChecked(rulesOut(cautions));
     }
 }
 
@@ -165,10 +210,11 @@ void SessionCautionsWindow::startSession()
     start(chosen);
 }
 
-void startSession(const AppContext& context, PracticeStore& store, const Session& session)
+void startSession(const AppContext& context, PracticeStore& store, const Session& session,
+                  const QStringList& notes)
 {
-    auto* cautions =
-        new SessionCautionsWindow(context, session, [context, &store](const Session& chosen) {
+    auto* cautions = new SessionCautionsWindow(
+        context, session, notes, [context, &store](const Session& chosen) {
             auto* player = new SessionPlayerWindow(context, store, chosen);
             if (context.workspace) {
                 context.workspace->showFilling(player);

@@ -4,6 +4,7 @@
 #include "platform/AppContext.h"
 #include "practice/PracticeTypes.h"
 
+#include <QSet>
 #include <QWidget>
 #include <functional>
 
@@ -14,8 +15,10 @@ namespace tarvo::practice {
 
 class PracticeStore;
 
-// Before a session starts: the conditions that apply (remembered in the settings), and for
-// each pose whose cautions name one of them, the reason and the choice to leave it out.
+// Before every session: what the session is not for and when to stop, the conditions that apply
+// (remembered in the settings), and for each pose the reasons its text gives to leave it out or
+// take care, with the choice to leave any pose out. A pose that a ticked condition rules out is
+// left out unless the user keeps it.
 class SessionCautionsWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SessionCautionsWindow)
@@ -23,8 +26,9 @@ class SessionCautionsWindow final : public QWidget {
 public:
     using Start = std::function<void(const Session&)>;
 
-    SessionCautionsWindow(const AppContext& context, Session session, Start start,
-                          QWidget* parent = nullptr);
+    // notes: what the running order of a ready-made session added or left out.
+    SessionCautionsWindow(const AppContext& context, Session session, QStringList notes,
+                          Start start, QWidget* parent = nullptr);
 
     QList<Condition> tickedConditions() const;
     // The session as it will be played: the poses left out taken away.
@@ -32,6 +36,7 @@ public:
     void startSession();
 
 private:
+    QWidget* buildSummary(const QStringList& notes);
     QWidget* buildConditions();
     QWidget* buildPoses();
     void showMarks();
@@ -42,10 +47,13 @@ private:
     QList<QCheckBox*> m_conditions;
     QList<QLabel*> m_marks;
     QList<QCheckBox*> m_leaveOut;
+    // Poses whose Leave out box the user set; the others follow the ticked conditions.
+    QSet<int> m_chosenByUser;
 };
 
 // Asks about the cautions, then plays the session over the work area; the journal entry goes
 // to store.
-void startSession(const AppContext& context, PracticeStore& store, const Session& session);
+void startSession(const AppContext& context, PracticeStore& store, const Session& session,
+                  const QStringList& notes = {});
 
 } // namespace tarvo::practice

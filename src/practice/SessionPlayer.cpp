@@ -1,5 +1,7 @@
 #include "practice/SessionPlayer.h"
 
+#include "asanas/PoseFacts.h"
+
 #include <QStringList>
 #include <algorithm>
 
@@ -7,14 +9,48 @@ namespace tarvo::practice {
 
 namespace {
 
-QString holdText(int hold, HoldUnit unit)
+int secondsOf(const SessionStep& step, int hold)
 {
-    if (unit == HoldUnit::Breaths)
-        return hold == 1 ? QStringLiteral("1 breath") : QStringLiteral("%1 breaths").arg(hold);
-    return hold == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(hold);
+    switch (step.unit) {
+    case HoldUnit::Breaths:
+        return hold * kSecondsPerBreath;
+    case HoldUnit::Seconds:
+        break;
+    case HoldUnit::Times: {
+        const PoseFacts* facts = poseFacts(step.asana);
+        const int each =
+            facts && facts->hold.secondsEach > 0 ? facts->hold.secondsEach : kSecondsPerRepetition;
+        return hold * each;
+    }
+    }
+    return hold;
+}
+
+// Every procedure of the library that works one side at a time starts on the right.
+QList<Side> sidesOf(const SessionStep& step)
+{
+    if (!step.bothSides)
+        return {Side::None};
+    const PoseFacts* facts = poseFacts(step.asana);
+    if (facts && facts->firstSide == BodySide::Left)
+        return {Side::Left, Side::Right};
+    return {Side::Right, Side::Left};
 }
 
 } // namespace
+
+QString holdText(int hold, HoldUnit unit)
+{
+    switch (unit) {
+    case HoldUnit::Breaths:
+        return hold == 1 ? QStringLiteral("1 breath") : QStringLiteral("%1 breaths").arg(hold);
+    case HoldUnit::Seconds:
+        break;
+    case HoldUnit::Times:
+        return hold == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(hold);
+    }
+    return hold == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(hold);
+}
 
 QList<TimedStep> timedSteps(const Session& session)
 {
@@ -23,13 +59,10 @@ QList<TimedStep> timedSteps(const Session& session)
         const SessionStep& step = session.steps.at(i);
         // A hold of nothing would flash past unseen.
         const int hold = std::max(1, step.hold);
-        const int seconds = step.unit == HoldUnit::Breaths ? hold * kSecondsPerBreath : hold;
-        const int pose = int(i);
-        if (step.bothSides) {
-            steps.append({pose, step.asana, Side::Left, seconds, holdText(hold, step.unit)});
-            steps.append({pose, step.asana, Side::Right, seconds, holdText(hold, step.unit)});
-        } else {
-            steps.append({pose, step.asana, Side::None, seconds, holdText(hold, step.unit)});
+        const QString text = holdText(hold, step.unit);
+        for (Side side : sidesOf(step)) {
+            steps.append({int(i), step.asana, side, StepPhase::GetReady, kGetReadySeconds, text});
+            steps.append({int(i), step.asana, side, StepPhase::Hold, secondsOf(step, hold), text});
         }
     }
     return steps;
@@ -39,7 +72,7 @@ SessionPlayer::SessionPlayer(Session session, QDateTime started, qint64 nowMs)
     : m_session(std::move(session))
     , m_steps(timedSteps(m_session))
     , m_started(std::move(started))
-    , m_reached(m_session.steps.size(), false)
+    , m_playedMs(m_steps.size(), 0)
     , m_lastMs(nowMs)
 {
     if (m_steps.isEmpty())
@@ -52,7 +85,6 @@ void SessionPlayer::enter(int index)
 {
     m_index = index;
     m_stepElapsedMs = 0;
-    m_reached[current().pose] = true;
 }
 
 bool SessionPlayer::advanceTo(qint64 nowMs)
@@ -67,7 +99,7 @@ bool SessionPlayer::advanceTo(qint64 nowMs)
         const qint64 room = stepMs() - m_stepElapsedMs;
         const qint64 used = std::min(delta, room);
         m_stepElapsedMs += used;
-        m_practisedMs += used;
+        m_playedMs[m_index] = std::min(m_playedMs.at(m_index) + used, stepMs());
         delta -= used;
         if (m_stepElapsedMs < stepMs())
             break;
@@ -124,6 +156,18 @@ const TimedStep* SessionPlayer::upcoming() const
     return m_index + 1 < m_steps.size() ? &m_steps.at(m_index + 1) : nullptr;
 }
 
+const TimedStep* SessionPlayer::followingHold() const
+{
+    if (m_steps.isEmpty())
+        return nullptr;
+    const int from = m_index + (current().phase == StepPhase::GetReady ? 2 : 1);
+    for (int i = from; i < m_steps.size(); ++i) {
+        if (m_steps.at(i).phase == StepPhase::Hold)
+            return &m_steps.at(i);
+    }
+    return nullptr;
+}
+
 int SessionPlayer::remainingSeconds() const
 {
     if (m_steps.isEmpty() || m_state == State::Finished)
@@ -152,23 +196,46 @@ double SessionPlayer::sessionProgress() const
     return double(done) / double(total);
 }
 
+QList<bool> SessionPlayer::posesPractised() const
+{
+    QList<qint64> held(m_session.steps.size(), 0);
+    QList<qint64> wanted(m_session.steps.size(), 0);
+    for (int i = 0; i < m_steps.size(); ++i) {
+        const TimedStep& step = m_steps.at(i);
+        if (step.phase != StepPhase::Hold)
+            continue;
+        held[step.pose] += m_playedMs.at(i);
+        wanted[step.pose] += qint64(step.seconds) * 1000;
+    }
+    QList<bool> practised;
+    for (qsizetype pose = 0; pose < held.size(); ++pose)
+        practised.append(wanted.at(pose) > 0 && 2 * held.at(pose) >= wanted.at(pose));
+    return practised;
+}
+
 JournalEntry SessionPlayer::journalEntry() const
 {
-    QStringList reached;
-    for (qsizetype i = 0; i < m_session.steps.size(); ++i) {
-        if (m_reached.at(i))
-            reached.append(m_session.steps.at(i).asana);
+    const QList<bool> practised = posesPractised();
+    QStringList names;
+    qint64 heldMs = 0;
+    for (int i = 0; i < m_steps.size(); ++i) {
+        const TimedStep& step = m_steps.at(i);
+        if (step.phase == StepPhase::Hold && practised.at(step.pose))
+            heldMs += m_playedMs.at(i);
+    }
+    for (qsizetype pose = 0; pose < practised.size(); ++pose) {
+        if (practised.at(pose))
+            names.append(m_session.steps.at(pose).asana);
     }
     JournalEntry entry;
     entry.started = m_started;
     entry.kind = PracticeKind::Session;
     entry.title = m_session.name;
-    entry.summary = QStringLiteral("%1 of %2 poses: %3")
-                        .arg(reached.size())
-                        .arg(m_session.steps.size())
-                        .arg(reached.join(QStringLiteral(", ")));
-    entry.seconds = int((m_practisedMs + 500) / 1000);
-    entry.completed = m_state == State::Finished;
+    entry.summary = QStringLiteral("%1 of %2 poses").arg(names.size()).arg(m_session.steps.size());
+    if (!names.isEmpty())
+        entry.summary += QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    entry.seconds = int((heldMs + 500) / 1000);
+    entry.completed = m_state == State::Finished && !practised.contains(false);
     return entry;
 }
 

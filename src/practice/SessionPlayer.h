@@ -6,21 +6,33 @@ namespace tarvo::practice {
 
 // A breath in and out at an easy pace: ten breaths a minute.
 inline constexpr int kSecondsPerBreath = 6;
+// Time to come out of one pose and get into the next, or to change sides.
+inline constexpr int kGetReadySeconds = 8;
+// One repetition of a movement whose pose data gives no pace.
+inline constexpr int kSecondsPerRepetition = 10;
 
 enum class Side { None, Left, Right };
 
-// One timed hold of a session: a one-sided pose gives two, left then right.
+// A pose is held after a short time to get into it.
+enum class StepPhase { GetReady, Hold };
+
+// One timed part of a session: each pose, and each side of a one-sided pose, gets a get-ready
+// interval and then its hold.
 struct TimedStep {
     // Position of the pose in Session::steps.
     int pose = 0;
     QString asana;
     Side side = Side::None;
+    StepPhase phase = StepPhase::Hold;
     int seconds = 0;
-    // "6 breaths", "20 seconds".
+    // "6 breaths", "20 seconds", "5 times".
     QString hold;
 
     friend bool operator==(const TimedStep&, const TimedStep&) = default;
 };
+
+// "6 breaths", "1 second", "5 times".
+QString holdText(int hold, HoldUnit unit);
 
 QList<TimedStep> timedSteps(const Session& session);
 
@@ -39,7 +51,7 @@ public:
     bool advanceTo(qint64 nowMs);
     void pause(qint64 nowMs);
     void resume(qint64 nowMs);
-    // Next on the last step ends the session as done.
+    // Next on the last step ends the session.
     void next(qint64 nowMs);
     // Back to the start of the step before; on the first step, to its own start.
     void previous(qint64 nowMs);
@@ -56,29 +68,32 @@ public:
     const TimedStep& current() const { return m_steps.at(m_index); }
     // The step after the current one, or nullptr.
     const TimedStep* upcoming() const;
-    // Whole seconds left of the current hold, rounded up.
+    // The hold of the next pose or side after the one on screen, or nullptr: while getting
+    // ready, the one after the hold to come.
+    const TimedStep* followingHold() const;
+    // Whole seconds left of the current step, rounded up.
     int remainingSeconds() const;
-    // 0 to 1, of the current hold and of the whole session.
+    // 0 to 1, of the current step and of the whole session.
     double stepProgress() const;
     double sessionProgress() const;
-    qint64 practisedMs() const { return m_practisedMs; }
 
-    // What the journal keeps of the practice so far.
+    // What the journal keeps of the practice so far: the poses held for at least half their
+    // time, how long they were held, and "completed" only when every pose was.
     JournalEntry journalEntry() const;
 
 private:
     qint64 stepMs() const { return qint64(current().seconds) * 1000; }
     void enter(int index);
+    QList<bool> posesPractised() const;
 
     Session m_session;
     QList<TimedStep> m_steps;
     QDateTime m_started;
     State m_state = State::Playing;
     int m_index = 0;
-    // Each pose of the session the practice came to.
-    QList<bool> m_reached;
     qint64 m_stepElapsedMs = 0;
-    qint64 m_practisedMs = 0;
+    // Time played in each step, however often it was entered.
+    QList<qint64> m_playedMs;
     qint64 m_lastMs = 0;
 };
 

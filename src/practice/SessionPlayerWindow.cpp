@@ -2,6 +2,7 @@
 
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/AsanaCautions.h"
+#include "asanas/PoseFacts.h"
 #include "pictures/Pictures.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
@@ -29,12 +30,14 @@ namespace {
 
 constexpr int kTickMs = 200;
 
+// A label without an accessible name of its own is read by its text.
 QLabel* textLabel(const QString& name, const QString& accessible, qreal growPoints = 0,
                   bool bold = false)
 {
     auto* label = new QLabel;
     label->setObjectName(name);
-    label->setAccessibleName(accessible);
+    if (!accessible.isEmpty())
+        label->setAccessibleName(accessible);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     QFont font = label->font();
@@ -77,10 +80,10 @@ QString sideText(Side side)
     return {};
 }
 
-QString stepTitle(const TimedStep& step)
+QString withSide(const QString& text, Side side)
 {
-    const QString side = sideText(step.side);
-    return side.isEmpty() ? step.asana : QStringLiteral("%1, %2").arg(step.asana, side);
+    const QString sideName = sideText(side);
+    return sideName.isEmpty() ? text : QStringLiteral("%1, %2").arg(text, sideName);
 }
 
 QString minutesAndSeconds(int seconds)
@@ -148,21 +151,24 @@ QWidget* SessionPlayerWindow::buildPosePanel()
 {
     auto* panel = new QWidget;
     auto* column = new QVBoxLayout(panel);
-    m_poseName = textLabel(QStringLiteral("lblPoseName"), QStringLiteral("Pose"), 10, true);
-    m_englishName = textLabel(QStringLiteral("lblEnglishName"), QStringLiteral("English name"), 2);
-    m_hold = textLabel(QStringLiteral("lblHold"), QStringLiteral("Hold"), 2, true);
-    m_benefit = textLabel(QStringLiteral("lblBenefit"), QStringLiteral("Benefit"), 1);
-    m_caution = textLabel(QStringLiteral("lblCaution"), QStringLiteral("Caution"), 1);
+    m_poseName = textLabel(QStringLiteral("lblPoseName"), {}, 10, true);
+    m_englishName = textLabel(QStringLiteral("lblEnglishName"), {}, 2);
+    m_hold = textLabel(QStringLiteral("lblHold"), {}, 2, true);
+    m_cue = textLabel(QStringLiteral("lblCue"), {}, 2);
+    m_benefit = textLabel(QStringLiteral("lblBenefit"), {}, 1);
+    m_caution = textLabel(QStringLiteral("lblCaution"), {}, 1);
     QPalette red = m_caution->palette();
     red.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
     m_caution->setPalette(red);
+    // Named for the step it counts, so a screen reader hears each change of pose, not each
+    // second.
     m_countdown = textLabel(QStringLiteral("lblCountdown"), QStringLiteral("Time left"), 26, true);
     m_countdown->setAlignment(Qt::AlignCenter);
-    m_stepProgress = progressBar(QStringLiteral("prgStep"), QStringLiteral("Hold"));
-    m_next = textLabel(QStringLiteral("lblNext"), QStringLiteral("Next pose"), 1);
+    m_stepProgress = progressBar(QStringLiteral("prgStep"), QStringLiteral("This step"));
+    m_next = textLabel(QStringLiteral("lblNext"), {}, 1);
     for (QWidget* w : {static_cast<QWidget*>(m_poseName), static_cast<QWidget*>(m_englishName),
-                       static_cast<QWidget*>(m_hold), static_cast<QWidget*>(m_benefit),
-                       static_cast<QWidget*>(m_caution)})
+                       static_cast<QWidget*>(m_hold), static_cast<QWidget*>(m_cue),
+                       static_cast<QWidget*>(m_benefit), static_cast<QWidget*>(m_caution)})
         column->addWidget(w);
     column->addStretch(1);
     column->addWidget(m_countdown);
@@ -336,22 +342,34 @@ void SessionPlayerWindow::showStep()
     if (m_player.steps().isEmpty())
         return;
     const TimedStep& step = m_player.current();
+    const bool gettingReady = step.phase == StepPhase::GetReady;
     m_stepCount->setText(
         QStringLiteral("Pose %1 of %2").arg(step.pose + 1).arg(m_player.session().steps.size()));
     m_poseName->setText(step.asana);
     const auto number = findAsana(step.asana);
     const AsanaRecord record = number ? loadAsanaCatalogue().at(*number - 1) : AsanaRecord{};
     m_englishName->setText(record.englishName);
-    const QString side = sideText(step.side);
-    m_hold->setText(side.isEmpty() ? step.hold : QStringLiteral("%1, %2").arg(step.hold, side));
+    m_hold->setText(gettingReady ? withSide(QStringLiteral("Get ready"), step.side)
+                                 : withSide(QStringLiteral("Hold: %1").arg(step.hold), step.side));
+    const PoseFacts* facts = poseFacts(step.asana);
+    if (facts)
+        m_cue->setText(gettingReady ? facts->entryCue
+                                    : QStringLiteral("To come out: %1").arg(facts->exitCue));
+    else
+        m_cue->clear();
+    m_cue->setVisible(facts != nullptr);
     m_benefit->setText(shortBenefit(record.benefits));
     const QStringList marks =
-        cautionMarks(cautionsFor(record, storedConditions(m_context.settings)));
+        cautionMarks(cautionsFor(step.asana, storedConditions(m_context.settings)));
     m_caution->setText(marks.join(u'\n'));
     m_caution->setVisible(!marks.isEmpty());
-    const TimedStep* upcoming = m_player.upcoming();
-    m_next->setText(upcoming ? QStringLiteral("Next: %1").arg(stepTitle(*upcoming))
-                             : QStringLiteral("Next: the end of the session"));
+    const TimedStep* next = m_player.followingHold();
+    m_next->setText(next ? QStringLiteral("Next: %1").arg(withSide(next->asana, next->side))
+                         : QStringLiteral("Next: the end of the session"));
+    m_countdown->setAccessibleName(
+        QStringLiteral("%1 for %2: %3")
+            .arg(gettingReady ? QStringLiteral("Get ready") : QStringLiteral("Hold"),
+                 withSide(step.asana, step.side), minutesAndSeconds(step.seconds)));
     showPicture();
     showClock();
 }
@@ -402,6 +420,7 @@ void SessionPlayerWindow::finish()
                              : QStringLiteral("Session stopped"));
     m_englishName->setText(entry.summary);
     m_hold->setText(QStringLiteral("%1 practised").arg(minutesAndSeconds(entry.seconds)));
+    m_cue->clear();
     m_benefit->clear();
     m_caution->hide();
     m_next->clear();

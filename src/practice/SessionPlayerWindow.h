@@ -76,6 +76,7 @@ private:
     QLabel* m_poseName = nullptr;
     QLabel* m_englishName = nullptr;
     QLabel* m_hold = nullptr;
+    QLabel* m_cue = nullptr;
     QLabel* m_benefit = nullptr;
     QLabel* m_caution = nullptr;
     QLabel* m_countdown = nullptr;

@@ -84,10 +84,11 @@ private slots:
         QVERIFY(player);
         qint64 now = 0;
         player->setTimeSource([&now] { return now; });
-        now = 4'999;
+        // Eight seconds to get ready, then the hold.
+        now = 12'999;
         player->tick();
         QVERIFY(m_fixture->window->practiceStore().entries().isEmpty());
-        now = 5'000;
+        now = 13'000;
         player->tick();
 
         trigger("mnuJournal");

@@ -38,7 +38,8 @@ Session session(const QString& name, int steps)
     Session s;
     s.name = name;
     for (int i = 0; i < steps; ++i)
-        s.steps.append({QStringLiteral("Pose %1").arg(i), 3 + i, HoldUnit::Breaths, i == 1});
+        s.steps.append({QStringLiteral("Pose %1").arg(i), 3 + i,
+                        i == 2 ? HoldUnit::Times : HoldUnit::Breaths, i == 1});
     return s;
 }
 
@@ -286,9 +287,12 @@ private slots:
 
         // The new layout takes what the old one could not hold.
         QVERIFY(opening.store->setNote(3, QStringLiteral("first note")));
-        QVERIFY(opening.store->saveSession(session(QStringLiteral("Migrated"), 2)));
+        QVERIFY(opening.store->saveSession(session(QStringLiteral("Migrated"), 3)));
+        QCOMPARE(*opening.store->session(QStringLiteral("Migrated")),
+                 session(QStringLiteral("Migrated"), 3));
         opening.store.reset();
-        QCOMPARE(firstValue(databasePath(), QStringLiteral("PRAGMA user_version")).toInt(), 2);
+        QCOMPARE(firstValue(databasePath(), QStringLiteral("PRAGMA user_version")).toInt(),
+                 PracticeDatabase::kSchemaVersion);
         QCOMPARE(
             firstValue(databasePath(), QStringLiteral("SELECT note FROM entries WHERE id = 3")),
             QVariant(QStringLiteral("first note")));
@@ -300,7 +304,8 @@ private slots:
         QVERIFY(QDir().mkpath(folder()));
         QVERIFY(
             runSql(databasePath(), {QStringLiteral("CREATE TABLE entries (id INTEGER PRIMARY KEY)"),
-                                    QStringLiteral("PRAGMA user_version = 3")}));
+                                    QStringLiteral("PRAGMA user_version = %1")
+                                        .arg(PracticeDatabase::kSchemaVersion + 1)}));
         const QByteArray before = contents(databasePath());
         PracticeStoreOpening opening = openPracticeStore(folder(), kNow);
         QCOMPARE(opening.outcome, PracticeStoreOpening::Outcome::InMemory);
@@ -471,7 +476,8 @@ private slots:
                                        "FROM entries")),
                  kNow.toUTC().toString(Qt::ISODateWithMs)
                      + QStringLiteral("|session|Seen, from outside|754|1|Śavāsana"));
-        QCOMPARE(sqlite(QStringLiteral("PRAGMA user_version")), QStringLiteral("2"));
+        QCOMPARE(sqlite(QStringLiteral("PRAGMA user_version")),
+                 QString::number(PracticeDatabase::kSchemaVersion));
     }
 
 private:
