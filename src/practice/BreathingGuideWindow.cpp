@@ -1,5 +1,6 @@
 #include "practice/BreathingGuideWindow.h"
 
+#include "asanas/AsanaCautions.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "practice/BreathingCircle.h"
@@ -39,6 +40,27 @@ void setSpinName(QSpinBox* spin, const QString& name)
     spin->setAccessibleName(name);
     if (auto* editor = spin->findChild<QLineEdit*>())
         editor->setAccessibleName(name);
+}
+
+QLabel* safetyLabel(const char* name, QWidget* parent, bool red)
+{
+    auto* widget = new QLabel(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setTextFormat(Qt::PlainText);
+    widget->setWordWrap(true);
+    if (red) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+        widget->setPalette(palette);
+    }
+    widget->hide();
+    return widget;
+}
+
+void showText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
 }
 
 QString clockText(qint64 milliseconds)
@@ -125,6 +147,12 @@ QWidget* BreathingGuideWindow::buildChoice()
     m_note->setObjectName(QStringLiteral("lblPatternNote"));
     m_note->setWordWrap(true);
     grid->addWidget(m_note, 2, 1, 1, 2);
+    m_marks = safetyLabel("lblPatternMarks", box, true);
+    grid->addWidget(m_marks, 3, 1, 1, 2);
+    m_cautions = safetyLabel("lblPatternCautions", box, false);
+    grid->addWidget(m_cautions, 4, 1, 1, 2);
+    m_roundsWarning = safetyLabel("lblRoundsWarning", box, true);
+    grid->addWidget(m_roundsWarning, 5, 1, 1, 2);
 
     m_length = new QSpinBox(box);
     m_length->setObjectName(QStringLiteral("spnLength"));
@@ -134,15 +162,14 @@ QWidget* BreathingGuideWindow::buildChoice()
     m_unit->setAccessibleName(QStringLiteral("Length in"));
     m_unit->addItem(QStringLiteral("rounds"));
     m_unit->addItem(QStringLiteral("minutes"));
-    connect(m_unit, &QComboBox::currentIndexChanged, this, [this] {
-        m_length->setMaximum(m_unit->currentIndex() == 0 ? kMaxRounds : kMaxMinutes);
-    });
+    connect(m_unit, &QComboBox::currentIndexChanged, this, &BreathingGuideWindow::showLimits);
+    connect(m_length, &QSpinBox::valueChanged, this, &BreathingGuideWindow::showLimits);
     m_length->setRange(1, kMaxRounds);
     auto* lengthLabel = new QLabel(QStringLiteral("&Length:"), box);
     lengthLabel->setBuddy(m_length);
-    grid->addWidget(lengthLabel, 3, 0);
-    grid->addWidget(m_length, 3, 1);
-    grid->addWidget(m_unit, 3, 2);
+    grid->addWidget(lengthLabel, 6, 0);
+    grid->addWidget(m_length, 6, 1);
+    grid->addWidget(m_unit, 6, 2);
     grid->setColumnStretch(2, 1);
 
     connect(m_pattern, &QComboBox::currentIndexChanged, this, &BreathingGuideWindow::patternChosen);
@@ -181,6 +208,7 @@ QWidget* BreathingGuideWindow::buildCustomCounts()
         grid->addWidget(caption, i / 2, (i % 2) * 2);
         grid->addWidget(spin, i / 2, (i % 2) * 2 + 1);
         m_counts[i] = spin;
+        connect(spin, &QSpinBox::valueChanged, this, &BreathingGuideWindow::showSafety);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -231,13 +259,42 @@ void BreathingGuideWindow::patternChosen()
     const bool custom = patternKey() == kCustomKey;
     m_custom->setVisible(custom);
     const auto preset = breathingPattern(patternKey());
-    m_note->setText(preset ? preset->note : QString());
-    m_note->setVisible(!m_note->text().isEmpty());
+    showText(m_note, preset ? preset->note : QString());
+    // Forceful breathing goes by rounds, never by minutes.
+    const bool forceful = preset && preset->beginnerRounds > 0;
+    if (forceful)
+        m_unit->setCurrentIndex(0);
+    m_unit->setEnabled(!forceful);
     if (m_unit->currentIndex() == 0)
         m_length->setValue(preset ? preset->defaultRounds : 10);
+    showSafety();
     if (!practising())
         showIdle(QStringLiteral("Ready"),
                  QStringLiteral("Press Start and breathe with the circle"));
+}
+
+void BreathingGuideWindow::showSafety()
+{
+    const BreathingPattern pattern = chosenPattern();
+    showText(m_marks,
+             cautionMarks(cautionsIn(pattern.conditionNotes, storedConditions(m_context.settings)))
+                 .join(u'\n'));
+    QStringList cautions;
+    for (const QString& caution : pattern.cautions)
+        cautions.append(QStringLiteral("\u2022 ") + caution);
+    showText(m_cautions,
+             cautions.isEmpty() ? QString() : QStringLiteral("Cautions:\n") + cautions.join(u'\n'));
+    showLimits();
+}
+
+void BreathingGuideWindow::showLimits()
+{
+    const BreathingPattern pattern = chosenPattern();
+    const bool rounds = m_unit->currentIndex() == 0;
+    m_length->setMaximum(pattern.beginnerRounds > 0 ? kMaxForcefulRounds
+                         : rounds                   ? kMaxRounds
+                                                    : kMaxMinutes);
+    showText(m_roundsWarning, roundsWarning(pattern, m_length->value()));
 }
 
 BreathingPattern BreathingGuideWindow::chosenPattern() const
@@ -265,6 +322,22 @@ void BreathingGuideWindow::start()
     if (practising())
         return;
     const BreathingPattern pattern = chosenPattern();
+    const QList<Caution> cautions =
+        cautionsIn(pattern.conditionNotes, storedConditions(m_context.settings));
+    if (rulesOut(cautions)) {
+        QList<Condition> ruledOut;
+        for (const Caution& caution : cautions) {
+            if (caution.advice == Advice::Avoid)
+                ruledOut.append(caution.condition);
+        }
+        const MessageAnswer answer = m_context.desktop.message(
+            this, MessageIcon::Question, MessageButtons::YesNo, windowTitle(),
+            QStringLiteral("%1 is not for %2, which you ticked before a session. Breathe with "
+                           "it all the same?")
+                .arg(pattern.name, conditionNames(ruledOut).toLower()));
+        if (answer != MessageAnswer::Yes)
+            return;
+    }
     const int rounds = roundsFor(pattern, chosenLength());
     m_engine.emplace(pattern, rounds);
     m_engine->start(m_now(), m_context.clock.now());

@@ -56,6 +56,9 @@ private:
     QWidget* buildCustomCounts();
     QWidget* buildButtons();
     void patternChosen();
+    // The pattern's cautions, those of the conditions the user ticked, and its limits.
+    void showSafety();
+    void showLimits();
     practice::BreathingPattern chosenPattern() const;
     practice::BreathingLength chosenLength() const;
     void finish();
@@ -74,6 +77,9 @@ private:
     QWidget* m_custom = nullptr;
     QSpinBox* m_counts[4] = {};
     QLabel* m_note = nullptr;
+    QLabel* m_marks = nullptr;
+    QLabel* m_cautions = nullptr;
+    QLabel* m_roundsWarning = nullptr;
     QSpinBox* m_length = nullptr;
     QComboBox* m_unit = nullptr;
     BreathingCircle* m_circle = nullptr;

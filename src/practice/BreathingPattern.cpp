@@ -1,5 +1,8 @@
 #include "practice/BreathingPattern.h"
 
+#include "platform/ContentFile.h"
+
+#include <QJsonArray>
 #include <algorithm>
 #include <numeric>
 
@@ -92,11 +95,56 @@ QList<BreathPhase> sunSalutation(int seconds)
     return phases;
 }
 
+const QJsonObject& safetyData()
+{
+    static const QJsonObject data =
+        readContentObject(QStringLiteral(":/content/practice/breathing.json"));
+    return data;
+}
+
+void addCaution(BreathingPattern& pattern, const QJsonObject& caution)
+{
+    const QString sentence = caution.value(u"sentence").toString();
+    if (!pattern.cautions.contains(sentence))
+        pattern.cautions.append(sentence);
+    const std::pair<const char16_t*, Advice> kinds[] = {{u"avoid", Advice::Avoid},
+                                                        {u"care", Advice::Care}};
+    for (const auto& [kind, advice] : kinds) {
+        for (const QString& key : stringList(caution.value(QString::fromUtf16(kind)))) {
+            if (const auto condition = conditionFromKey(key))
+                pattern.conditionNotes.append({*condition, advice, sentence});
+        }
+    }
+}
+
+// The cautions of the pattern's articles, and the one on holding the breath where it is held.
+void addSafety(BreathingPattern& pattern)
+{
+    for (const QJsonValue& value : safetyData().value(u"patterns").toArray()) {
+        const QJsonObject entry = value.toObject();
+        if (entry.value(u"key").toString() != pattern.key)
+            continue;
+        for (const QJsonValue& caution : entry.value(u"cautions").toArray())
+            addCaution(pattern, caution.toObject());
+        pattern.beginnerRounds = entry.value(u"beginnerRounds").toInt();
+        pattern.roundsSentence = entry.value(u"roundsSentence").toString();
+    }
+    if (pattern.holdsBreath())
+        addCaution(pattern, safetyData().value(u"heldBreath").toObject());
+}
+
 BreathingPattern pattern(const char* key, const char* name, const QString& pace,
                          QList<BreathPhase> phases, int rounds, const char* note = "")
 {
-    return {QLatin1String(key),  QLatin1String(name), pace,
-            QLatin1String(note), std::move(phases),   rounds};
+    BreathingPattern made;
+    made.key = QLatin1String(key);
+    made.name = QLatin1String(name);
+    made.pace = pace;
+    made.note = QLatin1String(note);
+    made.phases = std::move(phases);
+    made.defaultRounds = rounds;
+    addSafety(made);
+    return made;
 }
 
 QList<BreathingPattern> presets()
@@ -112,8 +160,7 @@ QList<BreathingPattern> presets()
         pattern("nadi-shodhana-hold", "Nadi Shodhana with holding", QStringLiteral("4:16:8"),
                 alternateNostrils(4, 16, 8), 5,
                 "Held four times and breathed out twice as long as breathed in (1:4:2), for "
-                "practised students: beginners, and anyone with high blood pressure or heart "
-                "disease, breathe without holding."),
+                "practised students."),
         pattern("ujjayi", "Ujjayi", QStringLiteral("5:5"), oneBreath({5, 0, 5, 0}, ujjayi, ujjayi),
                 12, "Breathe through the nose, lips closed."),
         pattern("bhramari", "Bhramari", QStringLiteral("4:8"),
@@ -124,14 +171,12 @@ QList<BreathingPattern> presets()
                 bellows(10, QStringLiteral("Out forcefully through the nose"),
                         QStringLiteral("In just as forcefully"), 60),
                 2,
-                "Not with high blood pressure, heart disease or in pregnancy. Stop at once if "
-                "you feel dizzy."),
+                "A powerful practice: begin slowly, with few breaths, and learn it from an "
+                "experienced teacher."),
         pattern("kapalbhati", "Kapalbhati", QStringLiteral("one stroke a second"),
                 bellows(20, QStringLiteral("Pull the belly in sharply"),
                         QStringLiteral("Let the breath flow in"), 30),
-                3,
-                "Not with high blood pressure, heart disease or in pregnancy. Stop at once if "
-                "you feel dizzy."),
+                3, "The breath out is short and forceful; the breath in comes by itself."),
         pattern("surya-namaskar", "Surya Namaskar", QStringLiteral("4 seconds a movement"),
                 sunSalutation(4), 2,
                 "One round is the sequence leading with the right leg, then "
@@ -140,6 +185,13 @@ QList<BreathingPattern> presets()
 }
 
 } // namespace
+
+bool BreathingPattern::holdsBreath() const
+{
+    return std::any_of(phases.cbegin(), phases.cend(), [](const BreathPhase& phase) {
+        return phase.kind == BreathKind::Hold || phase.kind == BreathKind::HoldOut;
+    });
+}
 
 int BreathingPattern::roundMilliseconds() const
 {
@@ -190,9 +242,13 @@ QString ratioText(const BreathCounts& counts)
 
 BreathingPattern customPattern(const BreathCounts& counts)
 {
-    return {QStringLiteral("custom"), QStringLiteral("Custom breathing"),
-            ratioText(counts),        {},
-            oneBreath(counts),        10};
+    BreathingPattern made;
+    made.key = QStringLiteral("custom");
+    made.name = QStringLiteral("Custom breathing");
+    made.pace = ratioText(counts);
+    made.phases = oneBreath(counts);
+    addSafety(made);
+    return made;
 }
 
 QString phaseWord(BreathKind kind)
@@ -228,11 +284,24 @@ QString nostrilText(Nostril nostril)
 
 int roundsFor(const BreathingPattern& pattern, const BreathingLength& length)
 {
+    if (pattern.beginnerRounds > 0)
+        return std::clamp(length.unit == BreathingLength::Unit::Rounds ? length.amount
+                                                                       : pattern.defaultRounds,
+                          1, kMaxForcefulRounds);
     if (length.unit == BreathingLength::Unit::Rounds)
         return std::clamp(length.amount, 1, kMaxRounds);
     const qint64 wanted = qint64(std::clamp(length.amount, 1, kMaxMinutes)) * 60 * kSecond;
     const qint64 round = std::max(pattern.roundMilliseconds(), 1);
     return int((wanted + round - 1) / round);
+}
+
+QString roundsWarning(const BreathingPattern& pattern, int rounds)
+{
+    if (pattern.beginnerRounds <= 0 || rounds <= pattern.beginnerRounds)
+        return {};
+    return QStringLiteral("More than %1 rounds of %2 is beyond a beginner's practice. %3")
+        .arg(pattern.beginnerRounds)
+        .arg(pattern.name, pattern.roundsSentence);
 }
 
 } // namespace tarvo::practice

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "asanas/PoseFacts.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -34,8 +36,15 @@ struct BreathingPattern {
     // One round.
     QList<BreathPhase> phases;
     int defaultRounds = 10;
+    // Every caution its articles give, each sentence whole, and the conditions they name.
+    QStringList cautions;
+    QList<ConditionNote> conditionNotes;
+    // More rounds than this are beyond a beginner (0: no such limit), as this sentence says.
+    int beginnerRounds = 0;
+    QString roundsSentence;
 
     int roundMilliseconds() const;
+    bool holdsBreath() const;
 };
 
 // The four counts of a breath in seconds; holds may be 0.
@@ -73,9 +82,16 @@ struct BreathingLength {
 
 inline constexpr int kMaxRounds = 100;
 inline constexpr int kMaxMinutes = 60;
+// Forceful breathing is counted in rounds, and never runs longer than this.
+inline constexpr int kMaxForcefulRounds = 10;
 
 // A practice never ends inside a breath: the last round started within the minutes is finished,
-// so the practice lasts at least as long as asked and at most one round more.
+// so the practice lasts at least as long as asked and at most one round more. A pattern with a
+// beginner's limit is counted in rounds alone, kMaxForcefulRounds at most.
 int roundsFor(const BreathingPattern& pattern, const BreathingLength& length);
+
+// "Bhastrika is counted in rounds: more than 3 is beyond a beginner. …", when rounds is over the
+// pattern's beginner limit; otherwise empty.
+QString roundsWarning(const BreathingPattern& pattern, int rounds);
 
 } // namespace tarvo::practice

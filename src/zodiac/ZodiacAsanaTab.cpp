@@ -60,6 +60,8 @@ ZodiacAsanaTab::ZodiacAsanaTab(QWidget* parent)
         emit practiseRequested(QStringLiteral("Zodiac Yoga: ") + signName(m_sign), names);
     });
     place->addWidget(m_practise, 1, 0, Qt::AlignLeft);
+    m_runningOrder = paragraph(QStringLiteral("lblRunningOrder"), runningOrderAdvice());
+    place->addWidget(m_runningOrder, 2, 0);
     columns->addLayout(place, 3);
 }
 
@@ -196,6 +198,7 @@ void ZodiacAsanaTab::showSignPanel(SunSign sign)
     m_detail->hide();
     m_openedIndex.reset();
     m_practise->show();
+    m_runningOrder->show();
 }
 
 void ZodiacAsanaTab::openAsana(SunSign sign, int index)
@@ -211,6 +214,7 @@ void ZodiacAsanaTab::openAsana(SunSign sign, int index)
     }
     m_detail->show();
     m_practise->hide();
+    m_runningOrder->hide();
     if (hadFocus)
         m_back->setFocus(Qt::OtherFocusReason);
     panel->hide();
@@ -232,6 +236,7 @@ void ZodiacAsanaTab::closeAsana()
     const bool hadFocus = m_detail->isAncestorOf(QApplication::focusWidget());
     m_signPanels[std::size_t(signIndex(m_sign))]->show();
     m_practise->show();
+    m_runningOrder->show();
     if (hadFocus && m_openedLabel)
         m_openedLabel->setFocus(Qt::OtherFocusReason);
     m_detail->hide();

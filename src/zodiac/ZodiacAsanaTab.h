@@ -48,6 +48,7 @@ private:
     QWidget* m_detail = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_practise = nullptr;
+    QLabel* m_runningOrder = nullptr;
     QPointer<LinkLabel> m_openedLabel;
     std::optional<int> m_openedIndex;
     QLabel* m_asanaName = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "zodiac/ZodiacAsanas.h"
+#include "zodiac/ZodiacTexts.h"
 
 namespace tarvo {
 
@@ -185,6 +186,7 @@ RichReport buildZodiacReport(const ZodiacReading& reading, const ZodiacDisplayFi
         write(report, Style::AsanaLabel, QStringLiteral("Contradiction :-") + kBreak);
         write(report, Style::FieldValue, record.contradictions + kGap);
     }
+    write(report, Style::FieldValue, runningOrderAdvice() + kGap);
     report.append(byLine + kBreak);
     return report;
 }

@@ -25,4 +25,9 @@ QStringList yogaAsanasTabParagraphs()
     return stringList(texts().value(u"yogaAsanasTab"));
 }
 
+QString runningOrderAdvice()
+{
+    return texts().value(u"runningOrder").toString();
+}
+
 } // namespace tarvo

@@ -11,5 +11,7 @@ inline const QString kZodiacCaption = QStringLiteral("Tarvo Zodiac Yoga");
 QString zodiacIntroduction();
 // The four paragraphs of the "Yoga Asanas" tab; the last is the beginners' discipline.
 QStringList yogaAsanasTabParagraphs();
+// How to order a session of a sign's asanas, under the list and after them in the report.
+QString runningOrderAdvice();
 
 } // namespace tarvo

@@ -1,5 +1,6 @@
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/AsanaCautions.h"
+#include "support/ConditionPatterns.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 
@@ -11,79 +12,13 @@ Q_DECLARE_METATYPE(tarvo::Condition)
 
 namespace {
 
-// How the prose names each condition. The data must hold every sentence these find, and
-// nothing they do not: the patterns read the texts here, never in the program.
-const QList<std::pair<Condition, const char*>> kNamed = {
-    {Condition::Pregnancy, R"(\bpregnan)"},
-    {Condition::HighBloodPressure,
-     R"(high (or low )?blood pressure|hypertension|blood pressure problem|blood pressure runs high)"},
-    {Condition::LowBloodPressure,
-     R"(low blood pressure|high or low blood pressure|blood pressure problem|\bdizz|\bfaint)"},
-    {Condition::HeartDisease, R"(heart (disease|condition|trouble|problem)|cardiac|coronary)"},
-    {Condition::Glaucoma, R"(glaucoma|retina)"},
-    {Condition::Migraine, R"(migraine|headache)"},
-    {Condition::Neck,
-     R"(spondylitis|\bneck (injur|pain|problem|disorder)|(problems?|stiffness|injur\w*|pain)"
-     R"(|disorders) (of|in) the neck|\bneck and shoulder (problem|disorder)|\bback or neck injur)"
-     R"(|\bneck is (un)?comfortable|protects the neck|neck or (lower )?back hurts)"
-     R"(|neck or shoulders feel strained)"},
-    {Condition::Back,
-     R"(slipped disc|sciatica|sciatic|\b(lower )?back (injur|pain|problem|surgery|hurts))"
-     R"(|back ache|backache|spine problems|spinal surgery|weak lower back)"
-     R"(|\b(back|spine),? (or|and) (neck|hip|knee|ankle) injur|\bback, knee or hip injur)"
-     R"(|knee, ankle or back injur|lower back (hurts|feel|become)|protect the lower back)"
-     R"(|strains the knees, hips or lower back|back hurts|serious back|lower back allows)"},
-    {Condition::KneeInjury,
-     R"(\bknee,|\bknee (or|and) (ankle|hip|elbow)|\bknee or ankle injur|\bknee injur)"
-     R"(|knee surgery|knee ligament|knees? hurt|stiff knees|knees or ankles hurt|strains the knees)"
-     R"(|arthritis of the knees|knees or hips are stiff|pain in the knees|chronic knee pain)"
-     R"(|stiff or injured knees)"},
-    {Condition::WristInjury,
-     R"(\bwrist,? or (hand|elbow) injur|injuries of the wrists|arthritis of the wrists)"
-     R"(|carpal tunnel)"},
-    {Condition::ShoulderInjury,
-     R"(shoulder injur|shoulder problem|frozen shoulder|knees or shoulders)"},
-    {Condition::Hernia,
-     R"(hernia|abdominal (or \w+ )?(surgery|operation)|major (surgery|operation))"
-     R"(|surgery, especially on the abdomen|operation, especially on the abdomen)"},
-    {Condition::StomachUlcer, R"(\bulcer)"},
-    {Condition::Osteoporosis, R"(osteoporosis)"},
-    {Condition::Epilepsy, R"(epilep)"},
-    {Condition::Menstruation, R"(menstrua|between periods|period problems)"},
-};
-
-bool names(const QString& sentence, Condition condition)
-{
-    for (const auto& [named, pattern] : kNamed) {
-        if (named == condition)
-            return QRegularExpression(QString::fromUtf8(pattern),
-                                      QRegularExpression::CaseInsensitiveOption)
-                .match(sentence)
-                .hasMatch();
-    }
-    return false;
-}
-
-// The sentences a page shows, item numbers taken off.
-QStringList sentencesOf(const QString& text)
-{
-    static const QRegularExpression itemNumber(QStringLiteral("^\\d+\\.\\s+"));
-    static const QRegularExpression sentenceEnd(QStringLiteral("(?<=[.!?])\\s+(?=[A-Z])"));
-    QStringList sentences;
-    for (QString line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        line.remove(itemNumber);
-        for (const QString& sentence : line.split(sentenceEnd, Qt::SkipEmptyParts))
-            sentences.append(sentence.trimmed());
-    }
-    return sentences;
-}
-
 // What is wrong between a pose's prose and its practice data.
 QStringList problemsOf(const AsanaRecord& record, const PoseFacts& facts)
 {
     QStringList problems;
-    const QStringList prose = sentencesOf(record.description) + sentencesOf(record.procedure)
-                              + sentencesOf(record.benefits) + sentencesOf(record.contradictions);
+    const QStringList prose =
+        test::sentencesOf(record.description) + test::sentencesOf(record.procedure)
+        + test::sentencesOf(record.benefits) + test::sentencesOf(record.contradictions);
     const auto held = [&](const QString& sentence, Condition condition) {
         return std::any_of(facts.notes.cbegin(), facts.notes.cend(), [&](const ConditionNote& n) {
             return n.sentence == sentence && n.condition == condition;
@@ -91,18 +26,18 @@ QStringList problemsOf(const AsanaRecord& record, const PoseFacts& facts)
     };
     for (const QString& sentence : prose) {
         for (Condition condition : allConditions()) {
-            if (names(sentence, condition) && !held(sentence, condition))
+            if (test::namesCondition(sentence, condition) && !held(sentence, condition))
                 problems.append(QStringLiteral("%1 not in the data: %2")
                                     .arg(conditionKey(condition), sentence));
         }
     }
     for (const ConditionNote& note : facts.notes) {
-        if (!prose.contains(note.sentence) || !names(note.sentence, note.condition))
+        if (!prose.contains(note.sentence) || !test::namesCondition(note.sentence, note.condition))
             problems.append(QStringLiteral("%1 not said by: %2")
                                 .arg(conditionKey(note.condition), note.sentence));
     }
     const QStringList steps = record.procedure.split(QStringLiteral("\r\n"));
-    if (!sentencesOf(record.procedure).contains(facts.hold.sentence))
+    if (!test::sentencesOf(record.procedure).contains(facts.hold.sentence))
         problems.append(QStringLiteral("hold not in the procedure: ") + facts.hold.sentence);
     static const QRegularExpression timed(QStringLiteral("second|minute"));
     const bool times = facts.hold.unit == BeginnerHold::Unit::Times;
@@ -268,7 +203,7 @@ private slots:
             (rulesOut(cautions) ? ruledOut : careful).append(record.name);
             for (const Caution& caution : cautions) {
                 QCOMPARE(caution.condition, condition);
-                QVERIFY(names(caution.reason, condition));
+                QVERIFY(test::namesCondition(caution.reason, condition));
             }
         }
         QCOMPARE(ruledOut, avoid);

@@ -81,7 +81,7 @@ private slots:
             QVERIFY2(!it.fileName().contains(u' '), qPrintable(name));
             ++files;
         }
-        QCOMPARE(files, 45);
+        QCOMPARE(files, 46);
     }
 
     void lookupsAgreeWithTheirContentFile_data()

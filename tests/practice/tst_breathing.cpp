@@ -1,5 +1,7 @@
+#include "learn/ArticleCatalogue.h"
 #include "practice/BreathingEngine.h"
 #include "practice/BreathingPattern.h"
+#include "support/ConditionPatterns.h"
 
 #include <QtTest>
 
@@ -38,12 +40,141 @@ BreathingPattern named(const QString& key)
 
 const QDateTime kStarted(QDate(2026, 3, 1), QTime(7, 30));
 
+// Every article's sentences, and those of its Caution or Cautions section, by title.
+struct ArticleSentences {
+    QStringList all;
+    QStringList cautions;
+};
+
+QHash<QString, ArticleSentences> articleSentences()
+{
+    QHash<QString, ArticleSentences> articles;
+    for (int section = 1; section <= 7; ++section) {
+        for (const tarvo::ArticleButton& button : tarvo::articleButtons(section)) {
+            const auto article = tarvo::articleForButton(button.name);
+            if (!article)
+                continue;
+            ArticleSentences& sentences = articles[article->title];
+            bool inCautions = false;
+            for (const tarvo::ArticleBlock& block : article->blocks) {
+                if (block.style == tarvo::BlockStyle::SubHeading)
+                    inCautions = block.text.startsWith(QStringLiteral("Caution"));
+                if (block.style != tarvo::BlockStyle::BodyText)
+                    continue;
+                const QStringList found = tarvo::test::sentencesOf(block.text);
+                sentences.all += found;
+                if (inCautions)
+                    sentences.cautions += found;
+            }
+        }
+    }
+    return articles;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(tarvo::practice::BreathingPattern)
 
 class tst_Breathing final : public QObject {
     Q_OBJECT
 
 private slots:
+    // A pattern shows its articles' cautions word for word, each with the conditions it names,
+    // and the caution against holding the breath wherever the breath is held.
+    void cautionsFollowTheArticles_data()
+    {
+        QTest::addColumn<BreathingPattern>("pattern");
+        QTest::addColumn<QString>("article");
+        const QHash<QString, QString> articles = {
+            {"nadi-shodhana", "Nadi Shodan Prnayam"},
+            {"nadi-shodhana-hold", "Nadi Shodan Prnayam"},
+            {"bhramari", "Bhramari Pranayam"},
+            {"bhastrika", "Bhastrika Pranayam"},
+            {"kapalbhati", "Kapalbhati Pranayam"},
+            {"surya-namaskar", "People Who Should Not Practice"}};
+        for (const BreathingPattern& pattern : breathingPatterns())
+            QTest::addRow("%s", qPrintable(pattern.key)) << pattern << articles.value(pattern.key);
+        QTest::addRow("custom with a hold") << customPattern({4, 2, 6, 0}) << QString();
+        QTest::addRow("custom without") << customPattern({4, 0, 6, 0}) << QString();
+    }
+
+    void cautionsFollowTheArticles()
+    {
+        QFETCH(BreathingPattern, pattern);
+        QFETCH(QString, article);
+        static const QHash<QString, ArticleSentences> articles = articleSentences();
+        QStringList everySentence;
+        for (const ArticleSentences& sentences : articles)
+            everySentence += sentences.all;
+        for (const QString& caution : pattern.cautions) {
+            QVERIFY2(everySentence.contains(caution), qPrintable(caution));
+            for (tarvo::Condition condition : tarvo::allConditions()) {
+                const bool noted =
+                    std::any_of(pattern.conditionNotes.cbegin(), pattern.conditionNotes.cend(),
+                                [&](const tarvo::ConditionNote& n) {
+                                    return n.sentence == caution && n.condition == condition;
+                                });
+                QCOMPARE(noted, tarvo::test::namesCondition(caution, condition));
+            }
+        }
+        if (!article.isEmpty()) {
+            // In full: its Caution section, or without one every sentence naming a condition.
+            const ArticleSentences& own = articles.value(article);
+            QStringList wanted = own.cautions;
+            if (wanted.isEmpty()) {
+                for (const QString& sentence : own.all) {
+                    for (tarvo::Condition condition : tarvo::allConditions()) {
+                        if (tarvo::test::namesCondition(sentence, condition)) {
+                            wanted.append(sentence);
+                            break;
+                        }
+                    }
+                }
+            }
+            QVERIFY(!wanted.isEmpty());
+            for (const QString& sentence : std::as_const(wanted))
+                QVERIFY2(pattern.cautions.contains(sentence), qPrintable(sentence));
+        }
+        const bool heldNote =
+            std::any_of(pattern.cautions.cbegin(), pattern.cautions.cend(), [](const QString& c) {
+                return c.contains(QStringLiteral("should not hold the breath"));
+            });
+        QCOMPARE(heldNote, pattern.holdsBreath() || pattern.key == QStringLiteral("nadi-shodhana"));
+    }
+
+    // Forceful breathing goes by rounds, with a beginner's limit from its article and a warning
+    // past it, and never runs long.
+    void forcefulBreathingHasABeginnersLimit_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("limit");
+        QTest::addRow("kapalbhati") << "kapalbhati" << 3;
+        QTest::addRow("bhastrika") << "bhastrika" << 3;
+        QTest::addRow("equal breathing") << "equal" << 0;
+        QTest::addRow("box breathing") << "box" << 0;
+    }
+
+    void forcefulBreathingHasABeginnersLimit()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, limit);
+        const BreathingPattern pattern = named(key);
+        QCOMPARE(pattern.beginnerRounds, limit);
+        const BreathingLength hour{BreathingLength::Unit::Minutes, kMaxMinutes};
+        const BreathingLength fifty{BreathingLength::Unit::Rounds, 50};
+        if (limit == 0) {
+            QVERIFY(roundsFor(pattern, hour) > kMaxForcefulRounds);
+            QCOMPARE(roundsFor(pattern, fifty), 50);
+            QVERIFY(roundsWarning(pattern, 50).isEmpty());
+            return;
+        }
+        QVERIFY(pattern.roundsSentence.contains(QStringLiteral("3 rounds")));
+        QCOMPARE(roundsFor(pattern, hour), pattern.defaultRounds);
+        QCOMPARE(roundsFor(pattern, fifty), kMaxForcefulRounds);
+        QVERIFY(roundsWarning(pattern, limit).isEmpty());
+        QVERIFY(roundsWarning(pattern, limit + 1).endsWith(pattern.roundsSentence));
+    }
+
     void patterns_data()
     {
         QTest::addColumn<QString>("key");

@@ -250,6 +250,46 @@ private slots:
         QCOMPARE(window->patternKey(), QStringLiteral("nadi-shodhana-hold"));
     }
 
+    // The cautions of the conditions ticked before a session are marked, and a pattern one rules
+    // out starts only when the user says so; forceful breathing stays within its rounds.
+    void cautionsAndLimitsBeforeBreathing()
+    {
+        m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
+                                                QStringLiteral("pregnancy"));
+        BreathingGuideWindow* window = openGuide();
+        QVERIFY(window);
+        QVERIFY(in<QLabel>(window, QStringLiteral("lblPatternMarks"))->isHidden());
+        QVERIFY(window->selectPattern(QStringLiteral("kapalbhati")));
+        QVERIFY(text(window, "lblPatternMarks")
+                    .startsWith(QStringLiteral("\u26a0 Avoid with Pregnancy: Do not practise it")));
+        QVERIFY(text(window, "lblPatternCautions").contains(QStringLiteral("empty stomach")));
+        QVERIFY(!in<QComboBox>(window, QStringLiteral("cboLengthUnit"))->isEnabled());
+        auto* length = in<QSpinBox>(window, QStringLiteral("spnLength"));
+        QCOMPARE(length->maximum(), practice::kMaxForcefulRounds);
+        QVERIFY(in<QLabel>(window, QStringLiteral("lblRoundsWarning"))->isHidden());
+        length->setValue(4);
+        QVERIFY(text(window, "lblRoundsWarning").startsWith(QStringLiteral("More than 3 rounds")));
+
+        m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
+        window->start();
+        QVERIFY(!window->practising());
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+        QVERIFY(m_fixture->seams.desktop.messages.constFirst().text.contains(
+            QStringLiteral("not for pregnancy")));
+        m_fixture->seams.desktop.answers.push_back(MessageAnswer::Yes);
+        window->start();
+        QVERIFY(window->practising());
+        window->stop();
+
+        // Equal breathing asks nothing, and goes by minutes again.
+        QVERIFY(window->selectPattern(QStringLiteral("equal")));
+        QVERIFY(in<QComboBox>(window, QStringLiteral("cboLengthUnit"))->isEnabled());
+        QVERIFY(in<QLabel>(window, QStringLiteral("lblPatternMarks"))->isHidden());
+        window->start();
+        QVERIFY(window->practising());
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 2);
+    }
+
     void refusedJournalIsReported()
     {
         m_fixture->window->setPracticeStore(std::make_unique<RefusingStore>());
