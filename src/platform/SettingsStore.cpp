@@ -14,7 +14,11 @@ QSettings userSettings()
 
 QString UserSettingsStore::value(const QString& key) const
 {
-    return userSettings().value(key).toString();
+    // Written by hand without quotes, "a,b" reads back as a list; it is the same text.
+    const QVariant value = userSettings().value(key);
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u',');
+    return value.toString();
 }
 
 void UserSettingsStore::setValue(const QString& key, const QString& value)

@@ -1,7 +1,10 @@
 #include "platform/QtDesktop.h"
+#include "platform/SettingsStore.h"
 #include "support/TestMain.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QTimer>
@@ -45,6 +48,31 @@ private slots:
         QCOMPARE(shownText, text);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(icon, QMessageBox::Question);
+    }
+
+    // The settings file as a user writes it by hand reads as the program writes it.
+    void settingsWrittenByHand_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("value");
+        QTest::addRow("list unquoted")
+            << QByteArray("Conditions=pregnancy,neck") << "pregnancy,neck";
+        QTest::addRow("quoted") << QByteArray("Conditions=\"pregnancy,neck\"") << "pregnancy,neck";
+        QTest::addRow("one") << QByteArray("Conditions=knee") << "knee";
+        QTest::addRow("empty") << QByteArray("Conditions=") << "";
+    }
+
+    void settingsWrittenByHand()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, value);
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tarvo");
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + QStringLiteral("/TarvoYoga.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Practice]\n" + line + "\n");
+        file.close();
+        QCOMPARE(UserSettingsStore().value(QStringLiteral("Practice/Conditions")), value);
     }
 
     void verdanaIsPinnedToDejaVuSans()
