@@ -106,8 +106,8 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     m_welcome = new WelcomePanel;
     connect(m_welcome, &WelcomePanel::programChosen, this, &MainWindow::selectProgram);
     connect(m_welcome, &WelcomePanel::textClicked, this, [this] {
-        closeChildWindows();
-        setWelcomePanelVisible(false);
+        if (closeChildWindows())
+            setWelcomePanelVisible(false);
     });
 
     m_work = new QWidget;
@@ -350,7 +350,8 @@ QWidget* MainWindow::buildExitStrip()
 
 void MainWindow::selectProgram(Program program)
 {
-    closeChildWindows();
+    if (!closeChildWindows())
+        return;
     setWelcomePanelVisible(false);
     switch (program) {
     case Program::LearnYoga:
@@ -371,13 +372,17 @@ void MainWindow::selectProgram(Program program)
     }
 }
 
-void MainWindow::closeChildWindows()
+bool MainWindow::closeChildWindows()
 {
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
-    for (QMdiSubWindow* window : windows)
-        window->close();
-    // A closed child is deleted only later; the next write must go to a new viewer.
-    m_viewer = nullptr;
+    for (QMdiSubWindow* window : windows) {
+        if (!window->close())
+            return false;
+        // A closed child is deleted only later; the next write must go to a new viewer.
+        if (window == subWindowOf(m_viewer))
+            m_viewer = nullptr;
+    }
+    return true;
 }
 
 void MainWindow::hideLearnYogaPanels()
@@ -668,7 +673,10 @@ QMdiSubWindow* MainWindow::subWindowOf(const QWidget* form) const
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    closeChildWindows();
+    if (!closeChildWindows()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
 }
 
@@ -678,8 +686,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         fitArticleViewer();
     else if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
         // The lookup prompts act like the welcome texts: a click closes every child window.
-        closeChildWindows();
-        setWelcomePanelVisible(false);
+        if (closeChildWindows())
+            setWelcomePanelVisible(false);
     }
     return QMainWindow::eventFilter(watched, event);
 }

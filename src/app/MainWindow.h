@@ -41,8 +41,10 @@ public:
     MainWindow(const AppContext& context, ProgramWindows programs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Does nothing when a child window refuses to close, as a playing session may.
     void selectProgram(Program program);
-    void closeChildWindows();
+    // False when a child window refused to close; those before it are closed.
+    bool closeChildWindows();
     void toggleSection(Section section);
     void showArticle(const QString& buttonName);
     // Learn Yoga as a user finds a text there: the article with its section open, or the asana's

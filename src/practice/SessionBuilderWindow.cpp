@@ -14,6 +14,7 @@
 #include "shell/ProgramWindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -66,6 +67,7 @@ SessionBuilderWindow::SessionBuilderWindow(const AppContext& context, PracticeSt
     , m_context(context)
     , m_store(store)
     , m_savedName(session.name)
+    , m_saved{session.name.trimmed(), session.steps}
 {
     setObjectName(QStringLiteral("frmSessionBuilder"));
     setWindowTitle(QStringLiteral("Session Builder"));
@@ -366,12 +368,28 @@ bool SessionBuilderWindow::save()
         return false;
     }
     m_savedName = current.name;
+    m_saved = current;
     if (m_context.workspace) {
         if (auto* list = qobject_cast<SessionsWindow*>(
                 m_context.workspace->child(QStringLiteral("frmSessions"))))
             list->refresh(current.name);
     }
     return true;
+}
+
+void SessionBuilderWindow::closeEvent(QCloseEvent* event)
+{
+    const Session current = session();
+    if (current != m_saved && !current.steps.isEmpty()
+        && m_context.desktop.message(this, MessageIcon::Question, MessageButtons::YesNo,
+                                     windowTitle(),
+                                     QStringLiteral("Save the session before closing it?"))
+               == MessageAnswer::Yes
+        && !save()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void SessionBuilderWindow::start()

@@ -39,6 +39,9 @@ public:
     bool save();
     void start();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QWidget* buildLibrary();
     QWidget* buildSteps();
@@ -53,6 +56,8 @@ private:
     QList<SessionStep> m_steps;
     // The name the session was opened or last saved under.
     QString m_savedName;
+    // The session as it was opened or last saved, to tell unsaved work.
+    Session m_saved;
 
     QLineEdit* m_name = nullptr;
     QComboBox* m_lookup = nullptr;

@@ -439,8 +439,18 @@ void SessionPlayerWindow::finish()
 
 void SessionPlayerWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_player.isOver())
+    if (!m_player.isOver()) {
+        // Switching program or leaving the program must not end a practice unasked.
+        if (m_context.desktop.message(this, MessageIcon::Question, MessageButtons::YesNo,
+                                      windowTitle(),
+                                      QStringLiteral("End the session?\n\nWhat you have practised "
+                                                     "so far is kept in the journal."))
+            != MessageAnswer::Yes) {
+            event->ignore();
+            return;
+        }
         m_player.stop(now());
+    }
     finish();
     QWidget::closeEvent(event);
 }

@@ -25,6 +25,8 @@ using practice::SessionPlayer;
 using practice::SessionPlayerWindow;
 using test::in;
 
+Q_DECLARE_METATYPE(tarvo::MessageAnswer)
+
 class tst_SessionWindows : public QObject {
     Q_OBJECT
 
@@ -184,12 +186,86 @@ private slots:
         QCOMPARE(entries.first().seconds, 370);
     }
 
+    // Leaving a playing session, by a program switch or the close box, asks first.
+    void endingASessionAsksFirst()
+    {
+        m_fixture->window->practise(QStringLiteral("Asked"), {QStringLiteral("Bhujangasana")});
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
+        QVERIFY(m_fixture->seams.desktop.messages.constFirst().text.startsWith(
+            QStringLiteral("End the session?")));
+        QCOMPARE(child("frmSessionPlayer"), player);
+        QVERIFY(!player->player().isOver());
+        QVERIFY(m_fixture->window->practiceStore().entries().isEmpty());
+        m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
+        QVERIFY(!player->parentWidget()->close());
+
+        m_fixture->seams.desktop.answers.push_back(MessageAnswer::Yes);
+        m_fixture->window->selectProgram(Program::LearnYoga);
+        QTRY_VERIFY(!child("frmSessionPlayer"));
+        QCOMPARE(m_fixture->window->practiceStore().entries().size(), 1);
+        QVERIFY(m_fixture->window->articleViewer().isVisible());
+    }
+
+    // A builder closed with unsaved work asks to save it.
+    void closingTheBuilderAsksToSave_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QStringList>("saved");
+        QTest::addRow("discarded") << MessageAnswer::No << "Lunch" << true << QStringList{};
+        QTest::addRow("saved") << MessageAnswer::Yes << "Lunch" << true << QStringList{"Lunch"};
+        QTest::addRow("no name to save under")
+            << MessageAnswer::Yes << "" << false << QStringList{};
+    }
+
+    void closingTheBuilderAsksToSave()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, name);
+        QFETCH(bool, closed);
+        QFETCH(QStringList, saved);
+        in<QMenu>(m_fixture->window->menuBar(), QStringLiteral("mnuPractice"))
+            ->actions()
+            .value(0)
+            ->trigger();
+        QWidget* builder = child("frmSessionBuilder");
+        QVERIFY(builder);
+        // Untouched, it closes without a word.
+        QVERIFY(builder->parentWidget()->close());
+        QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
+        QTRY_VERIFY(!child("frmSessionBuilder"));
+
+        in<QMenu>(m_fixture->window->menuBar(), QStringLiteral("mnuPractice"))
+            ->actions()
+            .value(0)
+            ->trigger();
+        builder = child("frmSessionBuilder");
+        QTest::keyClicks(in<QLineEdit>(builder, QStringLiteral("txtSessionName")), name);
+        in<QListWidget>(builder, QStringLiteral("lstLibrary"))->item(0)->setSelected(true);
+        test::click(builder, QStringLiteral("cmdAdd"));
+        m_fixture->seams.desktop.answers.push_back(answer);
+        QCOMPARE(builder->parentWidget()->close(), closed);
+        QVERIFY(m_fixture->seams.desktop.messages.constFirst().text.startsWith(
+            QStringLiteral("Save the session")));
+        QCOMPARE(m_fixture->window->practiceStore().sessionNames(), saved);
+        if (!closed) {
+            m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
+            QVERIFY(builder->parentWidget()->close());
+        }
+    }
+
     void closingThePlayerRecordsIt()
     {
         m_fixture->window->practise(QStringLiteral("Closed"), {QStringLiteral("Bhujangasana")});
         SessionPlayerWindow* player = startFromCautions();
         QVERIFY(player);
-        m_fixture->window->closeChildWindows();
+        m_fixture->seams.desktop.answers.push_back(MessageAnswer::Yes);
+        QVERIFY(m_fixture->window->closeChildWindows());
         QTRY_VERIFY(!child("frmSessionPlayer"));
         const QList<practice::JournalEntry> entries = m_fixture->window->practiceStore().entries();
         QCOMPARE(entries.size(), 1);
