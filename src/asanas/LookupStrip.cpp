@@ -42,7 +42,7 @@ QLabel* cautionNote(const QString& name)
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setMaximumWidth(420);
+    label->setMaximumWidth(440);
     QPalette red = label->palette();
     red.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
     label->setPalette(red);
@@ -54,7 +54,8 @@ QListWidget* resultList(const QString& name, const QString& accessible)
     auto* list = new QListWidget;
     list->setObjectName(name);
     list->setAccessibleName(accessible);
-    list->setMinimumWidth(320);
+    // Wide enough to read a caution under a name in a few lines.
+    list->setMinimumWidth(440);
     list->setWordWrap(true);
     return list;
 }

@@ -69,13 +69,32 @@ SessionCautionsWindow::SessionCautionsWindow(const AppContext& context, Session 
     buttons->addWidget(begin);
     buttons->addWidget(cancel);
 
+    // One scrolling page above the buttons, so the window fits any work area and zoom.
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->addWidget(intro);
+    column->addWidget(buildSummary(notes));
+    column->addWidget(buildConditions());
+    column->addWidget(buildPoses());
+    column->addStretch(1);
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("scrCautions"));
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(buildSummary(notes));
-    layout->addWidget(buildConditions());
-    layout->addWidget(buildPoses(), 1);
+    layout->addWidget(area, 1);
     layout->addLayout(buttons);
     showMarks();
+}
+
+QSize SessionCautionsWindow::sizeHint() const
+{
+    // As much of the work area as the page can use; the work area bounds it.
+    return {900, 1000};
 }
 
 QWidget* SessionCautionsWindow::buildSummary(const QStringList& notes)
@@ -120,8 +139,9 @@ QWidget* SessionCautionsWindow::buildConditions()
 
 QWidget* SessionCautionsWindow::buildPoses()
 {
-    auto* content = new QWidget;
-    auto* grid = new QGridLayout(content);
+    auto* box = new QGroupBox(QStringLiteral("The poses of this session"));
+    box->setObjectName(QStringLiteral("fraPoses"));
+    auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     for (qsizetype i = 0; i < m_session.steps.size(); ++i) {
         const int row = int(i);
@@ -134,7 +154,7 @@ QWidget* SessionCautionsWindow::buildPoses()
         auto* mark = wrappedLabel(QStringLiteral("lblCaution_%1").arg(row));
         // Wrapped labels in a grid are measured at their minimum width; a sensible one keeps
         // the longest reasons from being cut.
-        mark->setMinimumWidth(380);
+        mark->setMinimumWidth(360);
         paintRed(mark);
         auto* leave = new QCheckBox(QStringLiteral("Leave out"));
         leave->setObjectName(QStringLiteral("chkLeaveOut_%1").arg(row));
@@ -146,16 +166,7 @@ QWidget* SessionCautionsWindow::buildPoses()
         m_marks.append(mark);
         m_leaveOut.append(leave);
     }
-    grid->setRowStretch(int(m_session.steps.size()), 1);
-    auto* area = new QScrollArea;
-    area->setObjectName(QStringLiteral("scrPoses"));
-    area->setAccessibleName(QStringLiteral("Poses of the session"));
-    area->setFocusPolicy(Qt::NoFocus);
-    area->setWidget(content);
-    area->setWidgetResizable(true);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setMinimumSize(700, 240);
-    return area;
+    return box;
 }
 
 QList<Condition> SessionCautionsWindow::tickedConditions() const

@@ -30,6 +30,7 @@ public:
     SessionCautionsWindow(const AppContext& context, Session session, QStringList notes,
                           Start start, QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
     QList<Condition> tickedConditions() const;
     // The session as it will be played: the poses left out taken away.
     Session chosenSession() const;

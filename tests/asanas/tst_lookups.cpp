@@ -130,6 +130,8 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QStringList, marked);
         QFETCH(QString, note);
+        m_fixture->window->toggleSection(combo.contains(u"Body") ? Section::AsanasByBodyPart
+                                                                 : Section::AsanasByApplication);
         choose(qPrintable(combo), entry);
         auto* results = m_fixture->window->findChild<QListWidget*>(list);
         QStringList found;
@@ -144,6 +146,7 @@ private slots:
                                     : QStringLiteral("lblApplicationCaution"));
         QVERIFY2(label->text().contains(note), qPrintable(label->text()));
         QCOMPARE(!label->isHidden(), !note.isEmpty());
+        m_fixture->shot(QStringLiteral("lookup-") + QString::fromLatin1(QTest::currentDataTag()));
     }
 
     void byNameShowsTheFirstAsanaAndAnyChosenOne()
