@@ -1,25 +1,26 @@
 #pragma once
 
-#include <QObject>
+#include <memory>
 
-class QSoundEffect;
+namespace tarvo::audio {
+class AudioOutput;
+}
 
 namespace tarvo::practice {
 
-// Plays the chime. The sound is written once to the user's cache folder, and the audio output
-// is opened only when the first chime is wanted.
-class ChimePlayer final : public QObject {
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(ChimePlayer)
-
+// Plays the chime through the audio plugin, which is loaded when the first chime is wanted.
+class ChimePlayer final {
 public:
-    explicit ChimePlayer(QObject* parent = nullptr);
+    ChimePlayer();
+    ~ChimePlayer();
+    ChimePlayer(const ChimePlayer&) = delete;
+    ChimePlayer& operator=(const ChimePlayer&) = delete;
 
     void play();
 
 private:
-    QSoundEffect* m_effect = nullptr;
-    bool m_unavailable = false;
+    std::unique_ptr<audio::AudioOutput> m_output;
+    bool m_tried = false;
 };
 
 } // namespace tarvo::practice

@@ -101,7 +101,7 @@ SessionPlayerWindow::SessionPlayerWindow(const AppContext& context, PracticeStor
     , m_elapsed([this] { return m_steady.elapsed(); })
     , m_player(std::move(session), context.clock.now(), 0)
     , m_timer(new QTimer(this))
-    , m_chime(new ChimePlayer(this))
+    , m_chime(std::make_unique<ChimePlayer>())
     , m_awake(new ScreenSaverInhibitor(this))
 {
     m_steady.start();

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -69,7 +70,7 @@ private:
     bool m_recorded = false;
 
     QTimer* m_timer;
-    ChimePlayer* m_chime;
+    std::unique_ptr<ChimePlayer> m_chime;
     ScreenSaverInhibitor* m_awake;
     QLabel* m_stepCount = nullptr;
     QLabel* m_picture = nullptr;

@@ -12,6 +12,7 @@ endif()
 
 set(expected
     bin/tarvo-yoga
+    lib/tarvo-yoga/libtarvo-audio.so
     share/applications/tarvo-yoga.desktop
     share/metainfo/io.example.TarvoYoga.metainfo.xml
     share/icons/hicolor/scalable/apps/tarvo-yoga.svg)
@@ -25,6 +26,26 @@ if(NOT found STREQUAL expected)
     string(REPLACE ";" "\n  " found_lines "${found}")
     string(REPLACE ";" "\n  " expected_lines "${expected}")
     message(FATAL_ERROR "installed:\n  ${found_lines}\nexpected:\n  ${expected_lines}")
+endif()
+
+# The program searches no folder of its own for libraries, and only the audio plugin brings Qt
+# Multimedia, when a practice first makes a sound.
+execute_process(COMMAND readelf -d ${STAGE}/bin/tarvo-yoga OUTPUT_VARIABLE dynamic
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "readelf failed: ${result}")
+endif()
+foreach(text "RPATH" "RUNPATH" "libQt6Multimedia")
+    string(FIND "${dynamic}" "${text}" at)
+    if(NOT at EQUAL -1)
+        message(FATAL_ERROR "the installed program has ${text}:\n${dynamic}")
+    endif()
+endforeach()
+execute_process(COMMAND readelf -d ${STAGE}/lib/tarvo-yoga/libtarvo-audio.so
+                OUTPUT_VARIABLE plugin)
+string(FIND "${plugin}" "libQt6Multimedia" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "the audio plugin does not bring Qt Multimedia:\n${plugin}")
 endif()
 
 # The entry starts the installed program and names the installed icon.

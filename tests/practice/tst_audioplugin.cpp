@@ -1,0 +1,38 @@
+#include "audio/AudioLoader.h"
+#include "practice/ChimePlayer.h"
+
+#include <QFile>
+#include <QtTest>
+
+using namespace tarvo;
+
+namespace {
+
+bool mapped(const QByteArray& library)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+} // namespace
+
+// The audio libraries come with the plugin, on the first sound, not with the program.
+class tst_AudioPlugin final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadedWhenTheFirstSoundIsWanted()
+    {
+        QCOMPARE(audio::audioPluginPath(), QStringLiteral(TARVO_AUDIO_PLUGIN));
+        QVERIFY(!mapped("libQt6Multimedia"));
+        practice::ChimePlayer chime;
+        QVERIFY(!mapped("libQt6Multimedia"));
+        chime.play();
+        QVERIFY(mapped("libtarvo-audio"));
+        QVERIFY(mapped("libQt6Multimedia"));
+        chime.play();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_AudioPlugin)
+#include "tst_audioplugin.moc"
