@@ -405,6 +405,34 @@ private slots:
         QCOMPARE(frame->geometry(), actualFrame);
     }
 
+    // The reader's own result is what the chakra result window shows first, at any zoom; the
+    // introduction to chakras in general follows it.
+    void theChakraResultComesBeforeTheIntroduction_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addRow("100 percent") << 100;
+        QTest::addRow("300 percent") << 300;
+    }
+    void theChakraResultComesBeforeTheIntroduction()
+    {
+        QFETCH(int, percent);
+        main().resize(1366, 768);
+        main().readingZoom().setPercent(percent);
+        QWidget* window = chakraResult();
+        QVERIFY(window);
+        QWidget* result = in(window, QStringLiteral("RTB"));
+        QWidget* introduction = in(window, QStringLiteral("lblChakra"));
+        QWidget* workArea = main().findChild<QMdiArea*>()->viewport();
+        settleLayouts();
+        QVERIFY(result->mapTo(window, QPoint(0, 0)).y()
+                < introduction->mapTo(window, QPoint(0, 0)).y());
+        // Several lines of it, without scrolling.
+        QFont text = result->font();
+        text.setPointSizeF(text.pointSizeF() * percent / 100);
+        const int shown = shownPart(result, workArea).height();
+        QVERIFY2(shown >= 3 * QFontMetrics(text).lineSpacing(), qPrintable(QString::number(shown)));
+    }
+
     void everyReadingFollowsTheZoom_data()
     {
         QTest::addColumn<Reading>("reading");
