@@ -14,6 +14,7 @@
 #include "shell/HelpMenu.h"
 #include "shell/ProgramWindow.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,8 +23,54 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tarvo {
+
+namespace {
+
+constexpr int kLeastResultHeight = 120;
+
+// Beside an introduction that fits, the result takes the height left; when the introduction
+// is too tall (a large zoom), the result takes the whole visible height and the introduction
+// follows below it.
+class ResultFirst final : public QObject {
+public:
+    ResultFirst(QScrollArea* area, QWidget* result, QLabel* introduction, int spacing)
+        : QObject(area)
+        , m_area(area)
+        , m_result(result)
+        , m_introduction(introduction)
+        , m_spacing(spacing)
+    {
+        area->viewport()->installEventFilter(this);
+        introduction->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
+            arrange();
+        return false;
+    }
+
+private:
+    void arrange()
+    {
+        const QSize room = m_area->viewport()->size();
+        const int introduction = m_introduction->heightForWidth(room.width());
+        const bool fits = kLeastResultHeight + m_spacing + introduction <= room.height();
+        m_result->setMinimumHeight(fits ? kLeastResultHeight
+                                        : std::max(kLeastResultHeight, room.height()));
+    }
+
+    QScrollArea* m_area;
+    QWidget* m_result;
+    QLabel* m_introduction;
+    int m_spacing;
+};
+
+} // namespace
 
 void showChakraSelection(const AppContext& context)
 {
@@ -64,7 +111,6 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
 
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Chakra test result"));
-    m_rtb->setMinimumHeight(120);
     followReadingZoom(*intro, m_context.readingZoom);
     followReadingZoom(*m_rtb, m_context.readingZoom);
 
@@ -96,21 +142,22 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     layout->setMenuBar(bar);
     layout->setContentsMargins(16, 8, 16, 10);
     layout->setSpacing(8);
-    // At a large zoom the chart, the introduction and the smallest useful result box may be
-    // taller than the work area: they scroll together then, and nothing is cut off.
+    // The chart and the buttons stay in sight; the reader's own result comes next, and the
+    // introduction to chakras in general after it, scrolling with it at a large zoom.
+    layout->addLayout(top);
     auto* body = new QWidget;
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
-    column->addLayout(top);
-    column->addWidget(intro);
     column->addWidget(m_rtb, 1);
+    column->addWidget(intro);
     auto* area = new QScrollArea;
     area->setFocusPolicy(Qt::NoFocus); // it follows the focus of the controls inside
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(body);
+    new ResultFirst(area, m_rtb, intro, column->spacing());
     layout->addWidget(area, 1);
     layout->addWidget(chakraPromotionFrame(m_context, this));
 

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -23,20 +24,62 @@ QMessageBox::Icon toQt(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
-                      QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
+// Qt adds the default suffix to every name typed without a dot, so a file such as "backupzoy"
+// could never be opened. This dialog takes the name as typed when that file exists, and with the
+// suffix only when it does not.
+class OpenFileDialog final : public QFileDialog {
+public:
+    OpenFileDialog(QWidget* parent, const FileDialogRequest& request)
+        : QFileDialog(parent, request.title, QString(), request.filter)
+        , m_suffix(request.defaultSuffix)
+    {
+        setAcceptMode(AcceptOpen);
+        // Whether the file is there is judged in accept(), both ways.
+        setFileMode(AnyFile);
+    }
+
+    QString chosenFile() const { return m_chosen; }
+
+    void accept() override
+    {
+        const QStringList typed = selectedFiles();
+        if (typed.isEmpty())
+            return;
+        const QFileInfo info(typed.constFirst());
+        if (info.isDir()) {
+            QFileDialog::accept(); // opens the folder
+            return;
+        }
+        m_chosen = existingFile(info);
+        if (m_chosen.isEmpty()) {
+            // Qt's own words, shown as plain text: the name is whatever the user typed.
+            QMessageBox box(QMessageBox::Warning, windowTitle(),
+                            QFileDialog::tr("%1\nFile not found.\nPlease verify the "
+                                            "correct file name was given.")
+                                .arg(info.fileName()),
+                            QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString existingFile(const QFileInfo& typed) const
+    {
+        // Whether it is a file the program can use is for the caller to judge.
+        if (typed.exists())
+            return typed.absoluteFilePath();
+        if (m_suffix.isEmpty() || typed.fileName().contains(u'.'))
+            return {};
+        const QFileInfo withSuffix(typed.filePath() + u'.' + m_suffix);
+        return withSuffix.exists() ? withSuffix.absoluteFilePath() : QString();
+    }
+
+    QString m_suffix;
+    QString m_chosen;
+};
 
 } // namespace
 
@@ -59,12 +102,23 @@ MessageAnswer QtDesktop::message(QWidget* parent, MessageIcon icon, MessageButto
 
 QString QtDesktop::openFileName(QWidget* parent, const FileDialogRequest& request)
 {
-    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    OpenFileDialog dialog(parent, request);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenFile() : QString();
 }
 
 QString QtDesktop::saveFileName(QWidget* parent, const FileDialogRequest& request)
 {
-    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtDesktop::setUpPrinter(QWidget* parent, QPrinter& printer, bool hasSelection)

@@ -98,8 +98,18 @@ QGroupBox* ZodiacAsanaTab::buildSignPanel(SunSign sign)
 {
     auto* panel = new QGroupBox(QStringLiteral("Recommended Yoga Asanas For ") + signName(sign));
     panel->setObjectName(QStringLiteral("fra") + signName(sign));
-    auto* column = new QVBoxLayout(panel);
+    // The list scrolls at a large zoom, so the window never needs more height than the work area.
+    auto* list = new QWidget;
+    auto* column = new QVBoxLayout(list);
     column->setSpacing(14);
+    auto* area = new QScrollArea;
+    area->setFocusPolicy(Qt::NoFocus); // it follows the focus of the asanas inside
+    area->setWidget(list);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
+    panelLayout->addWidget(area);
     QList<LinkLabel*>& labels = m_labels[std::size_t(signIndex(sign))];
     for (const AsanaRecommendation& asana : recommendedAsanas(sign)) {
         auto* label = new LinkLabel(zodiacAsanaName(asana.index));

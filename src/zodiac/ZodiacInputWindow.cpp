@@ -118,10 +118,9 @@ QWidget* ZodiacInputWindow::buildNameAndDate()
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(frame);
-    auto* nameBox = new ZodiacNameBox(m_context.desktop);
-    nameBox->setObjectName(QStringLiteral("txtName"));
-    nameBox->setAccessibleName(QStringLiteral("Name"));
-    m_name = nameBox;
+    m_name = new ZodiacNameBox(m_context.desktop);
+    m_name->setObjectName(QStringLiteral("txtName"));
+    m_name->setAccessibleName(QStringLiteral("Name"));
     grid->addWidget(captionLabel(QStringLiteral("Label1"), QStringLiteral("&Name"), m_name), 0, 0);
     grid->addWidget(m_name, 0, 1, 1, 6);
 
@@ -295,7 +294,7 @@ void ZodiacInputWindow::openSavedReading()
                                   kCheckTheFileMessage);
         return;
     }
-    m_name->setText(values->name);
+    m_name->setName(values->name);
     const auto select = [](QComboBox* list, const QString& value) {
         const int index = list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0)

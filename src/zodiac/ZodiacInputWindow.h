@@ -7,10 +7,10 @@
 #include <QWidget>
 
 class QComboBox;
-class QLineEdit;
 
 namespace tarvo {
 
+class ZodiacNameBox;
 class ZodiacResultWindow;
 
 // The Zodiac Yoga input window: name and date of birth in, a reading out.
@@ -41,12 +41,11 @@ private:
     QWidget* buildPromotions();
     void message(const QString& text);
     void unload();
-    void hideForm();
     void presentReading();
 
     ZodiacReading m_reading;
     bool m_loaded = false;
-    QLineEdit* m_name = nullptr;
+    ZodiacNameBox* m_name = nullptr;
     QComboBox* m_day = nullptr;
     QComboBox* m_month = nullptr;
     QComboBox* m_year = nullptr;

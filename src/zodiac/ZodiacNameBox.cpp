@@ -17,6 +17,13 @@ ZodiacNameBox::ZodiacNameBox(Desktop& desktop, QWidget* parent)
     connect(this, &QLineEdit::textEdited, this, [this] { refilter(); });
 }
 
+void ZodiacNameBox::setName(const QString& name)
+{
+    setText(name.left(kMaxNameLength));
+    if (name.size() > kMaxNameLength)
+        report(kNameTooLongMessage);
+}
+
 void ZodiacNameBox::keyPressEvent(QKeyEvent* event)
 {
     const QString typed = event->text();

@@ -15,6 +15,10 @@ class ZodiacNameBox final : public QLineEdit {
 public:
     explicit ZodiacNameBox(Desktop& desktop, QWidget* parent = nullptr);
 
+    // A name read from elsewhere (a record): cut to the limit, with the message a long paste
+    // gets. Its letters are not refiltered; the caller has already judged them.
+    void setName(const QString& name);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

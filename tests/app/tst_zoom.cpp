@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -67,6 +68,16 @@ void bringToFront(QWidget* widget)
     }
 }
 
+// The part of widget its window shows: its rectangle cut by every parent up to the work area, as
+// a scroll area cuts what is scrolled out of sight, in work-area coordinates.
+QRect shownPart(QWidget* widget, QWidget* workArea)
+{
+    QRect shown(widget->mapTo(workArea, QPoint(0, 0)), widget->size());
+    for (QWidget* w = widget->parentWidget(); w && w != workArea; w = w->parentWidget())
+        shown &= QRect(w->mapTo(workArea, QPoint(0, 0)), w->size());
+    return shown & workArea->rect();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Reading)
@@ -102,14 +113,15 @@ private:
         return in<QAction>(&main(), QString::fromLatin1(name));
     }
 
-    ZodiacResultWindow* zodiacResult()
+    // Taurus, or with month 0 Capricorn, the sign with the most asanas.
+    ZodiacResultWindow* zodiacResult(int month = 4)
     {
         main().selectProgram(Program::ZodiacYoga);
         auto* input = qobject_cast<ZodiacInputWindow*>(child("frmZodiacYogaMain"));
         if (!input)
             return nullptr;
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
-        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(4);
+        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(month);
         in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(9);
         input->showReading();
         return input->resultWindow();
@@ -196,6 +208,14 @@ private:
         QWidget* text = open(reading);
         bringToFront(text);
         return textSize(text, 40);
+    }
+
+    // Layouts that a zoom changes ask their parents in turn, one posted event each.
+    static void settleLayouts()
+    {
+        for (int i = 0; i < 10; ++i)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
     }
 
     std::unique_ptr<test::MainWindowFixture> m_fixture;
@@ -331,6 +351,86 @@ private slots:
 
         main().readingZoom().resetZoom();
         QTRY_VERIFY(sideBySide());
+    }
+
+    // On a small screen at the largest zoom a result window still fits the work area with its
+    // commands in sight, and after zooming back it is as it was.
+    void resultWindowsKeepTheirCommandsInSight_data()
+    {
+        QTest::addColumn<bool>("zodiac");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addRow("zodiac result")
+            << true
+            << QStringList{QStringLiteral("cmdPrint"), QStringLiteral("cmdBack"),
+                           QStringLiteral("cmdExit")};
+        QTest::addRow("chakra result")
+            << false
+            << QStringList{QStringLiteral("cmdYogaChakra"), QStringLiteral("cmdBack"),
+                           QStringLiteral("cmdExit")};
+    }
+    void resultWindowsKeepTheirCommandsInSight()
+    {
+        QFETCH(bool, zodiac);
+        QFETCH(QStringList, commands);
+        main().resize(1366, 768);
+        QWidget* window = zodiac ? zodiacResult(0) : chakraResult();
+        QVERIFY(window);
+        // Capricorn's seven asanas, the longest list.
+        if (zodiac)
+            bringToFront(in(window, QStringLiteral("fraCapricorn")));
+        QWidget* frame = window->parentWidget();
+        QWidget* workArea = main().findChild<QMdiArea*>()->viewport();
+        settleLayouts();
+        const QRect actualFrame = frame->geometry();
+        const auto hidden = [&] {
+            QStringList names;
+            for (const QString& name : commands) {
+                QWidget* command = in(window, name);
+                if (shownPart(command, workArea).size() != command->size())
+                    names.append(name);
+            }
+            return names;
+        };
+        for (const int percent : {300, 100}) {
+            main().readingZoom().setPercent(percent);
+            settleLayouts();
+            // The frame grows to this as soon as the user moves or resizes it.
+            QVERIFY2(frame->minimumSizeHint().height() <= workArea->height(),
+                     qPrintable(QStringLiteral("%1 at %2 percent")
+                                    .arg(frame->minimumSizeHint().height())
+                                    .arg(percent)));
+            QVERIFY(workArea->rect().contains(frame->geometry()));
+            QCOMPARE(hidden(), QStringList());
+        }
+        QCOMPARE(frame->geometry(), actualFrame);
+    }
+
+    // The reader's own result is what the chakra result window shows first, at any zoom; the
+    // introduction to chakras in general follows it.
+    void theChakraResultComesBeforeTheIntroduction_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addRow("100 percent") << 100;
+        QTest::addRow("300 percent") << 300;
+    }
+    void theChakraResultComesBeforeTheIntroduction()
+    {
+        QFETCH(int, percent);
+        main().resize(1366, 768);
+        main().readingZoom().setPercent(percent);
+        QWidget* window = chakraResult();
+        QVERIFY(window);
+        QWidget* result = in(window, QStringLiteral("RTB"));
+        QWidget* introduction = in(window, QStringLiteral("lblChakra"));
+        QWidget* workArea = main().findChild<QMdiArea*>()->viewport();
+        settleLayouts();
+        QVERIFY(result->mapTo(window, QPoint(0, 0)).y()
+                < introduction->mapTo(window, QPoint(0, 0)).y());
+        // Several lines of it, without scrolling.
+        QFont text = result->font();
+        text.setPointSizeF(text.pointSizeF() * percent / 100);
+        const int shown = shownPart(result, workArea).height();
+        QVERIFY2(shown >= 3 * QFontMetrics(text).lineSpacing(), qPrintable(QString::number(shown)));
     }
 
     void everyReadingFollowsTheZoom_data()

@@ -5,8 +5,13 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace tarvo;
@@ -73,6 +78,69 @@ private slots:
         file.write("[Practice]\n" + line + "\n");
         file.close();
         QCOMPARE(UserSettingsStore().value(QStringLiteral("Practice/Conditions")), value);
+    void fileDialogTakesTheNameAsTypedFirst_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen"); // empty: the dialog gives nothing
+        QTest::addRow("open a record named without the dot") << false << "backupzoy"
+                                                             << "backupzoy"
+                                                             << "backupzoy";
+        QTest::addRow("open a name typed without the suffix") << false << "saved.zoy"
+                                                              << "saved"
+                                                              << "saved.zoy";
+        QTest::addRow("open the whole name") << false << "saved.zoy"
+                                             << "saved.zoy"
+                                             << "saved.zoy";
+        QTest::addRow("open a name that is not there") << false << "saved.zoy"
+                                                       << "other"
+                                                       << "";
+        QTest::addRow("save a name without the dot") << true << ""
+                                                     << "backupzoy"
+                                                     << "backupzoy.zoy";
+    }
+    void fileDialogTakesTheNameAsTypedFirst()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, existing);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        if (!existing.isEmpty()) {
+            QFile file(dir.filePath(existing));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        bool buttonEnabled = false;
+        bool stayedOpen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(dir.filePath(typed));
+            QPushButton* button = dialog->findChild<QDialogButtonBox*>()->button(
+                save ? QDialogButtonBox::Save : QDialogButtonBox::Open);
+            buttonEnabled = button->isEnabled();
+            // A name that is not there is answered with a message over the dialog.
+            QTimer::singleShot(0, this, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    box->accept();
+            });
+            button->click();
+            stayedOpen = dialog->isVisible();
+            if (stayedOpen)
+                dialog->reject();
+        });
+        QtDesktop desktop;
+        const FileDialogRequest request{QStringLiteral("Select the source file"),
+                                        QStringLiteral("Tarvo Free Zodiac Yoga (*.zoy)"),
+                                        QStringLiteral("zoy")};
+        const QString path =
+            save ? desktop.saveFileName(nullptr, request) : desktop.openFileName(nullptr, request);
+        QCOMPARE(path, chosen.isEmpty() ? QString() : dir.filePath(chosen));
+        QCOMPARE(stayedOpen, chosen.isEmpty());
+        if (!chosen.isEmpty())
+            QVERIFY(buttonEnabled);
     }
 
     void verdanaIsPinnedToDejaVuSans()

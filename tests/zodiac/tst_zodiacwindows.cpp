@@ -58,6 +58,8 @@ private slots:
     void nameIsCheckedWhoeverSetIt_data();
     void nameIsCheckedWhoeverSetIt();
     void longPasteIsCutAtTheLimit();
+    void longRecordNameIsCutAtTheLimit_data();
+    void longRecordNameIsCutAtTheLimit();
     void reportSitsOverTheWorkArea();
     void placedCentredFromLearnYoga();
     void resultWindowFitsTheWorkArea_data();
@@ -586,6 +588,34 @@ void tst_ZodiacWindows::longPasteIsCutAtTheLimit()
     const QString path = m_dir->filePath(QStringLiteral("long.zoy"));
     QVERIFY(writeZodiacRecord(path, input->reading(), nullptr));
     QVERIFY(readZodiacRecord(path).has_value());
+}
+
+void tst_ZodiacWindows::longRecordNameIsCutAtTheLimit_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList cut(QStringLiteral("Please Enter a Name of at most 60 Letters"));
+    QTest::addRow("60 letters") << 60 << QStringList();
+    QTest::addRow("61 letters") << 61 << cut;
+    // The longest name a record of 4 KiB holds beside "7", "July" and "1985".
+    QTest::addRow("4079 letters") << 4079 << cut;
+}
+
+void tst_ZodiacWindows::longRecordNameIsCutAtTheLimit()
+{
+    QFETCH(int, length);
+    QFETCH(QStringList, messages);
+    const QByteArray record = encodeZodiacRecord(
+        {QString(length, u'A'), 7, QStringLiteral("July"), 1985, SunSign::Cancer});
+    QVERIFY(record.size() <= kMaxRecordFileSize);
+    ZodiacInputWindow* input = openInput();
+    m_fixture->seams.desktop.openNames.push_back(writeFile(QStringLiteral("long.zoy"), record));
+    input->openSavedReading();
+    QCOMPARE(m_fixture->seams.desktop.messageTexts(), messages);
+    QCOMPARE(input->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QString(60, u'A'));
+    QVERIFY(input->resultWindow());
+    QCOMPARE(input->reading().name, QString(60, u'A'));
+    QCOMPARE(input->reading().sunSign, SunSign::Cancer);
 }
 
 void tst_ZodiacWindows::reportSitsOverTheWorkArea()
