@@ -210,6 +210,8 @@ private slots:
             << text("importance benefits pranayam")
             << text("Article · Pranayam › Importance & Benefits Of Pranayam");
         QTest::addRow("sign diet") << text("magnesium phosphate") << text("Zodiac · Leo · Diet");
+        QTest::addRow("sign and page") << text("Leo diet") << text("Zodiac · Leo · Diet");
+        QTest::addRow("page and sign") << text("fitness aries") << text("Zodiac · Aries · Fitness");
         QTest::addRow("chakra by Sanskrit name") << text("anahata") << text("Chakra · Heart");
         QTest::addRow("chakra by Sanskrit name with h")
             << text("muladhara") << text("Chakra · Root");
