@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/SearchHitOpener.h"
 #include "asanas/LookupStrip.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraResultWindow.h"
@@ -37,7 +38,9 @@ enum class View {
     ZodiacAsanas,
     ZodiacAsanaDetail,
     ChakraResult,
-    ChakraAsana
+    ChakraAsana,
+    ChakraPage,
+    ChakraIntroduction
 };
 
 // Every article's blocks in one, many pages long.
@@ -54,6 +57,15 @@ Article longArticle()
         }
     }
     return all;
+}
+
+// A chakra text as Find gives it, to be opened on a page of its own.
+search::SearchHit chakraHit(const QString& name, const QString& part)
+{
+    search::SearchHit hit;
+    hit.kind = search::SearchKind::Chakra;
+    hit.key = {name, part, 0};
+    return hit;
 }
 
 } // namespace
@@ -143,6 +155,12 @@ class tst_PrintViews final : public QObject {
             window().showChild(new ChakraAsanaWindow(
                 context(), recommendedAsanas(PerChakra<bool>{true, false, false})));
             break;
+        case View::ChakraPage:
+            openSearchHit(window(), chakraHit(QStringLiteral("Heart"), QStringLiteral("About")));
+            break;
+        case View::ChakraIntroduction:
+            openSearchHit(window(), chakraHit({}, QStringLiteral("Introduction")));
+            break;
         }
         QCoreApplication::processEvents();
     }
@@ -202,6 +220,13 @@ private slots:
         QTest::addRow("chakra asana") << View::ChakraAsana << "Mandukasana for the Root Chakra"
                                       << QStringList{"Frog Pose", "Asanas Name"} << 1
                                       << "Mandukasana for the Root Chakra (Muladhara).pdf";
+        QTest::addRow("chakra page found")
+            << View::ChakraPage << "Heart Chakra (Anahata)"
+            << QStringList{"When the Heart Chakra (Anahata) is OverActive", "To open Heart Chakra"}
+            << 1 << "Heart Chakra (Anahata).pdf";
+        QTest::addRow("chakra introduction found")
+            << View::ChakraIntroduction << "Chakras"
+            << QStringList{"Chakras are the energy centres of the body"} << 1 << "Chakras.pdf";
     }
 
     // What the view shows comes back from the file, under the header and footer, and every
