@@ -69,9 +69,9 @@ QWidget* openChakra(MainWindow& window, const SearchHit& hit)
         asanas->showAsana(hit.key.number);
         page = asanas;
     } else if (hit.key.part == u"Introduction") {
-        page = new ChakraPageWindow(context, chakraIntroductionReport());
+        page = new ChakraPageWindow(context, chakraIntroductionPage());
     } else if (const auto id = chakraNamed(hit.key.name)) {
-        page = new ChakraPageWindow(context, chakraPageReport(*id));
+        page = new ChakraPageWindow(context, chakraPage(*id));
     }
     if (!page)
         return nullptr;

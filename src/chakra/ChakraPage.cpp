@@ -24,7 +24,7 @@ void paragraph(RichReport& report, const QString& text)
 
 } // namespace
 
-RichReport chakraPageReport(ChakraId id)
+PrintablePage chakraPage(ChakraId id)
 {
     const ChakraInfo& info = chakraInfo(id);
     RichReport report;
@@ -41,15 +41,16 @@ RichReport chakraPageReport(ChakraId id)
     report.setBold(false);
     report.setColour(kResultBlack);
     report.append(openingInstructions(info));
-    return report;
+    return {info.fullName, report, std::nullopt};
 }
 
-RichReport chakraIntroductionReport()
+PrintablePage chakraIntroductionPage()
 {
+    const QString title = QStringLiteral("Chakras");
     RichReport report;
-    heading(report, QStringLiteral("Chakras"));
+    heading(report, title);
     paragraph(report, chakraIntroduction());
-    return report;
+    return {title, report, std::nullopt};
 }
 
 } // namespace tarvo

@@ -1,15 +1,16 @@
 #pragma once
 
 #include "chakra/ChakraModel.h"
-#include "report/RichReport.h"
+#include "report/PrintablePage.h"
 
 namespace tarvo {
 
-// Everything the program teaches about one chakra, outside any test: its name and description,
-// what it is like open, over-active and under-active, and how to open it.
-RichReport chakraPageReport(ChakraId id);
+// Everything the program teaches about one chakra, outside any test, titled with its full name:
+// its name and description, what it is like open, over-active and under-active, and how to open
+// it.
+PrintablePage chakraPage(ChakraId id);
 
-// The introduction to chakras under a heading of its own.
-RichReport chakraIntroductionReport();
+// The introduction to chakras under a heading of its own, which is also its title.
+PrintablePage chakraIntroductionPage();
 
 } // namespace tarvo

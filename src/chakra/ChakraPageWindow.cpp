@@ -14,9 +14,10 @@
 
 namespace tarvo {
 
-ChakraPageWindow::ChakraPageWindow(const AppContext& context, const RichReport& page,
+ChakraPageWindow::ChakraPageWindow(const AppContext& context, const PrintablePage& page,
                                    QWidget* parent)
     : ProgramWindow(context, parent)
+    , m_title(page.title)
     , m_rtb(new RichTextBox(context.desktop, this))
 {
     setObjectName(QStringLiteral("frmChakraPage"));
@@ -55,12 +56,17 @@ ChakraPageWindow::ChakraPageWindow(const AppContext& context, const RichReport& 
     layout->addWidget(chakraPromotionFrame(m_context, this));
 
     m_rtb->enableLinkDetection();
-    m_rtb->setReport(page);
+    m_rtb->setReport(page.text);
 }
 
 QSize ChakraPageWindow::sizeHint() const
 {
     return QSize(twipsToPixels(10800), twipsToPixels(9000)).expandedTo(minimumSizeHint());
+}
+
+std::optional<PrintablePage> ChakraPageWindow::printablePage() const
+{
+    return PrintablePage{m_title, m_rtb->report(), std::nullopt};
 }
 
 void ChakraPageWindow::backToSelection()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/RichReport.h"
+#include "report/PrintableView.h"
 #include "shell/ProgramWindow.h"
 
 #include <QWidget>
@@ -10,19 +10,22 @@ namespace tarvo {
 class RichTextBox;
 
 // A chakra text read on its own, outside a test: Back leads to the chakra selection.
-class ChakraPageWindow final : public ProgramWindow {
+class ChakraPageWindow final : public ProgramWindow, public PrintableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChakraPageWindow)
 
 public:
-    ChakraPageWindow(const AppContext& context, const RichReport& page, QWidget* parent = nullptr);
+    ChakraPageWindow(const AppContext& context, const PrintablePage& page,
+                     QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    std::optional<PrintablePage> printablePage() const override;
 
     RichTextBox& richTextBox() const { return *m_rtb; }
     void backToSelection();
 
 private:
+    QString m_title;
     RichTextBox* m_rtb;
 };
 

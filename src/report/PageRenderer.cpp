@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace tarvo {
@@ -26,6 +27,9 @@ constexpr double kMarginMm = 15;
 constexpr double kScreenDpi = 96;
 // The widest share of the text width a picture beside the text may take.
 constexpr double kBesideShare = 0.45;
+// Device pixels two neighbours may share on paper through rounding without either reaching
+// into the other's page.
+constexpr double kRounding = 0.5;
 
 // Device pixels per point, per screen pixel and per millimetre follow from the resolution.
 struct Scale {
@@ -111,6 +115,33 @@ void paintPicture(QPainter& painter, const PagePicture& picture, const QRectF& f
     painter.restore();
 }
 
+bool onPage(double itemTop, double itemBottom, double pageTop, double pageBottom)
+{
+    return itemBottom > pageTop + kRounding && itemTop < pageBottom - kRounding;
+}
+
+// The lines of the text on the page, each drawn whole and only there; a line taller than a page
+// is the one drawn on two. Pages meet at a line boundary, and the document layout would also
+// draw the lines either side of its clip: a PDF keeps clipped text, which a search or a copy of
+// the file then finds twice.
+void drawPageLines(QPainter& painter, const QTextDocument& document, double top, double bottom)
+{
+    const QAbstractTextDocumentLayout& layout = *document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        // The picture's frame holds only an empty block; the picture is painted on its own.
+        if (document.frameAt(block.position()) != document.rootFrame())
+            continue;
+        const QPointF origin = layout.blockBoundingRect(block).topLeft();
+        const QTextLayout* text = block.layout();
+        for (int i = 0; i < text->lineCount(); ++i) {
+            const QTextLine line = text->lineAt(i);
+            const double lineTop = origin.y() + line.y();
+            if (onPage(lineTop, lineTop + line.height(), top, bottom))
+                line.draw(&painter, origin);
+        }
+    }
+}
+
 struct Bands {
     QRectF header;
     QRectF body;
@@ -176,8 +207,6 @@ bool renderPages(const PrintablePage& page, QPagedPaintDevice& device)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
     for (qsizetype k = 0; k < starts.size(); ++k) {
         if (k > 0 && !device.newPage())
             return false;
@@ -188,9 +217,9 @@ bool renderPages(const PrintablePage& page, QPagedPaintDevice& device)
         painter.save();
         painter.translate(bands.body.left(), bands.body.top() - top);
         painter.setClipRect(shown);
-        context.clip = shown;
-        document.documentLayout()->draw(&painter, context);
-        if (picture.frame && pictureRect.intersects(shown))
+        painter.setPen(Qt::black);
+        drawPageLines(painter, document, top, bottom);
+        if (picture.frame && onPage(pictureRect.top(), pictureRect.bottom(), top, bottom))
             paintPicture(painter, *page.picture, pictureRect, picture.gap);
         painter.restore();
         paintHeaderAndFooter(painter, bands, page.title, int(k + 1), int(starts.size()), small);

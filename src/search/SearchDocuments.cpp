@@ -105,6 +105,8 @@ void appendSigns(QList<SearchDocument>& documents)
             d.key = {f.sunSign, tab, 0};
             d.place = place({kindName(d.kind), f.sunSign, tab});
             d.title = f.sunSign;
+            // The page's name is one of its names, so "Leo diet" finds Leo's Diet page first.
+            d.names = {tab};
             d.fields = std::move(fields);
             documents.append(d);
         };

@@ -20,6 +20,8 @@ const QString kFieldSeparator = QStringLiteral("\n\n");
 constexpr int kSnippetWords = 16;
 constexpr int kSnippetLead = 5;
 constexpr int kTypoMinLength = 5;
+// Fewer letters than this, once folded, say too little to look for or to correct.
+constexpr int kMinLetters = 3;
 // bm25 weights of the title and body columns: a name outranks any amount of body text.
 constexpr double kTitleWeight = 10.0;
 constexpr double kBodyWeight = 1.0;
@@ -58,6 +60,23 @@ QString ftsTerm(const QueryTerm& term)
     QString quoted = term.word;
     quoted.replace(u'"', QStringLiteral("\"\""));
     return u'"' + quoted + u'"' + (term.prefix ? QStringLiteral("*") : QString());
+}
+
+// The letters of a word as typed, a run of one letter counted once: a key held down ("xxxxx")
+// types one letter, not a word long enough for a slip to be forgiven.
+qsizetype typedLetters(QStringView word)
+{
+    qsizetype count = 0;
+    QChar previous;
+    for (const QChar c : word) {
+        if (c.isMark())
+            continue;
+        const QChar folded = c.toCaseFolded();
+        if (folded != previous)
+            ++count;
+        previous = folded;
+    }
+    return count;
 }
 
 QString oneLine(QString text)
@@ -104,7 +123,7 @@ struct SearchIndex::Private {
     }
 
     void build();
-    QueryTerm resolve(const TextWord& typed, qsizetype typedLength, bool last) const;
+    QueryTerm resolve(const TextWord& typed, qsizetype typedLetters, bool last) const;
     SearchHit hitFor(const IndexedDocument& doc, const QSet<int>& matched) const;
 };
 
@@ -175,7 +194,7 @@ void SearchIndex::Private::build()
               [this](int a, int b) { return words[a] < words[b]; });
 }
 
-QueryTerm SearchIndex::Private::resolve(const TextWord& typed, qsizetype typedLength,
+QueryTerm SearchIndex::Private::resolve(const TextWord& typed, qsizetype typedLetters,
                                         bool last) const
 {
     QueryTerm term{typed.normalised, last, {}};
@@ -188,7 +207,7 @@ QueryTerm SearchIndex::Private::resolve(const TextWord& typed, qsizetype typedLe
         for (; it != sortedIds.end() && words[*it].startsWith(term.word); ++it)
             term.ids.insert(*it);
     }
-    if (!term.ids.isEmpty() || typedLength < kTypoMinLength)
+    if (!term.ids.isEmpty() || typedLetters < kTypoMinLength || term.word.size() < kMinLetters)
         return term;
 
     // One slip forgiven: the most widely used indexed word one edit away.
@@ -307,7 +326,10 @@ QString SearchIndex::error() const
 QList<SearchHit> SearchIndex::search(const QString& query, int limit)
 {
     const QList<TextWord> typed = splitWords(query);
-    if (typed.isEmpty() || limit <= 0)
+    qsizetype letters = 0;
+    for (const TextWord& word : typed)
+        letters += word.normalised.size();
+    if (letters < kMinLetters || limit <= 0)
         return {};
     if (!d->built)
         d->build();
@@ -317,7 +339,8 @@ QList<SearchHit> SearchIndex::search(const QString& query, int limit)
     QList<QueryTerm> terms;
     QSet<int> matched;
     for (qsizetype i = 0; i < typed.size(); ++i) {
-        QueryTerm term = d->resolve(typed[i], typed[i].length, i + 1 == typed.size());
+        const QStringView word = QStringView(query).mid(typed[i].start, typed[i].length);
+        QueryTerm term = d->resolve(typed[i], typedLetters(word), i + 1 == typed.size());
         matched.unite(term.ids);
         terms.append(std::move(term));
     }

@@ -46,8 +46,9 @@ public:
     SearchIndex& operator=(const SearchIndex&) = delete;
 
     // Best first: a match in the title or a name before a match in the body. The last word
-    // also matches as the start of a word; a word of five letters or more that matches nothing
-    // is read as its nearest indexed word one typing slip away. Blank queries find nothing.
+    // also matches as the start of a word; a word of five letters or more (a run of one letter
+    // counting once) that matches nothing is read as its nearest indexed word one typing slip
+    // away. A query of fewer than three letters once folded finds nothing.
     QList<SearchHit> search(const QString& query, int limit = 50);
 
     // The documents indexed; builds the index when it is not built yet.

@@ -1,9 +1,11 @@
 #include "app/MainWindow.h"
+#include "app/SearchHitOpener.h"
 #include "asanas/LookupStrip.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraResultWindow.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
+#include "report/RichTextBox.h"
 #include "support/PdfTools.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <memory>
@@ -37,7 +40,9 @@ enum class View {
     ZodiacAsanas,
     ZodiacAsanaDetail,
     ChakraResult,
-    ChakraAsana
+    ChakraAsana,
+    ChakraPage,
+    ChakraIntroduction
 };
 
 // Every article's blocks in one, many pages long.
@@ -54,6 +59,15 @@ Article longArticle()
         }
     }
     return all;
+}
+
+// A chakra text as Find gives it, to be opened on a page of its own.
+search::SearchHit chakraHit(const QString& name, const QString& part)
+{
+    search::SearchHit hit;
+    hit.kind = search::SearchKind::Chakra;
+    hit.key = {name, part, 0};
+    return hit;
 }
 
 } // namespace
@@ -143,6 +157,12 @@ class tst_PrintViews final : public QObject {
             window().showChild(new ChakraAsanaWindow(
                 context(), recommendedAsanas(PerChakra<bool>{true, false, false})));
             break;
+        case View::ChakraPage:
+            openSearchHit(window(), chakraHit(QStringLiteral("Heart"), QStringLiteral("About")));
+            break;
+        case View::ChakraIntroduction:
+            openSearchHit(window(), chakraHit({}, QStringLiteral("Introduction")));
+            break;
         }
         QCoreApplication::processEvents();
     }
@@ -202,6 +222,13 @@ private slots:
         QTest::addRow("chakra asana") << View::ChakraAsana << "Mandukasana for the Root Chakra"
                                       << QStringList{"Frog Pose", "Asanas Name"} << 1
                                       << "Mandukasana for the Root Chakra (Muladhara).pdf";
+        QTest::addRow("chakra page found")
+            << View::ChakraPage << "Heart Chakra (Anahata)"
+            << QStringList{"When the Heart Chakra (Anahata) is OverActive", "To open Heart Chakra"}
+            << 1 << "Heart Chakra (Anahata).pdf";
+        QTest::addRow("chakra introduction found")
+            << View::ChakraIntroduction << "Chakras"
+            << QStringList{"Chakras are the energy centres of the body"} << 1 << "Chakras.pdf";
     }
 
     // What the view shows comes back from the file, under the header and footer, and every
@@ -269,6 +296,80 @@ private slots:
         QVERIFY(text.contains(u"Tadasana"));
         QVERIFY(text.contains(QStringLiteral("page 1 of %1").arg(test::pdfPageCount(pdf))));
         QCOMPARE(test::pdfImageCount(pdf), 0);
+    }
+
+    // Each line of a long text is drawn once, inside the text area of its own page: none is left
+    // hidden past the foot of a page or under the header of the next, where copying from the PDF
+    // or searching it would find the line twice.
+    void eachLineDrawnOnce_data()
+    {
+        QTest::addColumn<bool>("report");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("Zodiac report") << true << "Zodiac Yoga Report for ANU";
+        QTest::addRow("long article") << false << "The Whole Of Learn Yoga";
+    }
+    void eachLineDrawnOnce()
+    {
+        QFETCH(bool, report);
+        QFETCH(QString, title);
+        const QString pdf = m_dir->filePath(QStringLiteral("lines.pdf"));
+        m_fixture->seams.desktop.saveNames.push_back(pdf);
+        RichReport text;
+        if (report) {
+            // Capricorn's is the longest report, eight pages of A4.
+            const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("January"), 1990,
+                                        SunSign::Capricorn};
+            ZodiacReportDialog dialog(context(), reading, zodiacDisplayFields(SunSign::Capricorn));
+            test::click(&dialog, QStringLiteral("cmdExportPdf"));
+            text = dialog.richTextBox().report();
+        } else {
+            open(View::LongArticle);
+            text = window().articleViewer().printablePage()->text;
+            openFileMenu();
+            action(QStringLiteral("mnuExportPdf"))->trigger();
+        }
+        const int pages = test::pdfPageCount(pdf);
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+
+        const QList<test::PdfWord> words = test::pdfWords(pdf);
+        const QString header = QStringLiteral("Tarvo Yoga ") + title;
+        const qsizetype headerWords = header.count(u' ') + 1;
+        constexpr qsizetype footerWords = 4;
+        QString drawn;
+        for (int page = 1; page <= pages; ++page) {
+            QList<test::PdfWord> on;
+            QStringList texts;
+            for (const test::PdfWord& word : words) {
+                if (word.page == page) {
+                    on.append(word);
+                    texts.append(word.text);
+                }
+            }
+            // Read from the top: the header line first, the footer last, the text between.
+            QCOMPARE(texts.mid(0, headerWords).join(u' '), header);
+            QCOMPARE(texts.mid(texts.size() - footerWords).join(u' '),
+                     QStringLiteral("page %1 of %2").arg(page).arg(pages));
+            const double textTop = on[headerWords - 1].box.bottom();
+            const double textBottom = on.last().box.top();
+            for (const test::PdfWord& word :
+                 on.mid(headerWords, on.size() - headerWords - footerWords)) {
+                QVERIFY2(word.box.top() >= textTop && word.box.bottom() <= textBottom,
+                         qPrintable(word.text + QStringLiteral(" on page %1").arg(page)));
+                drawn += word.text;
+            }
+        }
+        // Every line once and in order: the text's characters, blanks aside, and no more.
+        QString written;
+        for (const RichRun& run : text.runs())
+            written += run.text;
+        written.remove(QRegularExpression(QStringLiteral("\\s")));
+        drawn = drawn.normalized(QString::NormalizationForm_KC);
+        written = written.normalized(QString::NormalizationForm_KC);
+        const qsizetype same =
+            std::mismatch(drawn.begin(), drawn.end(), written.begin(), written.end()).first
+            - drawn.begin();
+        QVERIFY2(drawn == written, qPrintable(drawn.mid(same, 60) + QStringLiteral(" drawn for ")
+                                              + written.mid(same, 60)));
     }
 
     void zodiacReportExports()

@@ -464,9 +464,10 @@ private slots:
     {
         QFETCH(ChakraId, id);
         const ChakraInfo& info = chakraInfo(id);
-        const RichReport report = chakraPageReport(id);
+        const PrintablePage chakra = chakraPage(id);
+        QCOMPARE(chakra.title, info.fullName);
         QString page;
-        for (const RichRun& run : report.runs())
+        for (const RichRun& run : chakra.text.runs())
             page += run.text;
         qsizetype at = 0;
         for (const QString& part :

@@ -191,6 +191,8 @@ private slots:
         QTest::addRow("typed so far") << text("bhuj") << text("Asana · Bhujangasana");
         QTest::addRow("one letter left out") << text("bhujangasna") << text("Asana · Bhujangasana");
         QTest::addRow("one letter wrong") << text("cobrs") << text("Asana · Bhujangasana");
+        QTest::addRow("one letter wrong, final a dropped")
+            << text("kobra") << text("Asana · Bhujangasana");
         QTest::addRow("two letters swapped") << text("lotsu") << text("Asana · Padmasana");
         QTest::addRow("ee for i") << text("virasana") << text("Asana · Veerasana");
         QTest::addRow("name over mentions") << text("tadasana") << text("Asana · Tadasana");
@@ -208,6 +210,8 @@ private slots:
             << text("importance benefits pranayam")
             << text("Article · Pranayam › Importance & Benefits Of Pranayam");
         QTest::addRow("sign diet") << text("magnesium phosphate") << text("Zodiac · Leo · Diet");
+        QTest::addRow("sign and page") << text("Leo diet") << text("Zodiac · Leo · Diet");
+        QTest::addRow("page and sign") << text("fitness aries") << text("Zodiac · Aries · Fitness");
         QTest::addRow("chakra by Sanskrit name") << text("anahata") << text("Chakra · Heart");
         QTest::addRow("chakra by Sanskrit name with h")
             << text("muladhara") << text("Chakra · Root");
@@ -449,6 +453,12 @@ private slots:
         QTest::addRow("nothing like it") << text("xyzzyq") << QString();
         QTest::addRow("two slips are too many") << text("bhjangsana") << QString();
         QTest::addRow("short words are not corrected") << text("hert") << QString();
+        QTest::addRow("letter run") << text("xxxxx") << QString();
+        QTest::addRow("long letter run") << text("qqqqqqqq") << QString();
+        QTest::addRow("run of a silent letter") << text("hhhhhhh") << QString();
+        QTest::addRow("two letter runs") << text("xxxxx yyyyy") << QString();
+        QTest::addRow("runs folding to a short word") << text("hhhaaarrrt") << QString();
+        QTest::addRow("one letter") << text("a") << QString();
     }
     void hostileQueries()
     {
@@ -471,7 +481,7 @@ private slots:
         QTest::addRow("one") << text("corpse") << 1 << 1;
         QTest::addRow("none asked") << text("corpse") << 0 << 0;
         QTest::addRow("fewer than the limit") << text("alternate nostril") << 50 << 1;
-        QTest::addRow("default limit") << text("the") << -1 << 50;
+        QTest::addRow("default limit") << text("and") << -1 << 50;
     }
     void limit()
     {

@@ -45,6 +45,34 @@ QString pdfPaper(const QString& path)
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
+QList<PdfWord> pdfWords(const QString& path)
+{
+    static const QRegularExpression tag(
+        QStringLiteral(R"re(<page |<word xMin="(-?[\d.]+)" yMin="(-?[\d.]+)" )re"
+                       R"re(xMax="(-?[\d.]+)" yMax="(-?[\d.]+)">([^<]*)</word>)re"));
+    const QString html =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    QList<PdfWord> words;
+    int page = 0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.capturedLength(1) == 0) {
+            ++page;
+            continue;
+        }
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        words.append({page, text,
+                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
+}
+
 int pdfImageCount(const QString& path)
 {
     bool ok = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 
 namespace tarvo::test {
@@ -11,5 +13,15 @@ int pdfPageCount(const QString& path);
 QString pdfPaper(const QString& path);
 // The raster images the file holds (pdfimages -list), -1 if it cannot be read.
 int pdfImageCount(const QString& path);
+
+// A word of the text a PDF draws, clipped or not: its page (from 1) and its box in points from
+// the page's top left corner.
+struct PdfWord {
+    int page = 0;
+    QString text;
+    QRectF box;
+};
+// Every word of the file in the order it is drawn, page by page; empty if it cannot be read.
+QList<PdfWord> pdfWords(const QString& path);
 
 } // namespace tarvo::test
