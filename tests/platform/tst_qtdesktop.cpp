@@ -3,9 +3,9 @@
 #include "support/TestMain.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -78,6 +78,8 @@ private slots:
         file.write("[Practice]\n" + line + "\n");
         file.close();
         QCOMPARE(UserSettingsStore().value(QStringLiteral("Practice/Conditions")), value);
+    }
+
     void fileDialogTakesTheNameAsTypedFirst_data()
     {
         QTest::addColumn<bool>("save");
