@@ -264,6 +264,7 @@ void MainWindow::showFind()
 {
     if (!m_find) {
         m_find = new FindWindow(this);
+        m_find->setConditionSource([this] { return storedConditions(m_context.settings); });
         connect(m_find, &FindWindow::resultChosen, this,
                 [this](const search::SearchHit& hit) { openSearchHit(*this, hit); });
         followReadingZoom(*m_find->results(), m_zoom);

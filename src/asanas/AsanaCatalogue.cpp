@@ -2,6 +2,8 @@
 
 #include "platform/ContentFile.h"
 
+#include <QHash>
+
 namespace tarvo {
 
 namespace {
@@ -63,6 +65,16 @@ std::optional<int> findAsana(const QString& name)
             return record.number;
     }
     return std::nullopt;
+}
+
+QString libraryAsanaName(const QString& name)
+{
+    static const QHash<QString, QString> aliases = {
+        {QStringLiteral("Savasana"), QStringLiteral("Shavasana")},
+        {QStringLiteral("Paschimottasana"), QStringLiteral("Paschimottanasana")},
+        {QStringLiteral("Naukasana"), QStringLiteral("Noukasana")}};
+    const QString library = aliases.value(name, name);
+    return findAsana(library) ? library : QString();
 }
 
 } // namespace tarvo

@@ -1,5 +1,6 @@
 #include "pictures/Pictures.h"
 
+#include "asanas/AsanaCatalogue.h"
 #include "contentindex/ContentIndex.h"
 #include "pictures/Canvas.h"
 #include "pictures/FigurePainter.h"
@@ -24,13 +25,7 @@ QStringList poseNames()
 
 QString libraryPoseName(const QString& nameOrKey)
 {
-    // The Zodiac catalogue spells three asanas its own way.
-    static const QHash<QString, QString> aliases = {
-        {QStringLiteral("Savasana"), QStringLiteral("Shavasana")},
-        {QStringLiteral("Paschimottasana"), QStringLiteral("Paschimottanasana")},
-        {QStringLiteral("Naukasana"), QStringLiteral("Noukasana")}};
-    const QString name = aliases.value(nameOrKey, nameOrKey);
-    return poseNames().contains(name) ? name : QString();
+    return libraryAsanaName(nameOrKey);
 }
 
 QString chakraPoseName(const QString& imageKey)

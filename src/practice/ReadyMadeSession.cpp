@@ -2,7 +2,6 @@
 
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/PoseFacts.h"
-#include "pictures/Pictures.h"
 
 #include <algorithm>
 
@@ -187,12 +186,6 @@ ReadyMadeSession RunningOrder::build(const QString& title)
 
 } // namespace
 
-QString libraryAsanaName(const QString& name)
-{
-    const QString library = pictures::libraryPoseName(name.trimmed());
-    return findAsana(library) ? library : QString();
-}
-
 SessionStep beginnerStep(const QString& libraryName)
 {
     SessionStep step{libraryName, 5, HoldUnit::Breaths, false};
@@ -211,7 +204,7 @@ ReadyMadeSession readyMadeSession(const QString& title, const QStringList& asana
 {
     QStringList names;
     for (const QString& given : asanaNames) {
-        const QString name = libraryAsanaName(given);
+        const QString name = libraryAsanaName(given.trimmed());
         if (!name.isEmpty() && !names.contains(name))
             names.append(name);
     }

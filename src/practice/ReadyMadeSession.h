@@ -6,9 +6,6 @@
 
 namespace tarvo::practice {
 
-// The library name for a reading's spelling ("Savasana" is Shavasana); empty if none.
-QString libraryAsanaName(const QString& name);
-
 // The pose at its beginner hold, as its own procedure gives it, on both sides where the pose is
 // practised one side at a time. Shavasana, which ends a session, is held five minutes.
 SessionStep beginnerStep(const QString& libraryName);

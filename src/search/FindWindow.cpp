@@ -1,5 +1,6 @@
 #include "search/FindWindow.h"
 
+#include "asanas/AsanaCautions.h"
 #include "search/SearchResultDelegate.h"
 #include "search/SearchResultModel.h"
 
@@ -83,8 +84,19 @@ void FindWindow::showSearch()
 
 void FindWindow::search(const QString& query)
 {
-    m_model->setHits(m_index.search(query));
+    QList<search::SearchHit> hits = m_index.search(query);
+    const QList<Condition> conditions = m_conditions ? m_conditions() : QList<Condition>{};
+    if (!conditions.isEmpty()) {
+        for (search::SearchHit& hit : hits)
+            hit.cautions = cautionMarks(cautionsFor(search::libraryAsanaOf(hit), conditions));
+    }
+    m_model->setHits(std::move(hits));
     updateCount(query);
+}
+
+void FindWindow::setConditionSource(std::function<QList<Condition>()> conditions)
+{
+    m_conditions = std::move(conditions);
 }
 
 void FindWindow::updateCount(const QString& query)

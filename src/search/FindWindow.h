@@ -1,8 +1,10 @@
 #pragma once
 
+#include "asanas/HealthConditions.h"
 #include "search/SearchIndex.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -26,6 +28,8 @@ public:
     // Shows the window, or brings it forward, with the focus in the box and its text selected.
     void showSearch();
     void search(const QString& query);
+    // The conditions the user has ticked: the asanas found carry their cautions.
+    void setConditionSource(std::function<QList<Condition>()> conditions);
 
     QLineEdit* box() const { return m_box; }
     QListView* results() const { return m_results; }
@@ -42,6 +46,7 @@ private:
     void updateCount(const QString& query);
 
     search::SearchIndex m_index;
+    std::function<QList<Condition>()> m_conditions;
     QLineEdit* m_box;
     QLabel* m_count;
     QListView* m_results;

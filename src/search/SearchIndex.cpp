@@ -1,6 +1,9 @@
 #include "search/SearchIndex.h"
 
+#include "asanas/AsanaCatalogue.h"
+#include "chakra/ChakraAsanas.h"
 #include "search/SearchText.h"
+#include "zodiac/ZodiacAsanas.h"
 
 #include <QHash>
 #include <QSet>
@@ -397,6 +400,25 @@ QList<SearchHit> SearchIndex::search(const QString& query, int limit)
     for (qsizetype i = 0; i < ranked.size() && i < limit; ++i)
         hits.append(d->hitFor(d->documents[ranked[i].document], matched));
     return hits;
+}
+
+QString libraryAsanaOf(const SearchHit& hit)
+{
+    switch (hit.kind) {
+    case SearchKind::Asana:
+        return hit.key.name;
+    case SearchKind::Zodiac:
+        return hit.key.part == u"Asanas" ? libraryAsanaName(zodiacAsanaName(hit.key.number))
+                                         : QString();
+    case SearchKind::Chakra:
+        if (hit.key.part != u"Asanas" || hit.key.number < 0
+            || hit.key.number >= chakraYogaAsanas().size())
+            return {};
+        return libraryAsanaName(chakraYogaAsanas().at(hit.key.number).name);
+    case SearchKind::Article:
+        break;
+    }
+    return {};
 }
 
 } // namespace tarvo::search

@@ -33,7 +33,13 @@ struct SearchHit {
     qsizetype bodyOffset = -1;
     // That field's whole text, so a window showing the page can find the match in it.
     QString fieldText;
+    // The cautions the user's conditions give for the asana the text is about, one a line.
+    QStringList cautions;
 };
+
+// The library asana a found text is about: a library asana, or one of a sign's or a chakra's
+// asanas; empty for any other text.
+QString libraryAsanaOf(const SearchHit& hit);
 
 // Full-text search over every teaching text. The index lives in an in-memory SQLite database of
 // its own connection and is built from the content on the first search; use it from the

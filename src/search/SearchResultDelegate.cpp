@@ -73,7 +73,8 @@ ResultColours colours(const QPalette& palette, bool selected)
     const QPalette::ColorRole text = selected ? QPalette::HighlightedText : QPalette::Text;
     QColor place = palette.color(text);
     place.setAlphaF(0.7f);
-    return {palette.color(text), place, QColor(Qt::black), QColor(0xff, 0xe6, 0x6e)};
+    return {palette.color(text), place, QColor(Qt::black), QColor(0xff, 0xe6, 0x6e),
+            selected ? palette.color(text) : QColor(0xb0, 0x20, 0x20)};
 }
 
 } // namespace
@@ -97,6 +98,13 @@ void writeSearchResult(QTextDocument& document, const search::SearchHit& hit, co
     insertMarkedBlock(cursor, hit.title, hit.titleHighlights, bold, colours);
     if (!hit.snippet.isEmpty())
         insertMarkedBlock(cursor, hit.snippet, hit.snippetHighlights, font, colours);
+    QTextCharFormat caution;
+    caution.setFont(font);
+    caution.setForeground(colours.caution);
+    for (const QString& line : hit.cautions) {
+        cursor.insertBlock(QTextBlockFormat(), caution);
+        cursor.insertText(line, caution);
+    }
 }
 
 SearchResultDelegate::SearchResultDelegate(QObject* parent)

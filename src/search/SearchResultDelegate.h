@@ -13,11 +13,12 @@ struct ResultColours {
     QColor place;
     QColor markText;
     QColor markBackground;
+    QColor caution;
 };
 
 // A hit as its row shows it: the place small and dimmed, the title in bold, then the snippet,
-// with the matched words of title and snippet marked. Sizes follow font, so a larger list font
-// gives larger rows.
+// with the matched words of title and snippet marked, and the hit's cautions in red. Sizes follow
+// font, so a larger list font gives larger rows.
 void writeSearchResult(QTextDocument& document, const search::SearchHit& hit, const QFont& font,
                        const ResultColours& colours);
 

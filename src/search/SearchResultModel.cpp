@@ -27,7 +27,7 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return h.place + QStringLiteral(": ") + h.snippet;
+        return (QStringList{h.place + QStringLiteral(": ") + h.snippet} + h.cautions).join(u'\n');
     case Qt::ToolTipRole:
         return h.place;
     default:

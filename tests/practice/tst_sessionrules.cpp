@@ -1,3 +1,4 @@
+#include "asanas/AsanaCatalogue.h"
 #include "asanas/PoseFacts.h"
 #include "chakra/ChakraAsanas.h"
 #include "practice/Chime.h"
@@ -108,7 +109,7 @@ private slots:
         // No pose twice, and every pose asked for is there or said to be left out.
         QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
         for (const QString& name : asked) {
-            const QString library = libraryAsanaName(name);
+            const QString library = tarvo::libraryAsanaName(name);
             QVERIFY(names.contains(library) || made.notes.join(u' ').contains(library));
         }
     }

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "asanas/AsanaCautions.h"
 #include "learn/ArticleViewer.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
@@ -328,6 +329,40 @@ private slots:
         QCOMPARE(count->text(), QStringLiteral("%1 texts found").arg(find->model().rowCount()));
     }
 
+    // The asanas found carry the cautions of the conditions ticked before a session, whichever
+    // program's text found them; other texts carry none.
+    void foundAsanasCarryTheirCautions()
+    {
+        m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
+                                                QStringLiteral("pregnancy"));
+        FindWindow* find = openFind();
+        QVERIFY(find);
+        QTest::keyClicks(find->box(), QStringLiteral("bow pose"));
+        QStringList marked;
+        for (int row = 0; row < find->model().rowCount(); ++row) {
+            const search::SearchHit& hit = find->model().hit(row);
+            QCOMPARE(
+                hit.cautions.isEmpty(),
+                search::libraryAsanaOf(hit).isEmpty()
+                    || cautionsFor(search::libraryAsanaOf(hit), {Condition::Pregnancy}).isEmpty());
+            if (hit.cautions.isEmpty())
+                continue;
+            if (search::libraryAsanaOf(hit) == QStringLiteral("Dhanurasana"))
+                QVERIFY(hit.cautions.first().startsWith(
+                    QStringLiteral("\u26a0 Avoid with Pregnancy: Do not practise the Bow Pose")));
+            QVERIFY(find->model()
+                        .data(find->model().index(row), Qt::AccessibleTextRole)
+                        .toString()
+                        .contains(hit.cautions.first()));
+            marked.append(hit.place);
+        }
+        QVERIFY2(marked.contains(QStringLiteral("Asana \u00b7 Dhanurasana")),
+                 qPrintable(marked.join(u',')));
+        QVERIFY(marked.contains(QStringLiteral("Chakra \u00b7 Asanas \u00b7 Dhanurasana")));
+        QVERIFY(marked.contains(QStringLiteral("Zodiac \u00b7 Asanas \u00b7 Naukasana")));
+        m_fixture->shot(QStringLiteral("find-bow-pregnancy"));
+    }
+
     // View > Zoom scales the results: their font, and so their rows; Actual Size undoes it.
     void resultsFollowTheZoom()
     {
@@ -374,7 +409,8 @@ private slots:
         hit.snippet = QStringLiteral("The cobra arches the back gently.");
         hit.snippetHighlights = snippet;
         QTextDocument document;
-        writeSearchResult(document, hit, QFont(), {Qt::black, Qt::gray, Qt::black, Qt::yellow});
+        writeSearchResult(document, hit, QFont(),
+                          {Qt::black, Qt::gray, Qt::black, Qt::yellow, Qt::red});
         QCOMPARE(markedText(document), marked);
         QCOMPARE(document.toPlainText(), hit.place + u'\n' + hit.title + u'\n' + hit.snippet);
     }
