@@ -113,9 +113,11 @@ int runApplication(int argc, char** argv)
                 ? MessageIcon::Critical
                 : MessageIcon::Information;
         // Once the main window is up, so the message has it behind it.
-        QTimer::singleShot(0, &window, [&desktop, &window, icon, notice = journal.notice] {
-            desktop.message(&window, icon, MessageButtons::Ok, kAppTitle, notice);
-        });
+        QTimer::singleShot(
+            0, &window,
+            [&desktop, &window, icon, notice = journal.notice, details = journal.details] {
+                desktop.detailedMessage(&window, icon, kAppTitle, notice, details);
+            });
     }
     return QApplication::exec();
 }
