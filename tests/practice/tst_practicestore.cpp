@@ -1,3 +1,4 @@
+#include "platform/DataFolder.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/PracticeDatabase.h"
 #include "practice/PracticeStoreOpening.h"
@@ -692,6 +693,42 @@ private slots:
         QVERIFY(opening.store->addEntry(e));
         QCOMPARE(opening.store->entries().size(), 1);
         QCOMPARE(contents(folder()), QByteArray("not a folder"));
+    }
+
+    // The journal's folder follows the base-directory rules, which ignore a relative value.
+    void journalFolderFollowsTheDataHome_data()
+    {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QString>("folder");
+        QTest::addRow("unset") << QByteArray() << "home/.local/share/Tarvo/Tarvo Yoga";
+        QTest::addRow("absolute") << QByteArray("/srv/data/") << "/srv/data/Tarvo/Tarvo Yoga";
+        QTest::addRow("relative") << QByteArray("data") << "home/.local/share/Tarvo/Tarvo Yoga";
+        QTest::addRow("tilde, unexpanded")
+            << QByteArray("~/data") << "home/.local/share/Tarvo/Tarvo Yoga";
+    }
+    void journalFolderFollowsTheDataHome()
+    {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, folder);
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        const QString oldOrganization = QCoreApplication::organizationName();
+        const QString oldApplication = QCoreApplication::applicationName();
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qputenv("XDG_DATA_HOME", oldDataHome);
+            QCoreApplication::setOrganizationName(oldOrganization);
+            QCoreApplication::setApplicationName(oldApplication);
+        });
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarvo"));
+        QCoreApplication::setApplicationName(QStringLiteral("Tarvo Yoga"));
+        qputenv("HOME", QFile::encodeName(m_dir->path()));
+        if (dataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dataHome);
+        QCOMPARE(tarvo::programDataFolder(),
+                 folder.startsWith(u'/') ? folder : m_dir->filePath(folder.mid(5)));
     }
 
     // A writer killed in the middle of writing a session loses nothing it had finished writing.
