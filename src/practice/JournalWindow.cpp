@@ -11,9 +11,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace tarvo::practice {
 
@@ -35,6 +38,22 @@ QTableWidgetItem* readOnly(const QString& text)
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
+
+// Qt's line editor holds 32,767 characters unless told otherwise, and would cut a longer note
+// without a word.
+class NoteDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setMaxLength(std::numeric_limits<int>::max());
+        return editor;
+    }
+};
 
 } // namespace
 
@@ -69,6 +88,7 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     m_table->horizontalHeader()->setSectionResizeMode(Practice, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(Note, QHeaderView::Stretch);
     m_table->setToolTip(QStringLiteral("Double-click a note, or press F2, to write in it"));
+    m_table->setItemDelegateForColumn(Note, new NoteDelegate(m_table));
     connect(m_table, &QTableWidget::itemChanged, this, &JournalWindow::saveNote);
 
     auto* exportButton = new QPushButton(QStringLiteral("Export &CSV…"));

@@ -292,6 +292,28 @@ private slots:
         QCOMPARE(memory.entries().at(0).note, QStringLiteral("half done"));
     }
 
+    // Qt's line editor stops at 32,767 characters; a longer note is edited whole.
+    void longNoteIsEditedWhole()
+    {
+        JournalEntry e =
+            entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true);
+        e.note = QString(40'000, u'a') + QStringLiteral("z");
+        add(e);
+        openFromMenu();
+        QApplication::setActiveWindow(m_fixture->window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
+        table()->setFocus();
+        table()->setCurrentCell(0, JournalWindow::Note);
+        QTest::keyClick(table(), Qt::Key_F2);
+        auto* editor = table()->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClicks(editor, QStringLiteral("!"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(store().entries().at(0).note.size(), e.note.size() + 1);
+        QCOMPARE(store().entries().at(0).note, e.note + QStringLiteral("!"));
+    }
+
     void noteThatCannotBeSavedIsNotShownAsSaved()
     {
         MemoryPracticeStore memory;
