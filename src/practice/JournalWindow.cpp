@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/UserText.h"
 #include "practice/JournalCsv.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/PracticeStats.h"
@@ -150,9 +151,10 @@ void JournalWindow::reload()
             readOnly(entry.started.toLocalTime().toString(QStringLiteral("ddd d MMM yyyy, HH:mm")));
         when->setData(Qt::UserRole, entry.id);
         m_table->setItem(row, When, when);
-        QTableWidgetItem* practice = readOnly(
-            entry.summary.isEmpty() ? entry.title
-                                    : QStringLiteral("%1: %2").arg(entry.title, entry.summary));
+        QTableWidgetItem* practice =
+            readOnly(entry.summary.isEmpty()
+                         ? entry.title
+                         : QStringLiteral("%1: %2").arg(isolated(entry.title), entry.summary));
         practice->setToolTip(practice->text());
         m_table->setItem(row, Practice, practice);
         QTableWidgetItem* minutes = readOnly(QString::number(entry.seconds / 60.0, 'f', 1));
