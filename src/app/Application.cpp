@@ -6,6 +6,7 @@
 #include "app/SingleInstance.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
+#include "platform/DataFolder.h"
 #include "platform/Fonts.h"
 #include "platform/QtDesktop.h"
 #include "platform/RandomSource.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -98,8 +98,8 @@ int runApplication(int argc, char** argv)
     }
 
     // Only the instance that holds the lock opens the journal, so no two write it at once.
-    practice::PracticeStoreOpening journal = practice::openPracticeStore(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), clock.now());
+    practice::PracticeStoreOpening journal =
+        practice::openPracticeStore(programDataFolder(), clock.now());
 
     MainWindow window(context, programWindows());
     window.setPracticeStore(std::move(journal.store));
@@ -113,9 +113,11 @@ int runApplication(int argc, char** argv)
                 ? MessageIcon::Critical
                 : MessageIcon::Information;
         // Once the main window is up, so the message has it behind it.
-        QTimer::singleShot(0, &window, [&desktop, &window, icon, notice = journal.notice] {
-            desktop.message(&window, icon, MessageButtons::Ok, kAppTitle, notice);
-        });
+        QTimer::singleShot(
+            0, &window,
+            [&desktop, &window, icon, notice = journal.notice, details = journal.details] {
+                desktop.detailedMessage(&window, icon, kAppTitle, notice, details);
+            });
     }
     return QApplication::exec();
 }

@@ -29,6 +29,10 @@ public:
     // Text is always shown as plain text: it may hold a file name or anything else the user typed.
     virtual MessageAnswer message(QWidget* parent, MessageIcon icon, MessageButtons buttons,
                                   const QString& title, const QString& text) = 0;
+    // A message with an OK button whose details, however many lines, wait behind "Show
+    // Details…", so the box stays a few lines tall. Empty details show no such button.
+    virtual void detailedMessage(QWidget* parent, MessageIcon icon, const QString& title,
+                                 const QString& text, const QString& details) = 0;
 
     // Both return an empty string when the user cancels.
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;

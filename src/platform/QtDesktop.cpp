@@ -100,6 +100,16 @@ MessageAnswer QtDesktop::message(QWidget* parent, MessageIcon icon, MessageButto
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+void QtDesktop::detailedMessage(QWidget* parent, MessageIcon icon, const QString& title,
+                                const QString& text, const QString& details)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
+    box.exec();
+}
+
 QString QtDesktop::openFileName(QWidget* parent, const FileDialogRequest& request)
 {
     OpenFileDialog dialog(parent, request);

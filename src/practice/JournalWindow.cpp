@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/UserText.h"
 #include "practice/JournalCsv.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/PracticeStats.h"
@@ -11,9 +12,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace tarvo::practice {
 
@@ -35,6 +39,22 @@ QTableWidgetItem* readOnly(const QString& text)
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
+
+// Qt's line editor holds 32,767 characters unless told otherwise, and would cut a longer note
+// without a word.
+class NoteDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setMaxLength(std::numeric_limits<int>::max());
+        return editor;
+    }
+};
 
 } // namespace
 
@@ -69,6 +89,7 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     m_table->horizontalHeader()->setSectionResizeMode(Practice, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(Note, QHeaderView::Stretch);
     m_table->setToolTip(QStringLiteral("Double-click a note, or press F2, to write in it"));
+    m_table->setItemDelegateForColumn(Note, new NoteDelegate(m_table));
     connect(m_table, &QTableWidget::itemChanged, this, &JournalWindow::saveNote);
 
     auto* exportButton = new QPushButton(QStringLiteral("Export &CSV…"));
@@ -130,9 +151,10 @@ void JournalWindow::reload()
             readOnly(entry.started.toLocalTime().toString(QStringLiteral("ddd d MMM yyyy, HH:mm")));
         when->setData(Qt::UserRole, entry.id);
         m_table->setItem(row, When, when);
-        QTableWidgetItem* practice = readOnly(
-            entry.summary.isEmpty() ? entry.title
-                                    : QStringLiteral("%1: %2").arg(entry.title, entry.summary));
+        QTableWidgetItem* practice =
+            readOnly(entry.summary.isEmpty()
+                         ? entry.title
+                         : QStringLiteral("%1: %2").arg(isolated(entry.title), entry.summary));
         practice->setToolTip(practice->text());
         m_table->setItem(row, Practice, practice);
         QTableWidgetItem* minutes = readOnly(QString::number(entry.seconds / 60.0, 'f', 1));

@@ -1,14 +1,19 @@
 #include "practice/PracticeDatabase.h"
 
+#include "practice/PracticeFileJudge.h"
 #include "practice/PracticeSchema.h"
+#include "practice/SqliteLocks.h"
 
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <algorithm>
+#include <limits>
 
 namespace tarvo::practice {
 
@@ -51,13 +56,24 @@ HoldUnit unitFromName(const QString& name)
     return name == u"times" ? HoldUnit::Times : HoldUnit::Breaths;
 }
 
-// A write that is undone unless it is committed.
+// A write that is undone unless it is committed. It begins by writing the journal's identity
+// into the header, so that every commit's log carries it.
 class Transaction final {
 public:
-    explicit Transaction(QSqlDatabase db)
+    Transaction(QSqlDatabase db, qint32 identity)
         : m_db(std::move(db))
         , m_open(m_db.transaction())
     {
+        if (!m_open) {
+            m_error = m_db.lastError().text();
+            return;
+        }
+        QSqlQuery stamp(m_db);
+        if (!stamp.exec(QStringLiteral("PRAGMA application_id = %1").arg(identity))) {
+            m_error = stamp.lastError().text();
+            m_db.rollback();
+            m_open = false;
+        }
     }
     ~Transaction()
     {
@@ -67,6 +83,8 @@ public:
     Q_DISABLE_COPY_MOVE(Transaction)
 
     bool isOpen() const { return m_open; }
+    // Why it did not begin.
+    QString error() const { return m_error; }
     bool commit()
     {
         if (!m_db.commit())
@@ -78,103 +96,171 @@ public:
 private:
     QSqlDatabase m_db;
     bool m_open;
+    QString m_error;
 };
 
-// One query's first value, or an error in problem.
-QVariant single(QSqlDatabase& db, const QString& sql, QString& problem)
+// One query's first value, or the error.
+QVariant single(QSqlDatabase& db, const QString& sql, QSqlError& error)
 {
     QSqlQuery query(db);
-    if (!query.exec(sql)) {
-        problem = query.lastError().text();
-        return {};
-    }
-    if (!query.next()) {
-        problem = query.lastError().isValid() ? query.lastError().text()
-                                              : QStringLiteral("no answer to \"%1\"").arg(sql);
+    if (!query.exec(sql) || !query.next()) {
+        error = query.lastError().isValid()
+                    ? query.lastError()
+                    : QSqlError(QStringLiteral("no answer to \"%1\"").arg(sql), {},
+                                QSqlError::UnknownError);
         return {};
     }
     return query.value(0);
 }
 
-// A version-0 file that already holds tables belongs to something else.
-bool holdsTables(QSqlDatabase& db, QString& problem)
+// SQLite's result codes that say what stands in the way rather than what is wrong with the file.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoError = 10;
+constexpr int kSqliteFull = 13;
+
+// Opening takes room for SQLite's shared index (32 KiB) and the first pages of its log.
+constexpr qint64 kRoomToOpen = 64 * 1024;
+
+bool lowOnSpace(const QString& folder)
 {
-    return single(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), problem).toInt() > 0;
+    const QStorageInfo storage(folder);
+    return storage.isValid() && storage.bytesAvailable() < kRoomToOpen;
 }
 
-bool hasDatabaseHeader(const QString& path)
+PracticeDatabase::Status obstacle(const QSqlError& error, const QString& folder)
 {
-    static const QByteArray magic("SQLite format 3", 16);
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(magic.size()) == magic;
+    using Status = PracticeDatabase::Status;
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case kSqliteBusy:
+    case kSqliteLocked:
+        return Status::InUse;
+    case kSqliteFull:
+        return Status::DiskFull;
+    case kSqliteReadOnly:
+        return Status::FileReadOnly;
+    case kSqliteIoError:
+        return lowOnSpace(folder) ? Status::DiskFull : Status::Unavailable;
+    default:
+        return Status::Unavailable;
+    }
+}
+
+// What would stop SQLite writing the journal, found before it tries: a failed try leaves a log
+// and an index beside a file it may not write.
+std::optional<PracticeDatabase::Status> writingObstacle(const QString& path)
+{
+    using Status = PracticeDatabase::Status;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isWritable())
+        return Status::FolderReadOnly;
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QFileInfo file(path + QLatin1String(suffix));
+        if (file.exists() && !file.isWritable())
+            return Status::FileReadOnly;
+    }
+    if (lowOnSpace(folder))
+        return Status::DiskFull;
+    return std::nullopt;
 }
 
 } // namespace
 
 PracticeDatabase::Opening PracticeDatabase::open(const QString& path)
 {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {nullptr, Status::Damaged, QStringLiteral("it is not a file")};
+    // Judged while another program writes it, a sound file could look damaged.
+    if (openInAnotherProcess(path))
+        return {nullptr, Status::InUse};
+    if (QFile file(path); info.exists() && !file.open(QIODevice::ReadOnly))
+        return {nullptr, Status::Unreadable, {}, file.errorString()};
+
+    const PracticeFileJudgement judged = judgePracticeFile(path);
+    switch (judged.verdict) {
+    case PracticeFileJudgement::Verdict::Empty:
+    case PracticeFileJudgement::Verdict::Sound:
+        break;
+    case PracticeFileJudgement::Verdict::TooNew:
+        return {nullptr, Status::TooNew, judged.reason};
+    case PracticeFileJudgement::Verdict::Damaged:
+        return {nullptr, Status::Damaged, judged.reason, judged.details};
+    case PracticeFileJudgement::Verdict::ForeignLog:
+        return {nullptr, Status::ForeignLog, judged.reason, judged.details};
+    case PracticeFileJudgement::Verdict::Unknown:
+        return {nullptr, lowOnSpace(info.absolutePath()) ? Status::DiskFull : Status::Unavailable,
+                judged.reason, judged.details};
+    }
+    if (const std::optional<Status> blocked = writingObstacle(path))
+        return {nullptr, *blocked};
+    return openForWriting(path);
+}
+
+PracticeDatabase::Opening PracticeDatabase::openForWriting(const QString& path)
+{
     static QAtomicInt counter;
     const QString connection = QStringLiteral("practice-%1").arg(counter.fetchAndAddRelaxed(1));
-    const QFileInfo info(path);
-    const bool existed = info.exists();
-    if (existed && !info.isFile())
-        return {nullptr, Status::Damaged, QStringLiteral("it is not a file")};
-    if (existed && !info.isReadable())
-        return {nullptr, Status::Damaged, QStringLiteral("it cannot be read")};
-    // Judged before SQLite opens it: on a file that is not a database SQLite may still reset
-    // the write-ahead log beside it, which belongs to what is being moved aside.
-    if (existed && info.size() > 0 && !hasDatabaseHeader(path))
-        return {nullptr, Status::Damaged, QStringLiteral("it is not a database")};
-
     std::unique_ptr<PracticeDatabase> database(new PracticeDatabase(connection, path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    const auto failed = [&](Status status, const QString& reason) {
+    const auto failed = [&](const QSqlError& error) {
         db = QSqlDatabase();
-        return Opening{nullptr, status, reason};
+        return Opening{nullptr, obstacle(error, QFileInfo(path).absolutePath()), {}, error.text()};
     };
     if (!db.open())
-        return failed(existed ? Status::Damaged : Status::Unavailable, db.lastError().text());
+        return failed(db.lastError());
 
-    // Reading only, until the file is known to be one of ours and sound.
-    QString problem;
-    const int version = single(db, QStringLiteral("PRAGMA user_version"), problem).toInt();
-    if (!problem.isEmpty())
-        return failed(existed ? Status::Damaged : Status::Unavailable, problem);
-    if (version > kSchemaVersion)
-        return failed(Status::TooNew,
-                      QStringLiteral("its layout is version %1; this program knows up to %2")
-                          .arg(version)
-                          .arg(kSchemaVersion));
-    const QString check = single(db, QStringLiteral("PRAGMA quick_check"), problem).toString();
-    if (!problem.isEmpty())
-        return failed(Status::Damaged, problem);
-    if (check != QLatin1String("ok"))
-        return failed(Status::Damaged, check);
-    if (version == 0 && holdsTables(db, problem))
-        return failed(Status::Damaged, QStringLiteral("it is not a practice journal"));
-    if (!problem.isEmpty())
-        return failed(Status::Damaged, problem);
+    QSqlError error;
+    const int version = single(db, QStringLiteral("PRAGMA user_version"), error).toInt();
+    if (error.isValid())
+        return failed(error);
+    // Another program may have changed the file since it was judged.
+    if (version > kSchemaVersion) {
+        db = QSqlDatabase();
+        return {nullptr, Status::TooNew,
+                QStringLiteral("its layout is version %1; this program knows up to %2")
+                    .arg(version)
+                    .arg(kSchemaVersion)};
+    }
 
     // FULL rather than NORMAL: in WAL mode NORMAL may lose the last commits on a power cut. An
     // entry is written a few times a day, so the extra sync per commit costs nothing a user sees,
     // and an entry the journal has shown is on disk.
-    const QString mode =
-        single(db, QStringLiteral("PRAGMA journal_mode = WAL"), problem).toString();
-    if (problem.isEmpty() && mode != QLatin1String("wal"))
-        problem = QStringLiteral("the journal mode stayed \"%1\"").arg(mode);
+    const QString mode = single(db, QStringLiteral("PRAGMA journal_mode = WAL"), error).toString();
+    if (error.isValid())
+        return failed(error);
+    if (mode != QLatin1String("wal"))
+        return failed(QSqlError(QStringLiteral("the journal mode stayed \"%1\"").arg(mode), {},
+                                QSqlError::UnknownError));
     for (const auto* pragma : {"PRAGMA synchronous = FULL", "PRAGMA foreign_keys = ON"}) {
         QSqlQuery query(db);
-        if (problem.isEmpty() && !query.exec(QString::fromLatin1(pragma)))
-            problem = query.lastError().text();
+        if (!query.exec(QString::fromLatin1(pragma)))
+            return failed(query.lastError());
     }
-    if (problem.isEmpty())
-        problem = migratePracticeSchema(db, version);
-    if (!problem.isEmpty())
-        return failed(Status::Unavailable, problem);
+    if (const QSqlError migrated = migratePracticeSchema(db, version); migrated.isValid())
+        return failed(migrated);
+
+    database->m_identity = single(db, QStringLiteral("PRAGMA application_id"), error).toInt();
+    if (error.isValid())
+        return failed(error);
+    if (database->m_identity == 0) {
+        database->m_identity =
+            QRandomGenerator::global()->bounded(1, std::numeric_limits<qint32>::max());
+        // Into the file itself at once, not only into the log, so that the file alone says
+        // which journal it is.
+        for (const QString& sql :
+             {QStringLiteral("PRAGMA application_id = %1").arg(database->m_identity),
+              QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")}) {
+            QSqlQuery query(db);
+            if (!query.exec(sql))
+                return failed(query.lastError());
+        }
+    }
     db = QSqlDatabase();
-    return {std::move(database), Status::Opened, {}};
+    return {std::move(database), Status::Opened};
 }
 
 PracticeDatabase::PracticeDatabase(QString connection, QString path)
@@ -204,7 +290,9 @@ bool PracticeDatabase::addEntry(JournalEntry& entry)
 {
     if (const QString problem = journalEntryProblem(entry); !problem.isEmpty())
         return fail(problem);
-    Transaction transaction(db());
+    Transaction transaction(db(), m_identity);
+    if (!transaction.isOpen())
+        return fail(transaction.error());
     QSqlQuery insert(db());
     insert.prepare(QStringLiteral(
         "INSERT INTO entries (started, kind, title, summary, seconds, completed, note)"
@@ -216,9 +304,8 @@ bool PracticeDatabase::addEntry(JournalEntry& entry)
     insert.addBindValue(entry.seconds);
     insert.addBindValue(entry.completed ? 1 : 0);
     insert.addBindValue(text(entry.note));
-    if (!transaction.isOpen() || !insert.exec())
-        return fail(insert.lastError().isValid() ? insert.lastError().text()
-                                                 : db().lastError().text());
+    if (!insert.exec())
+        return fail(insert.lastError().text());
     const qint64 id = insert.lastInsertId().toLongLong();
     if (!transaction.commit())
         return fail(db().lastError().text());
@@ -229,12 +316,14 @@ bool PracticeDatabase::addEntry(JournalEntry& entry)
 
 bool PracticeDatabase::setNote(qint64 id, const QString& note)
 {
-    Transaction transaction(db());
+    Transaction transaction(db(), m_identity);
+    if (!transaction.isOpen())
+        return fail(transaction.error());
     QSqlQuery update(db());
     update.prepare(QStringLiteral("UPDATE entries SET note = ? WHERE id = ?"));
     update.addBindValue(text(note));
     update.addBindValue(id);
-    if (!transaction.isOpen() || !update.exec())
+    if (!update.exec())
         return fail(update.lastError().text());
     if (update.numRowsAffected() != 1)
         return fail(QStringLiteral("There is no journal entry %1.").arg(id));
@@ -330,9 +419,9 @@ std::optional<Session> PracticeDatabase::session(const QString& name) const
 bool PracticeDatabase::writeSession(const Session& session, std::optional<qint64> replacing)
 {
     const QString name = session.name.trimmed();
-    Transaction transaction(db());
+    Transaction transaction(db(), m_identity);
     if (!transaction.isOpen())
-        return fail(db().lastError().text());
+        return fail(transaction.error());
     QSqlQuery row(db());
     if (replacing) {
         row.prepare(QStringLiteral("UPDATE sessions SET name = ? WHERE id = ?"));
@@ -387,13 +476,15 @@ bool PracticeDatabase::renameSession(const QString& from, const QString& to)
     if (const QString problem = sessionCopyProblem(from, id.has_value(), to, taken);
         !problem.isEmpty())
         return fail(problem);
-    Transaction transaction(db());
+    Transaction transaction(db(), m_identity);
+    if (!transaction.isOpen())
+        return fail(transaction.error());
     QSqlQuery update(db());
     update.prepare(QStringLiteral("UPDATE sessions SET name = ?, folded_name = ? WHERE id = ?"));
     update.addBindValue(to.trimmed());
     update.addBindValue(sessionKey(to));
     update.addBindValue(*id);
-    if (!transaction.isOpen() || !update.exec() || !transaction.commit())
+    if (!update.exec() || !transaction.commit())
         return fail(update.lastError().isValid() ? update.lastError().text()
                                                  : db().lastError().text());
     m_error.clear();
@@ -416,11 +507,13 @@ bool PracticeDatabase::removeSession(const QString& name)
     const std::optional<qint64> id = sessionId(name);
     if (!id)
         return fail(missingSessionProblem(name));
-    Transaction transaction(db());
+    Transaction transaction(db(), m_identity);
+    if (!transaction.isOpen())
+        return fail(transaction.error());
     QSqlQuery remove(db());
     remove.prepare(QStringLiteral("DELETE FROM sessions WHERE id = ?"));
     remove.addBindValue(*id);
-    if (!transaction.isOpen() || !remove.exec() || !transaction.commit())
+    if (!remove.exec() || !transaction.commit())
         return fail(remove.lastError().isValid() ? remove.lastError().text()
                                                  : db().lastError().text());
     m_error.clear();

@@ -19,20 +19,33 @@ public:
         Opened,
         // Written by a newer program: left as it is.
         TooNew,
-        // Not a database, not ours, unreadable or failing its check: the file is the fault.
+        // Not a database, not ours, or failing its check: the file is the fault.
         Damaged,
-        // The file may be sound, but it cannot be created or written (folder, disk, lock).
+        // A sound journal beside a write-ahead log of another database: the log is the fault.
+        ForeignLog,
+        // The file may well be sound, and is left as it is; it cannot be used this time because
+        // another program has it open, the disk is full, the folder or the file cannot be
+        // written, or the file cannot be read.
+        InUse,
+        DiskFull,
+        FolderReadOnly,
+        FileReadOnly,
+        Unreadable,
+        // Anything else that stopped it being opened or written; details say what.
         Unavailable,
     };
 
     struct Opening {
         std::unique_ptr<PracticeDatabase> database;
         Status status = Status::Unavailable;
-        // Why it did not open, for the user.
-        QString reason;
+        // Why it is damaged or too new, in a few words for the user.
+        QString reason = {};
+        // SQLite's own words, however long.
+        QString details = {};
     };
 
-    // Opens the file, creating it or bringing an older layout up to date.
+    // Judges the file without writing to it, then opens it, creating it or bringing an older
+    // layout up to date. Only an opened file is written.
     static Opening open(const QString& path);
 
     ~PracticeDatabase() override;
@@ -56,6 +69,8 @@ public:
 private:
     PracticeDatabase(QString connection, QString path);
 
+    static Opening openForWriting(const QString& path);
+
     QSqlDatabase db() const;
     bool fail(const QString& why) const;
     std::optional<qint64> sessionId(const QString& name) const;
@@ -63,6 +78,9 @@ private:
 
     QString m_connection;
     QString m_path;
+    // The journal's own number, written into the file's header by every write, so that a log
+    // left beside another journal's file is known not to be that journal's.
+    qint32 m_identity = 0;
     mutable QString m_error;
 };
 

@@ -67,17 +67,45 @@ const char* const kVersion3[] = {
     "ALTER TABLE session_steps_v3 RENAME TO session_steps",
 };
 
-template <std::size_t N> QString run(QSqlDatabase& db, const char* const (&statements)[N])
+// What each layout answers to: every table with the columns this program reads and writes.
+const char* const kLayout1[] = {
+    "SELECT id, started, kind, title, minutes FROM entries",
+};
+const char* const kLayout2[] = {
+    "SELECT id, started, kind, title, summary, seconds, completed, note FROM entries",
+    "SELECT id, name, folded_name FROM sessions",
+    "SELECT session_id, position, asana, hold, unit, both_sides FROM session_steps",
+};
+
+
+template <std::size_t N> QSqlError run(QSqlDatabase& db, const char* const (&statements)[N])
 {
     for (const char* statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(QString::fromLatin1(statement)))
-            return query.lastError().text();
+            return query.lastError();
     }
     return {};
 }
 
-QString step(QSqlDatabase& db, int toVersion)
+// Prepared only: SQLite checks every name against the file's tables without reading a row.
+template <std::size_t N> QSqlError prepare(QSqlDatabase& db, const char* const (&statements)[N])
+{
+    for (const char* statement : statements) {
+        QSqlQuery query(db);
+        if (!query.prepare(QString::fromLatin1(statement)))
+            return query.lastError();
+    }
+    return {};
+}
+
+QSqlError unknownLayout(int version)
+{
+    return QSqlError(QStringLiteral("no layout version %1").arg(version), {},
+                     QSqlError::UnknownError);
+}
+
+QSqlError step(QSqlDatabase& db, int toVersion)
 {
     switch (toVersion) {
     case 1:
@@ -87,20 +115,20 @@ QString step(QSqlDatabase& db, int toVersion)
     case 3:
         return run(db, kVersion3);
     default:
-        return QStringLiteral("no way to layout version %1").arg(toVersion);
+        return unknownLayout(toVersion);
     }
 }
 
 } // namespace
 
-QString migratePracticeSchema(QSqlDatabase& db, int fromVersion)
+QSqlError migratePracticeSchema(QSqlDatabase& db, int fromVersion)
 {
     if (fromVersion == PracticeDatabase::kSchemaVersion)
         return {};
     if (!db.transaction())
-        return db.lastError().text();
+        return db.lastError();
     for (int version = fromVersion + 1; version <= PracticeDatabase::kSchemaVersion; ++version) {
-        if (QString problem = step(db, version); !problem.isEmpty()) {
+        if (QSqlError problem = step(db, version); problem.isValid()) {
             db.rollback();
             return problem;
         }
@@ -108,16 +136,30 @@ QString migratePracticeSchema(QSqlDatabase& db, int fromVersion)
     QSqlQuery stamp(db);
     if (!stamp.exec(
             QStringLiteral("PRAGMA user_version = %1").arg(PracticeDatabase::kSchemaVersion))) {
-        const QString problem = stamp.lastError().text();
+        const QSqlError problem = stamp.lastError();
         db.rollback();
         return problem;
     }
     if (!db.commit()) {
-        const QString problem = db.lastError().text();
+        const QSqlError problem = db.lastError();
         db.rollback();
         return problem;
     }
     return {};
+}
+
+QSqlError practiceLayoutProblem(QSqlDatabase& db, int version)
+{
+    switch (version) {
+    case 1:
+        return prepare(db, kLayout1);
+    case 2:
+    case 3:
+        // Layout 3 has the tables of layout 2; only what a step's unit may hold is wider.
+        return prepare(db, kLayout2);
+    default:
+        return unknownLayout(version);
+    }
 }
 
 } // namespace tarvo::practice

@@ -12,6 +12,9 @@ struct PracticeStoreOpening {
         Opened,
         // The old file was damaged, is kept under movedTo, and a new journal was started.
         MovedAside,
+        // The journal opened without the write-ahead log found beside it, which belonged to
+        // another database and is kept under movedTo (its -wal and -shm).
+        LogSetAside,
         // The journal is kept in memory for this run only; notice says why.
         InMemory,
     };
@@ -20,13 +23,16 @@ struct PracticeStoreOpening {
     Outcome outcome = Outcome::InMemory;
     QString databasePath;
     QString movedTo;
-    // What the user should be told at start-up; empty when all went well.
+    // What the user should be told at start-up, in a few lines; empty when all went well.
     QString notice;
+    // SQLite's own words behind the notice, however long, for "Show Details…".
+    QString details;
 };
 
-// Opens practice.sqlite in folder (made if missing). A damaged file is moved aside under a name
-// with now's date and time, never deleted; a file from a newer program is left alone. Whatever
-// happens, the returned store works.
+// Opens practice.sqlite in folder (made if missing). A damaged file is moved aside with its
+// companions under a name with now's date and time, never deleted or changed; a file from a newer
+// program, or one that cannot be used this time, is left alone. Whatever happens, the returned
+// store works.
 PracticeStoreOpening openPracticeStore(const QString& folder, const QDateTime& now);
 
 // The name a damaged file is moved to: "practice.sqlite.damaged-2026-12-09-103000".

@@ -1,5 +1,7 @@
 #include "practice/PracticeTypes.h"
 
+#include "platform/UserText.h"
+
 namespace tarvo::practice {
 
 QString kindName(PracticeKind kind)
@@ -37,7 +39,7 @@ QString sessionNameProblem(const QString& name)
 
 QString missingSessionProblem(const QString& name)
 {
-    return QStringLiteral("There is no session \"%1\".").arg(name);
+    return QStringLiteral("There is no session \"%1\".").arg(isolated(name));
 }
 
 QString sessionCopyProblem(const QString& from, bool fromExists, const QString& to, bool toTaken)
@@ -47,7 +49,7 @@ QString sessionCopyProblem(const QString& from, bool fromExists, const QString& 
     if (const QString problem = sessionNameProblem(to); !problem.isEmpty())
         return problem;
     if (toTaken)
-        return QStringLiteral("There is already a session \"%1\".").arg(to.trimmed());
+        return QStringLiteral("There is already a session \"%1\".").arg(isolated(to.trimmed()));
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "asanas/AsanaLists.h"
 #include "asanas/AsanaTables.h"
 #include "platform/Desktop.h"
+#include "platform/UserText.h"
 #include "platform/Workspace.h"
 #include "practice/PracticeStore.h"
 #include "practice/ReadyMadeSession.h"
@@ -358,7 +359,8 @@ bool SessionBuilderWindow::save()
     if (other && m_store.session(current.name)
         && m_context.desktop.message(
                this, MessageIcon::Question, MessageButtons::YesNo, windowTitle(),
-               QStringLiteral("There is already a session \"%1\". Replace it?").arg(current.name))
+               QStringLiteral("There is already a session \"%1\". Replace it?")
+                   .arg(isolated(current.name)))
                != MessageAnswer::Yes)
         return false;
     if (!m_store.saveSession(current)) {

@@ -1,6 +1,7 @@
 #include "practice/SessionsWindow.h"
 
 #include "platform/Desktop.h"
+#include "platform/UserText.h"
 #include "platform/Workspace.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/SessionBuilderWindow.h"
@@ -147,9 +148,9 @@ void SessionsWindow::deleteSelected()
 {
     const QString name = selectedName();
     if (name.isEmpty()
-        || m_context.desktop.message(this, MessageIcon::Question, MessageButtons::YesNo,
-                                     windowTitle(),
-                                     QStringLiteral("Delete the session \"%1\"?").arg(name))
+        || m_context.desktop.message(
+               this, MessageIcon::Question, MessageButtons::YesNo, windowTitle(),
+               QStringLiteral("Delete the session \"%1\"?").arg(isolated(name)))
                != MessageAnswer::Yes)
         return;
     if (report(m_store.removeSession(name)))

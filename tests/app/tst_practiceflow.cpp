@@ -95,7 +95,7 @@ private slots:
         auto* table = in<QTableWidget>(child("frmJournal"), QStringLiteral("lstJournal"));
         QVERIFY(table);
         QCOMPARE(table->rowCount(), 1);
-        QVERIFY(table->item(0, 1)->text().startsWith(QStringLiteral("One pose")));
+        QVERIFY(table->item(0, 1)->text().startsWith(QStringLiteral("\u2068One pose\u2069: ")));
         QVERIFY(table->item(0, 1)->text().contains(QStringLiteral("Tadasana")));
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("0.1"));
         QCOMPARE(table->item(0, 3)->text(), QStringLiteral("Completed"));

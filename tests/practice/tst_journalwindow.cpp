@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <memory>
 
 using namespace tarvo;
@@ -192,7 +193,7 @@ private slots:
         QCOMPARE(table()->rowCount(), 3);
         QCOMPARE(row(0),
                  (QStringList{QStringLiteral("Sun 1 Mar 2026, 07:05"),
-                              QStringLiteral("Morning Flow: Tadasana, Trikonasana"),
+                              QStringLiteral("\u2068Morning Flow\u2069: Tadasana, Trikonasana"),
                               QStringLiteral("12.5"), QStringLiteral("Stopped"), QString()}));
         QCOMPARE(row(1).at(3), QStringLiteral("Completed"));
         QCOMPARE(row(2).at(0), QStringLiteral("Mon 5 Jan 2026, 07:00"));
@@ -290,6 +291,58 @@ private slots:
         else
             journal()->parentWidget()->close();
         QCOMPARE(memory.entries().at(0).note, QStringLiteral("half done"));
+    }
+
+    // Qt's line editor stops at 32,767 characters; a longer note is edited whole.
+    void longNoteIsEditedWhole()
+    {
+        JournalEntry e =
+            entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true);
+        e.note = QString(40'000, u'a') + QStringLiteral("z");
+        add(e);
+        openFromMenu();
+        QApplication::setActiveWindow(m_fixture->window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
+        table()->setFocus();
+        table()->setCurrentCell(0, JournalWindow::Note);
+        QTest::keyClick(table(), Qt::Key_F2);
+        auto* editor = table()->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClicks(editor, QStringLiteral("!"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(store().entries().at(0).note.size(), e.note.size() + 1);
+        QCOMPARE(store().entries().at(0).note, e.note + QStringLiteral("!"));
+    }
+
+    // A name that turns its own text right to left turns nothing after it: the poses still read
+    // left to right, in order.
+    void nameKeepsItsDirectionToItself_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addRow("right-to-left override") << QStringLiteral("\u202eMorning flow");
+        QTest::addRow("override after a stray isolate end")
+            << QStringLiteral("\u2069\u202eMorning flow");
+        QTest::addRow("isolate left open") << QStringLiteral("\u2067\u202eMorning flow");
+    }
+    void nameKeepsItsDirectionToItself()
+    {
+        QFETCH(QString, title);
+        add(entry(title, QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
+        openFromMenu();
+        const QString shown = table()->item(0, JournalWindow::Practice)->text();
+        QVERIFY(shown.contains(title.right(12)));
+        const QString poses = QStringLiteral(": Tadasana, Trikonasana");
+        const qsizetype start = shown.indexOf(poses);
+        QVERIFY(start > 0);
+        QTextLayout layout(shown, table()->font());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(100'000);
+        layout.endLayout();
+        for (qsizetype i = start; i < start + poses.size(); ++i)
+            QVERIFY2(line.cursorToX(int(i)) < line.cursorToX(int(i) + 1),
+                     qPrintable(QStringLiteral("at %1").arg(i)));
     }
 
     void noteThatCannotBeSavedIsNotShownAsSaved()

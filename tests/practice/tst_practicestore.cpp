@@ -1,6 +1,8 @@
+#include "platform/DataFolder.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/PracticeDatabase.h"
 #include "practice/PracticeStoreOpening.h"
+#include "support/PrivateMounts.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -12,6 +14,7 @@
 #include <QtTest>
 #include <csignal>
 #include <memory>
+#include <sys/mount.h>
 
 using namespace tarvo::practice;
 
@@ -20,6 +23,8 @@ namespace {
 enum class StoreKind { Memory, Database };
 
 const QDateTime kNow(QDate(2026, 12, 9), QTime(10, 30));
+
+bool privateMounts = false;
 
 JournalEntry entry(const QString& title, const QDateTime& started, int seconds = 300)
 {
@@ -88,6 +93,80 @@ QVariant firstValue(const QString& path, const QString& sql)
     return value;
 }
 
+// Every file in folder with its bytes: what "left as it was" compares.
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, contents(QDir(folder).filePath(name)));
+    return files;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Root writes through any permission, but not through a read-only mount of the file or folder.
+bool mountReadOnly(const QString& path)
+{
+    const QByteArray at = QFile::encodeName(path);
+    return ::mount(at.constData(), at.constData(), nullptr, MS_BIND, nullptr) == 0
+           && ::mount(nullptr, at.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr)
+                  == 0;
+}
+
+QList<JournalEntry> someEntries(const QString& who)
+{
+    QList<JournalEntry> list;
+    for (int i = 0; i < 3; ++i)
+        list.append(entry(QStringLiteral("%1 %2").arg(who).arg(i), kNow.addDays(-i), 60 * (i + 1)));
+    return list;
+}
+
+// As the store gives them back: newest first.
+QList<JournalEntry> newestFirst(QList<JournalEntry> entries)
+{
+    std::sort(entries.begin(), entries.end(), [](const JournalEntry& a, const JournalEntry& b) {
+        return std::pair(a.started, a.id) > std::pair(b.started, b.id);
+    });
+    return entries;
+}
+
+// The entries with the ids the store gave them.
+QList<JournalEntry> writeEntries(PracticeStore& store, QList<JournalEntry> entries)
+{
+    for (JournalEntry& e : entries) {
+        if (!store.addEntry(e))
+            qWarning("entry refused: %s", qPrintable(store.error()));
+    }
+    return newestFirst(entries);
+}
+
+// The write-ahead log of a database still open in another connection, as a copy of its bytes.
+QByteArray unrelatedDatabaseLog(const QString& path)
+{
+    QByteArray log;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("unrelated"));
+        db.setDatabaseName(path);
+        if (db.open()) {
+            for (const char* sql : {"PRAGMA journal_mode = WAL",
+                                    "CREATE TABLE photos (id INTEGER PRIMARY KEY, name TEXT)",
+                                    "INSERT INTO photos (name) VALUES ('beach'), ('hills')"}) {
+                QSqlQuery query(db);
+                query.exec(QString::fromLatin1(sql));
+            }
+            log = contents(path + QStringLiteral("-wal"));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("unrelated"));
+    return log;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(StoreKind)
@@ -111,6 +190,29 @@ class tst_PracticeStore final : public QObject {
         if (opening.outcome != PracticeStoreOpening::Outcome::Opened)
             qWarning("%s", qPrintable(opening.notice));
         return std::move(opening.store);
+    }
+
+    // A journal closed as the program closes it, holding the given entries.
+    QList<JournalEntry> writeJournal(const QString& at, const QList<JournalEntry>& entries)
+    {
+        PracticeStoreOpening opening = openPracticeStore(at, kNow);
+        return opening.store ? writeEntries(*opening.store, entries) : QList<JournalEntry>{};
+    }
+
+    QString runningFolder() const { return m_dir->filePath(QStringLiteral("running")); }
+
+    // A journal as a killed program leaves it: the first entry in the file, the others only in
+    // the log beside it.
+    QList<JournalEntry> writeKilledJournal(const QString& at, const QList<JournalEntry>& entries)
+    {
+        const QString running = runningFolder();
+        QList<JournalEntry> written = writeJournal(running, entries.mid(0, 1));
+        PracticeStoreOpening opening = openPracticeStore(running, kNow);
+        written = newestFirst(writeEntries(*opening.store, entries.mid(1)) + written);
+        QDir().mkpath(at);
+        for (const QString& name : QDir(running).entryList(QDir::Files | QDir::Hidden))
+            writeFile(QDir(at).filePath(name), contents(QDir(running).filePath(name)));
+        return written;
     }
 
     static void bothStores()
@@ -328,6 +430,9 @@ private slots:
         QTest::addRow("a folder in its place") << QStringLiteral("folder");
         QTest::addRow("another program's database") << QStringLiteral("foreign");
         QTest::addRow("garbage with its write-ahead log") << QStringLiteral("wal");
+        QTest::addRow("a journal without its entries table") << QStringLiteral("no entries");
+        QTest::addRow("a damaged journal with its own log") << QStringLiteral("own log");
+        QTest::addRow("many damaged pages") << QStringLiteral("pages");
     }
     void damagedJournalIsMovedAside()
     {
@@ -361,20 +466,58 @@ private slots:
             QVERIFY(file.resize(file.size() / 2));
         } else if (damage == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(QDir(path).filePath(QStringLiteral("inside"))));
+        } else if (damage == QLatin1String("no entries")) {
+            writeJournal(folder(), someEntries(QStringLiteral("Lost")));
+            QVERIFY(runSql(path, {QStringLiteral("DROP TABLE entries")}));
+        } else if (damage == QLatin1String("pages")) {
+            writeJournal(folder(), {});
+            QVERIFY(runSql(
+                path,
+                {QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n"
+                                " WHERE i < 500) INSERT INTO entries (started, kind, title,"
+                                " seconds, completed, note) SELECT '2026-01-01T07:00:00.000Z',"
+                                " 'session', 'Entry ' || i, 60, 1, printf('%.900c', 'a')"
+                                " FROM n")}));
+            QByteArray bytes = contents(path);
+            QVERIFY(bytes.size() > 120 * 4096);
+            bytes.replace(2 * 4096, bytes.size() - 2 * 4096,
+                          QByteArray(bytes.size() - 2 * 4096, '\xab'));
+            QVERIFY(writeFile(path, bytes));
+        } else if (damage == QLatin1String("own log")) {
+            writeKilledJournal(folder(), someEntries(QStringLiteral("Logged")));
+            QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
+            // A page the log does not hold is overwritten.
+            const qint64 page =
+                firstValue(QDir(runningFolder()).filePath(QStringLiteral("practice.sqlite")),
+                           QStringLiteral("SELECT rootpage FROM sqlite_master"
+                                          " WHERE name = 'session_steps'"))
+                    .toLongLong();
+            QFile file(path);
+            QVERIFY(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
+            QCOMPARE(file.write(QByteArray(4096, '\xab')), 4096);
         } else {
             QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE photos (id INTEGER PRIMARY KEY)")}));
         }
         const QByteArray before = contents(path);
+        const QMap<QString, QByteArray> found = snapshot(folder());
 
         PracticeStoreOpening opening = openPracticeStore(folder(), kNow);
         QCOMPARE(opening.outcome, PracticeStoreOpening::Outcome::MovedAside);
         const QString aside = path + QStringLiteral(".damaged-2026-12-09-103000");
         QCOMPARE(opening.movedTo, aside);
         QVERIFY(opening.notice.contains(aside));
+        // One short reason and the path; SQLite's own words, however many, are details.
+        QVERIFY2(opening.notice.count(u'\n') <= 2, qPrintable(opening.notice));
+        if (damage == QLatin1String("pages"))
+            QVERIFY2(opening.details.count(u'\n') >= 20, qPrintable(opening.details));
         if (damage == QLatin1String("folder"))
             QVERIFY(QFileInfo(aside + QStringLiteral("/inside")).isDir());
         else
             QCOMPARE(contents(aside), before);
+        // The file and its companions are moved exactly as they were found.
+        for (auto file = found.cbegin(); file != found.cend(); ++file)
+            QCOMPARE(contents(aside + file.key().mid(QStringLiteral("practice.sqlite").size())),
+                     file.value());
         if (damage == QLatin1String("wal"))
             QCOMPARE(contents(aside + QStringLiteral("-wal")), QByteArray("log"));
 
@@ -406,6 +549,140 @@ private slots:
         QCOMPARE(contents(aside + QStringLiteral("-2")), QByteArray(4096, 'y'));
     }
 
+    // A log that belongs to another database never reaches the journal: it is set aside as it
+    // was, and the journal opens with its own entries, now and after the program closes.
+    void foreignLogIsSetAside_data()
+    {
+        QTest::addColumn<bool>("journal");
+        QTest::addRow("another journal's log") << true;
+        QTest::addRow("an unrelated database's log") << false;
+    }
+    void foreignLogIsSetAside()
+    {
+        QFETCH(bool, journal);
+        const QString other = m_dir->filePath(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(other));
+        QByteArray log;
+        if (journal) {
+            PracticeStoreOpening opening = openPracticeStore(other, kNow);
+            writeEntries(*opening.store, someEntries(QStringLiteral("Someone else")));
+            log = contents(QDir(other).filePath(QStringLiteral("practice.sqlite-wal")));
+        } else {
+            log = unrelatedDatabaseLog(QDir(other).filePath(QStringLiteral("photos.db")));
+        }
+        QVERIFY(log.size() > 32);
+        const QList<JournalEntry> kept =
+            writeJournal(folder(), someEntries(QStringLiteral("Mine")));
+        QVERIFY(writeFile(databasePath() + QStringLiteral("-wal"), log));
+
+        PracticeStoreOpening opening = openPracticeStore(folder(), kNow);
+        QCOMPARE(opening.outcome, PracticeStoreOpening::Outcome::LogSetAside);
+        QCOMPARE(opening.store->entries(), kept);
+        QVERIFY2(opening.notice.contains(QStringLiteral("another database")),
+                 qPrintable(opening.notice));
+        QVERIFY(opening.notice.contains(opening.movedTo));
+        QCOMPARE(contents(opening.movedTo + QStringLiteral("-wal")), log);
+        opening.store.reset();
+        QCOMPARE(openPracticeStore(folder(), kNow).store->entries(), kept);
+    }
+
+    // A sound journal that cannot be used this time is neither moved nor changed: the user is told
+    // why, practice is kept in memory, and once the cause is gone the journal is all there.
+    void soundJournalIsLeftInPlace_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("told");
+        QTest::addRow("in use by another program") << "held"
+                                                   << "in use by another program";
+        QTest::addRow("disk full") << "full"
+                                   << "the disk is full";
+        QTest::addRow("read-only folder") << "folder"
+                                          << "the folder can't be written";
+        QTest::addRow("read-only file") << "file"
+                                        << "read-only";
+        QTest::addRow("read-only file with its log") << "log"
+                                                     << "read-only";
+    }
+    void soundJournalIsLeftInPlace()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, told);
+        if (obstacle == u"held") {
+            if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+                QSKIP("the sqlite3 command-line tool is not installed");
+        } else if (!privateMounts) {
+            QSKIP("this kernel gives no private mount namespace");
+        }
+        QStringList mounted;
+        const auto unmount = qScopeGuard([&] {
+            while (!mounted.isEmpty())
+                ::umount2(QFile::encodeName(mounted.takeLast()).constData(), MNT_DETACH);
+        });
+        QVERIFY(QDir().mkpath(folder()));
+        if (obstacle == u"full") {
+            QCOMPARE(::mount("tmpfs", QFile::encodeName(folder()).constData(), "tmpfs",
+                             MS_NOSUID | MS_NODEV, "size=256k"),
+                     0);
+            mounted.append(folder());
+        }
+        const QList<JournalEntry> kept =
+            obstacle == u"log" ? writeKilledJournal(folder(), someEntries(QStringLiteral("Mine")))
+                               : writeJournal(folder(), someEntries(QStringLiteral("Mine")));
+        QCOMPARE(kept.size(), 3);
+
+        QProcess other;
+        const auto letGo = qScopeGuard([&other] {
+            other.kill();
+            other.waitForFinished();
+        });
+        const QString filler = QDir(folder()).filePath(QStringLiteral("filler"));
+        if (obstacle == u"held") {
+            other.start(QStringLiteral("sqlite3"), {databasePath()});
+            QVERIFY(other.waitForStarted());
+            other.write("PRAGMA locking_mode = EXCLUSIVE;\nBEGIN EXCLUSIVE;\nSELECT 'held';\n");
+            QByteArray said;
+            while (!said.contains("held") && other.waitForReadyRead(10000))
+                said += other.readAllStandardOutput();
+            QVERIFY2(said.contains("held"), said.constData());
+        } else if (obstacle == u"full") {
+            QFile file(filler);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(1024, 'x');
+            while (file.write(block) == block.size()) {
+            }
+        } else if (obstacle == u"folder") {
+            QVERIFY(mountReadOnly(folder()));
+            mounted.append(folder());
+        } else {
+            for (const QString& name : QDir(folder()).entryList(QDir::Files)) {
+                QVERIFY(mountReadOnly(QDir(folder()).filePath(name)));
+                mounted.append(QDir(folder()).filePath(name));
+            }
+        }
+        const QMap<QString, QByteArray> before = snapshot(folder());
+
+        PracticeStoreOpening opening = openPracticeStore(folder(), kNow);
+        QCOMPARE(opening.outcome, PracticeStoreOpening::Outcome::InMemory);
+        QVERIFY2(opening.notice.contains(told), qPrintable(opening.notice));
+        QVERIFY(opening.notice.contains(databasePath()));
+        JournalEntry e = entry(QStringLiteral("Kept for this run"), kNow);
+        QVERIFY(opening.store->addEntry(e));
+        opening.store.reset();
+        QCOMPARE(snapshot(folder()), before);
+
+        if (obstacle == u"held") {
+            other.closeWriteChannel();
+            QVERIFY(other.waitForFinished());
+        }
+        if (obstacle == u"full")
+            QVERIFY(QFile::remove(filler));
+        while (mounted.size() > (obstacle == u"full" ? 1 : 0))
+            QCOMPARE(::umount2(QFile::encodeName(mounted.takeLast()).constData(), MNT_DETACH), 0);
+        PracticeStoreOpening again = openPracticeStore(folder(), kNow);
+        QCOMPARE(again.outcome, PracticeStoreOpening::Outcome::Opened);
+        QCOMPARE(again.store->entries(), kept);
+    }
+
     void noFolderMeansAJournalInMemory()
     {
         // A file where the data folder should be: no database can be made there.
@@ -416,11 +693,47 @@ private slots:
         PracticeStoreOpening opening = openPracticeStore(folder(), kNow);
         QCOMPARE(opening.outcome, PracticeStoreOpening::Outcome::InMemory);
         QVERIFY(opening.notice.contains(folder()));
-        QVERIFY(opening.notice.contains(QStringLiteral("until Tarvo Yoga closes")));
+        QVERIFY(opening.notice.contains(QStringLiteral("until you close Tarvo Yoga")));
         JournalEntry e = entry(QStringLiteral("Still recorded"), kNow);
         QVERIFY(opening.store->addEntry(e));
         QCOMPARE(opening.store->entries().size(), 1);
         QCOMPARE(contents(folder()), QByteArray("not a folder"));
+    }
+
+    // The journal's folder follows the base-directory rules, which ignore a relative value.
+    void journalFolderFollowsTheDataHome_data()
+    {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QString>("folder");
+        QTest::addRow("unset") << QByteArray() << "home/.local/share/Tarvo/Tarvo Yoga";
+        QTest::addRow("absolute") << QByteArray("/srv/data/") << "/srv/data/Tarvo/Tarvo Yoga";
+        QTest::addRow("relative") << QByteArray("data") << "home/.local/share/Tarvo/Tarvo Yoga";
+        QTest::addRow("tilde, unexpanded")
+            << QByteArray("~/data") << "home/.local/share/Tarvo/Tarvo Yoga";
+    }
+    void journalFolderFollowsTheDataHome()
+    {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, folder);
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        const QString oldOrganization = QCoreApplication::organizationName();
+        const QString oldApplication = QCoreApplication::applicationName();
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qputenv("XDG_DATA_HOME", oldDataHome);
+            QCoreApplication::setOrganizationName(oldOrganization);
+            QCoreApplication::setApplicationName(oldApplication);
+        });
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarvo"));
+        QCoreApplication::setApplicationName(QStringLiteral("Tarvo Yoga"));
+        qputenv("HOME", QFile::encodeName(m_dir->path()));
+        if (dataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dataHome);
+        QCOMPARE(tarvo::programDataFolder(),
+                 folder.startsWith(u'/') ? folder : m_dir->filePath(folder.mid(5)));
     }
 
     // A writer killed in the middle of writing a session loses nothing it had finished writing.
@@ -491,5 +804,13 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_PracticeStore)
+int main(int argc, char** argv)
+{
+    // Before any thread exists, so that the test can mount a full disk or a read-only folder.
+    privateMounts = tarvo::test::enterPrivateMountNamespace();
+    QCoreApplication app(argc, argv);
+    tst_PracticeStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_practicestore.moc"

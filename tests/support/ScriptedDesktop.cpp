@@ -28,6 +28,14 @@ MessageAnswer ScriptedDesktop::message(QWidget*, MessageIcon icon, MessageButton
     return answer;
 }
 
+void ScriptedDesktop::detailedMessage(QWidget*, MessageIcon icon, const QString& title,
+                                      const QString& text, const QString& details)
+{
+    messages.append({icon, MessageButtons::Ok, title, text, details});
+    if (onMessage)
+        onMessage(messages.constLast());
+}
+
 QString ScriptedDesktop::openFileName(QWidget*, const FileDialogRequest& request)
 {
     fileRequests.append(request);
