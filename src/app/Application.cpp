@@ -65,6 +65,7 @@ int runApplication(int argc, char** argv)
         std::fputs(kNoDisplayHint, stderr);
         return 1;
     }
+    ignoreRelativeBaseFolders();
     g_previousHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     passOnStartupMessages();

@@ -20,4 +20,13 @@ QString programDataFolder()
     return QDir::cleanPath(folder);
 }
 
+void ignoreRelativeBaseFolders()
+{
+    for (const char* variable :
+         {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+        if (!QDir::isAbsolutePath(qEnvironmentVariable(variable)))
+            qunsetenv(variable);
+    }
+}
+
 } // namespace tarvo

@@ -77,7 +77,6 @@ const char* const kLayout2[] = {
     "SELECT session_id, position, asana, hold, unit, both_sides FROM session_steps",
 };
 
-
 template <std::size_t N> QSqlError run(QSqlDatabase& db, const char* const (&statements)[N])
 {
     for (const char* statement : statements) {

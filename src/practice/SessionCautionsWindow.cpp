@@ -1,6 +1,7 @@
 #include "practice/SessionCautionsWindow.h"
 
 #include "platform/Desktop.h"
+#include "platform/UserText.h"
 #include "platform/Workspace.h"
 #include "practice/SessionPlayerWindow.h"
 #include "practice/SessionSafety.h"
@@ -47,7 +48,7 @@ SessionCautionsWindow::SessionCautionsWindow(const AppContext& context, Session 
     , m_start(std::move(start))
 {
     setObjectName(QStringLiteral("frmSessionCautions"));
-    setWindowTitle(QStringLiteral("Before you start: %1").arg(m_session.name));
+    setWindowTitle(QStringLiteral("Before you start: %1").arg(isolated(m_session.name)));
 
     auto* intro = wrappedLabel(
         QStringLiteral("lblCautionsIntro"),

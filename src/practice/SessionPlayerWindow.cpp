@@ -6,6 +6,7 @@
 #include "pictures/Pictures.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/UserText.h"
 #include "practice/Chime.h"
 #include "practice/ChimePlayer.h"
 #include "practice/PracticeStore.h"
@@ -106,7 +107,7 @@ SessionPlayerWindow::SessionPlayerWindow(const AppContext& context, PracticeStor
 {
     m_steady.start();
     setObjectName(QStringLiteral("frmSessionPlayer"));
-    setWindowTitle(QStringLiteral("Session: %1").arg(m_player.session().name));
+    setWindowTitle(QStringLiteral("Session: %1").arg(isolated(m_player.session().name)));
     setAccessibleName(windowTitle());
 
     auto* top = new QHBoxLayout;

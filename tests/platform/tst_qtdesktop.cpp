@@ -1,3 +1,4 @@
+#include "platform/DataFolder.h"
 #include "platform/QtDesktop.h"
 #include "platform/SettingsStore.h"
 #include "support/TestMain.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -78,6 +80,35 @@ private slots:
         file.write("[Practice]\n" + line + "\n");
         file.close();
         QCOMPARE(UserSettingsStore().value(QStringLiteral("Practice/Conditions")), value);
+    }
+
+    // A relative base folder is ignored, so settings and cache are one wherever the program
+    // starts; an absolute one is kept.
+    void relativeBaseFoldersAreIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QStandardPaths::StandardLocation>("location");
+        QTest::addRow("settings") << QByteArray("XDG_CONFIG_HOME")
+                                  << QStandardPaths::GenericConfigLocation;
+        QTest::addRow("cache") << QByteArray("XDG_CACHE_HOME") << QStandardPaths::CacheLocation;
+    }
+
+    void relativeBaseFoldersAreIgnored()
+    {
+        QFETCH(QByteArray, variable);
+        QFETCH(QStandardPaths::StandardLocation, location);
+        const QByteArray absolute = qgetenv(variable.constData());
+        qputenv(variable.constData(), "relative");
+        ignoreRelativeBaseFolders();
+        QVERIFY(QDir::isAbsolutePath(QStandardPaths::writableLocation(location)));
+        QVERIFY(!qEnvironmentVariableIsSet(variable.constData()));
+        qputenv(variable.constData(), "/tmp/elsewhere");
+        ignoreRelativeBaseFolders();
+        QCOMPARE(qgetenv(variable.constData()), QByteArray("/tmp/elsewhere"));
+        if (absolute.isEmpty())
+            qunsetenv(variable.constData());
+        else
+            qputenv(variable.constData(), absolute);
     }
 
     void fileDialogTakesTheNameAsTypedFirst_data()
