@@ -91,6 +91,7 @@ std::optional<PoseFacts> factsOf(const QJsonObject& o)
     const QJsonObject exit = o.value(u"exit").toObject();
     facts.exitStep = exit.value(u"step").toInt();
     facts.exitCue = exit.value(u"cue").toString();
+    facts.easier = o.value(u"easier").toString();
     facts.notes = notesOf(o.value(u"conditions").toArray());
     return facts;
 }

@@ -68,6 +68,8 @@ struct PoseFacts {
     QString entryCue;
     int exitStep = 1;
     QString exitCue;
+    // A gentler way in for a learner: a prop, a wall or chair, or an easier variant.
+    QString easier;
     QList<ConditionNote> notes;
 };
 
