@@ -25,4 +25,16 @@ QStringList yogaAsanasTabParagraphs()
     return stringList(texts().value(u"yogaAsanasTab"));
 }
 
+QString herbCaution(const QString& remedies)
+{
+    QStringList line;
+    const QJsonObject warnings = texts().value(u"herbWarnings").toObject();
+    for (auto it = warnings.begin(); it != warnings.end(); ++it) {
+        if (remedies.contains(it.key(), Qt::CaseInsensitive))
+            line.append(it.value().toString());
+    }
+    line.append(texts().value(u"herbCaution").toString());
+    return line.join(u' ');
+}
+
 } // namespace tarvo

@@ -11,5 +11,8 @@ inline const QString kZodiacCaption = QStringLiteral("Tarvo Zodiac Yoga");
 QString zodiacIntroduction();
 // The four paragraphs of the "Yoga Asanas" tab; the last is the beginners' discipline.
 QStringList yogaAsanasTabParagraphs();
+// The line said under a constitution type's remedies: a warning for each herb they name that is
+// unsafe to take, then the caution every herbal remedy needs.
+QString herbCaution(const QString& remedies);
 
 } // namespace tarvo
