@@ -98,11 +98,14 @@ QString bodyPartCautionText(const QString& bodyPart)
 QString applicationCautionText(const QString& application)
 {
     const QList<Condition> conditions = conditionsOfApplication(application);
-    if (conditions.isEmpty())
-        return {};
-    return QStringLiteral("Read the cautions first: the asanas marked \u26a0 give a caution for "
-                          "%1, with the reason.")
-        .arg(conditionNames(conditions).toLower());
+    QStringList lines;
+    if (!conditions.isEmpty())
+        lines.append(QStringLiteral("Read the cautions first: the asanas marked \u26a0 give a "
+                                    "caution for %1, with the reason.")
+                         .arg(conditionNames(conditions).toLower()));
+    if (const QString gentler = gentlerOptionsOfApplication(application); !gentler.isEmpty())
+        lines.append(gentler);
+    return lines.join(u'\n');
 }
 
 } // namespace tarvo

@@ -1,6 +1,7 @@
 #include "asanas/AsanaPage.h"
 
 #include "asanas/AsanaCatalogue.h"
+#include "asanas/PoseFacts.h"
 #include "report/RichReport.h"
 
 namespace tarvo {
@@ -52,8 +53,18 @@ void writeAsanaPage(RichReport& report, const AsanaRecord& record)
     body(report, record.benefits + kParagraph);
     if (!record.contradictions.isEmpty()) {
         heading(report, QStringLiteral("Contradictions: ") + kLine);
-        body(report, record.contradictions);
+        body(report, record.contradictions + kParagraph);
     }
+
+    const PoseFacts* facts = poseFacts(record.name);
+    if (!facts)
+        return;
+    heading(report, QStringLiteral("Make it easier: ") + kLine);
+    body(report, facts->easier + kParagraph);
+    heading(report, QStringLiteral("Level: "));
+    QString level = levelName(facts->level);
+    level[0] = level[0].toUpper();
+    body(report, level);
 }
 
 } // namespace tarvo

@@ -91,18 +91,19 @@ std::optional<PoseFacts> factsOf(const QJsonObject& o)
     const QJsonObject exit = o.value(u"exit").toObject();
     facts.exitStep = exit.value(u"step").toInt();
     facts.exitCue = exit.value(u"cue").toString();
+    facts.easier = o.value(u"easier").toString();
     facts.notes = notesOf(o.value(u"conditions").toArray());
     return facts;
 }
 
-QList<Condition> lookupConditions(const char16_t* table, const QString& text)
+QJsonValue lookupEntry(const char16_t* table, const QString& text)
 {
-    return conditionList(readContentObject(kPracticeFile)
-                             .value(u"lookups")
-                             .toObject()
-                             .value(QString::fromUtf16(table))
-                             .toObject()
-                             .value(text));
+    return readContentObject(kPracticeFile)
+        .value(u"lookups")
+        .toObject()
+        .value(QString::fromUtf16(table))
+        .toObject()
+        .value(text);
 }
 
 } // namespace
@@ -142,12 +143,17 @@ QString familyName(PoseFamily family)
 
 QList<Condition> conditionsOfApplication(const QString& application)
 {
-    return lookupConditions(u"applications", application);
+    return conditionList(lookupEntry(u"applications", application));
 }
 
 QList<Condition> conditionsOfBodyPart(const QString& bodyPart)
 {
-    return lookupConditions(u"bodyParts", bodyPart);
+    return conditionList(lookupEntry(u"bodyParts", bodyPart));
+}
+
+QString gentlerOptionsOfApplication(const QString& application)
+{
+    return lookupEntry(u"gentler", application).toString();
 }
 
 } // namespace tarvo

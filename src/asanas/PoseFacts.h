@@ -68,6 +68,8 @@ struct PoseFacts {
     QString entryCue;
     int exitStep = 1;
     QString exitCue;
+    // A gentler way in for a learner: a prop, a wall or chair, or an easier variant.
+    QString easier;
     QList<ConditionNote> notes;
 };
 
@@ -83,5 +85,8 @@ QString familyName(PoseFamily family);
 // The conditions a lookup list is about: the application "Sciatica" is about the back.
 QList<Condition> conditionsOfApplication(const QString& application);
 QList<Condition> conditionsOfBodyPart(const QString& bodyPart);
+// The gentler options an application's listed asanas name in their own texts, as one line;
+// empty for most.
+QString gentlerOptionsOfApplication(const QString& application);
 
 } // namespace tarvo

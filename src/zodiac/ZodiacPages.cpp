@@ -97,6 +97,8 @@ void diet(RichReport& report, const ZodiacDisplayFields& f)
           f.excessItemsToAvoid, f.excessRemedy);
     state(report, QStringLiteral("Low"), f.low, f.lowDescription, f.lowItemsToBeTaken,
           f.lowItemsToAvoid, f.lowRemedy);
+    if (!f.herbCaution.isEmpty())
+        body(report, f.herbCaution);
 }
 
 void fitness(RichReport& report, const ZodiacDisplayFields& f)

@@ -98,6 +98,7 @@ ZodiacDisplayFields zodiacDisplayFields(SunSign sign)
         f.lowItemsToBeTaken = c->lowItemsToBeTaken;
         f.lowItemsToAvoid = c->lowItemsToAvoid;
         f.lowRemedy = c->lowRemedy;
+        f.herbCaution = herbCaution(f.excessRemedy + u' ' + f.lowRemedy);
     }
     f.athletic = p.fitness.athletic;
     f.endurance = p.fitness.endurance;
@@ -161,6 +162,8 @@ RichReport buildZodiacReport(const ZodiacReading& reading, const ZodiacDisplayFi
                f.excessItemsToBeTaken, f.excessItemsToAvoid, f.excessRemedy);
     stateBlock(report, QStringLiteral("Low "), f.low, f.lowDescription, f.lowItemsToBeTaken,
                f.lowItemsToAvoid, f.lowRemedy);
+    if (!f.herbCaution.isEmpty())
+        write(report, Style::FieldValue, f.herbCaution + kGap);
 
     write(report, Style::FieldLabel, QStringLiteral("Characteristics :- ") + kBreak);
     QString phrases;

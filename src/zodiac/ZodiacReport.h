@@ -39,6 +39,7 @@ struct ZodiacDisplayFields {
     QString lowItemsToBeTaken;
     QString lowItemsToAvoid;
     QString lowRemedy;
+    QString herbCaution;
 
     QString athletic;
     QString endurance;

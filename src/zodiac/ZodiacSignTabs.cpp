@@ -165,6 +165,7 @@ QWidget* buildDietTab(FieldBindings& bindings)
                                 QStringLiteral("Label10"), QStringLiteral("Low"), &F::low,
                                 &F::lowDescription, &F::lowItemsToBeTaken, &F::lowItemsToAvoid,
                                 &F::lowRemedy));
+    right->addWidget(bind(bindings, &F::herbCaution, valueLabel(QStringLiteral("lblHerbCaution"))));
     right->addStretch();
     columns->addLayout(right, 1);
     QScrollArea* area = scrolling(frame);

@@ -13,5 +13,8 @@ QString zodiacIntroduction();
 QStringList yogaAsanasTabParagraphs();
 // How to order a session of a sign's asanas, under the list and after them in the report.
 QString runningOrderAdvice();
+// The line said under a constitution type's remedies: a warning for each herb they name that is
+// unsafe to take, then the caution every herbal remedy needs.
+QString herbCaution(const QString& remedies);
 
 } // namespace tarvo

@@ -2,6 +2,7 @@
 #include "asanas/AsanaLists.h"
 #include "asanas/AsanaPage.h"
 #include "asanas/AsanaTables.h"
+#include "asanas/PoseFacts.h"
 #include "report/RichReport.h"
 #include "support/TestMain.h"
 
@@ -469,7 +470,9 @@ private slots:
         }
     }
 
-    void pageOfYogaMudraEndsAfterItsBenefits()
+    // Without contradictions the given sections end after the benefits, and the learner's
+    // sections follow.
+    void pageOfYogaMudraGoesFromBenefitsToMakeItEasier()
     {
         RichReport page;
         writeAsanaPage(page, loadAsanaCatalogue().at(31));
@@ -478,7 +481,10 @@ private slots:
         QVERIFY(
             text.contains(QStringLiteral("English Name: Scaling Pose\r\n\r\nProcedure: \r\n1. ")));
         QVERIFY(!text.contains(QStringLiteral("Contradictions")));
-        QVERIFY(text.endsWith(loadAsanaCatalogue().at(31).benefits + QStringLiteral("\r\n\r\n")));
+        QVERIFY(text.endsWith(loadAsanaCatalogue().at(31).benefits
+                              + QStringLiteral("\r\n\r\nMake it easier: \r\n")
+                              + poseFacts(QStringLiteral("Yoga Mudra"))->easier
+                              + QStringLiteral("\r\n\r\nLevel: Beginner")));
     }
 
     void pageOfAnjaliMudraRunByRun()
@@ -500,7 +506,11 @@ private slots:
             {QStringLiteral("Benefits: \r\n"), heading},
             {anjali.benefits + QStringLiteral("\r\n\r\n"), body},
             {QStringLiteral("Contradictions: \r\n"), heading},
-            {anjali.contradictions, body},
+            {anjali.contradictions + QStringLiteral("\r\n\r\n"), body},
+            {QStringLiteral("Make it easier: \r\n"), heading},
+            {poseFacts(anjali.name)->easier + QStringLiteral("\r\n\r\n"), body},
+            {QStringLiteral("Level: "), heading},
+            {QStringLiteral("Beginner"), body},
         };
         QCOMPARE(page.runs(), expected);
         QCOMPARE(anjali.contradictions.split(QStringLiteral("\r\n")).size(), 2);

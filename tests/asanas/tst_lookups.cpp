@@ -111,6 +111,9 @@ private slots:
                                                                               "Shavasana",
                                                                               "Ustrasana"}
             << "back problems or slipped disc";
+        QTest::addRow("pregnancy, with the gentler seats")
+            << byApplication << applicationList << "Pregnancy" << QStringList{"Padmasana"}
+            << "or stand in Tadasana with the feet hip-width apart";
         QTest::addRow("asthma, no condition")
             << byApplication << applicationList << "Asthma" << QStringList{} << "";
         QTest::addRow("neck") << QStringLiteral("cboAsanasByBodyPart")

@@ -1,3 +1,5 @@
+#include "asanas/AsanaCatalogue.h"
+#include "asanas/PoseFacts.h"
 #include "platform/ContentFile.h"
 #include "support/TestMain.h"
 #include "zodiac/SunSign.h"
@@ -46,6 +48,20 @@ int numberedItems(const QString& text)
             return -1;
     }
     return int(items.size());
+}
+
+// The sentences of a text, item numbers taken off, as the practice data quotes them.
+QStringList sentencesOf(const QString& text)
+{
+    static const QRegularExpression itemNumber(QStringLiteral("^\\d+\\.\\s+"));
+    static const QRegularExpression sentenceEnd(QStringLiteral("(?<=[.!?])\\s+(?=[A-Z])"));
+    QStringList sentences;
+    for (QString line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        line.remove(itemNumber);
+        for (const QString& sentence : line.split(sentenceEnd, Qt::SkipEmptyParts))
+            sentences.append(sentence.trimmed());
+    }
+    return sentences;
 }
 
 } // namespace
@@ -162,6 +178,25 @@ void tst_ZodiacContent::asanaTexts()
         QVERIFY(!r.benefits.startsWith(u"1. "));
     }
     checkBand(QStringLiteral("contradictions"), r.contradictions, 60, 300);
+
+    // The steps are the library's, and a caution is said once: where the record words its own
+    // contradiction, its procedure leaves out the library's sentences that rule the pose out.
+    const auto library = std::find_if(
+        loadAsanaCatalogue().cbegin(), loadAsanaCatalogue().cend(),
+        [&](const AsanaRecord& record) { return record.englishName == r.englishName; });
+    QVERIFY(library != loadAsanaCatalogue().cend());
+    const QStringList librarySteps = sentencesOf(library->procedure);
+    QStringList ruleOut;
+    for (const ConditionNote& note : poseFacts(library->name)->notes) {
+        if (note.advice == Advice::Avoid)
+            ruleOut.append(note.sentence);
+    }
+    for (const QString& sentence : sentencesOf(r.procedure)) {
+        QVERIFY2(librarySteps.contains(sentence), qPrintable(sentence));
+        if (r.contradictions != library->contradictions)
+            QVERIFY2(!ruleOut.contains(sentence),
+                     qPrintable(QStringLiteral("said twice: ") + sentence));
+    }
 }
 
 TARVO_TEST_MAIN(tst_ZodiacContent)

@@ -102,6 +102,13 @@ void tst_ZodiacReport::ariesRunsInFull()
          QStringLiteral(
              "Digestive stimulants like cayenne, mustard, cloves, cinnamon, garlic and ginger."),
          6);
+    // Under the remedies, the caution every herbal remedy needs.
+    want.append({QStringLiteral("Herbs can interact with medicines and are not for everyone, above "
+                                "all in pregnancy or with liver or kidney disease, high blood "
+                                "pressure or diabetes: ask a doctor or qualified practitioner "
+                                "before taking any of them.")
+                     + gap,
+                 false, 5, l});
     want.append({QStringLiteral("Characteristics :- ") + br, true, 0, l});
     // Athletic, motivation, endurance, flexibility, routine, team-work, focus, variety.
     want.append({QStringLiteral("Highly Athletic\r\nHighly Motivated\r\nLow Endurance\r\nMedium "

@@ -141,6 +141,10 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
              u"Water");
     QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblLowRemedy"))->text(),
              u"Sweetened honey and fruit juices.");
+    // A water sign's remedies name chaparral, which is never to be swallowed.
+    QVERIFY(display->findChild<QLabel*>(QStringLiteral("lblHerbCaution"))
+                ->text()
+                .startsWith(u"Chaparral: not for internal use"));
     QCOMPARE(display->findChild<QLabel*>(QStringLiteral("lblvariety"))->text(),
              u"Moderate Variety");
 
