@@ -86,7 +86,7 @@ QList<BreathPhase> sunSalutation(int seconds)
         step(BreathKind::Hold, QStringLiteral("5. Plank pose"));
         step(BreathKind::Exhale, QStringLiteral("6. Salute with eight parts"));
         step(BreathKind::Inhale, QStringLiteral("7. Cobra pose"));
-        step(BreathKind::Exhale, QStringLiteral("8. Inverted V"));
+        step(BreathKind::Exhale, QStringLiteral("8. Downward-facing dog, an inverted V"));
         step(BreathKind::Inhale, QStringLiteral("9. Equestrian pose, %1 foot forward").arg(leg));
         step(BreathKind::Exhale, QStringLiteral("10. Hand to foot pose"));
         step(BreathKind::Inhale, QStringLiteral("11. Raised arms pose"));

@@ -157,6 +157,7 @@ QWidget* SessionPlayerWindow::buildPosePanel()
     m_hold = textLabel(QStringLiteral("lblHold"), {}, 2, true);
     m_cue = textLabel(QStringLiteral("lblCue"), {}, 2);
     m_benefit = textLabel(QStringLiteral("lblBenefit"), {}, 1);
+    m_easier = textLabel(QStringLiteral("lblEasier"), {}, 1);
     m_caution = textLabel(QStringLiteral("lblCaution"), {}, 1);
     QPalette red = m_caution->palette();
     red.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
@@ -169,7 +170,8 @@ QWidget* SessionPlayerWindow::buildPosePanel()
     m_next = textLabel(QStringLiteral("lblNext"), {}, 1);
     for (QWidget* w : {static_cast<QWidget*>(m_poseName), static_cast<QWidget*>(m_englishName),
                        static_cast<QWidget*>(m_hold), static_cast<QWidget*>(m_cue),
-                       static_cast<QWidget*>(m_benefit), static_cast<QWidget*>(m_caution)})
+                       static_cast<QWidget*>(m_benefit), static_cast<QWidget*>(m_easier),
+                       static_cast<QWidget*>(m_caution)})
         column->addWidget(w);
     column->addStretch(1);
     column->addWidget(m_countdown);
@@ -359,6 +361,10 @@ void SessionPlayerWindow::showStep()
     else
         m_cue->clear();
     m_cue->setVisible(facts != nullptr);
+    m_easier->setText(facts ? QStringLiteral("Level: %1. Make it easier: %2")
+                                  .arg(levelName(facts->level), facts->easier)
+                            : QString());
+    m_easier->setVisible(facts != nullptr);
     m_benefit->setText(shortBenefit(record.benefits));
     const QStringList marks =
         cautionMarks(cautionsFor(step.asana, storedConditions(m_context.settings)));
@@ -422,6 +428,7 @@ void SessionPlayerWindow::finish()
     m_englishName->setText(entry.summary);
     m_hold->setText(QStringLiteral("%1 practised").arg(minutesAndSeconds(entry.seconds)));
     m_cue->clear();
+    m_easier->clear();
     m_benefit->clear();
     m_caution->hide();
     m_next->clear();

@@ -79,6 +79,7 @@ private:
     QLabel* m_hold = nullptr;
     QLabel* m_cue = nullptr;
     QLabel* m_benefit = nullptr;
+    QLabel* m_easier = nullptr;
     QLabel* m_caution = nullptr;
     QLabel* m_countdown = nullptr;
     QProgressBar* m_stepProgress = nullptr;

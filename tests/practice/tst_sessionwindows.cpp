@@ -91,6 +91,8 @@ private slots:
         QCOMPARE(text(player, "lblStepCount"), QStringLiteral("Pose 1 of 6"));
         QCOMPARE(text(player, "lblHold"), QStringLiteral("Get ready, right side"));
         QVERIFY(text(player, "lblCue").startsWith(QStringLiteral("Lying on the back")));
+        QVERIFY(text(player, "lblEasier")
+                    .startsWith(QStringLiteral("Level: beginner. Make it easier: ")));
         QCOMPARE(text(player, "lblNext"), QStringLiteral("Next: Pavanamuktasana, left side"));
         QCOMPARE(text(player, "lblCountdown"), QStringLiteral("0:08"));
         QVERIFY(!in<QLabel>(player, QStringLiteral("picPose"))->pixmap().isNull());
