@@ -172,13 +172,18 @@ void appendZodiacAsanas(QList<SearchDocument>& documents)
     const auto& records = loadZodiacAsanas();
     for (int index = 1; index <= kZodiacAsanaCount; ++index) {
         const ZodiacAsanaRecord& record = records[std::size_t(index - 1)];
-        const QString name = zodiacAsanaName(index);
+        // Found under the library's name; the catalogue's own spelling still finds it.
+        const QString given = zodiacAsanaName(index);
+        const QString library = libraryAsanaName(given);
+        const QString name = library.isEmpty() ? given : library;
         SearchDocument d;
         d.kind = SearchKind::Zodiac;
         d.key = {firstSign.value(index), QStringLiteral("Asanas"), index};
         d.place = place({kindName(d.kind), QStringLiteral("Asanas"), name});
         d.title = name;
         d.names = {record.englishName};
+        if (name != given)
+            d.names.append(given);
         d.fields = asanaFields(record.definition, record.procedure, record.benefits,
                                record.contradictions);
         d.rankWeight = 0.8;
