@@ -22,7 +22,7 @@ bool NotifyingPracticeStore::addEntry(JournalEntry& entry)
 {
     if (!m_store->addEntry(entry))
         return false;
-    emit entriesChanged();
+    emit entryAdded(entry);
     return true;
 }
 

@@ -26,6 +26,16 @@ public:
     bool addEntry(JournalEntry& entry) override;
     bool setNote(qint64 id, const QString& note) override;
     QList<JournalEntry> entries() const override { return m_store->entries(); }
+    int entryCount() const override { return m_store->entryCount(); }
+    QList<JournalEntry> entryPage(int offset, int count) const override
+    {
+        return m_store->entryPage(offset, count);
+    }
+    QList<WeekMinutes> weeklyMinutes(const QDate& today, int weeks) const override
+    {
+        return m_store->weeklyMinutes(today, weeks);
+    }
+    int streak(const QDate& today) const override { return m_store->streak(today); }
 
     QStringList sessionNames() const override { return m_store->sessionNames(); }
     std::optional<Session> session(const QString& name) const override;
@@ -35,6 +45,8 @@ public:
     bool removeSession(const QString& name) override;
 
 signals:
+    // One entry written, or everything to be read again.
+    void entryAdded(const tarvo::practice::JournalEntry& entry);
     void entriesChanged();
     void noteChanged(qint64 id, const QString& note);
     void sessionsChanged();

@@ -253,6 +253,42 @@ private slots:
         QCOMPARE(store->entries(), (QList<JournalEntry>{sameTime, monday, sunday}));
     }
 
+    // Pages, weekly minutes and the streak, as each store answers them, are what the whole list
+    // gives: the database's own queries agree with the rules over every entry.
+    void pagesAndTotalsAgreeWithTheEntries_data() { bothStores(); }
+    void pagesAndTotalsAgreeWithTheEntries()
+    {
+        QFETCH(StoreKind, kind);
+        auto store = makeStore(kind);
+        QVERIFY(store);
+        const QDate today(2026, 3, 1);
+        // Late evenings and early mornings, a day without practice, no seconds, one from the
+        // future, and weeks from before the chart.
+        const QList<std::pair<QDateTime, int>> practised = {
+            {QDateTime(today, QTime(0, 5)), 600},
+            {QDateTime(today.addDays(-1), QTime(23, 55)), 300},
+            {QDateTime(today.addDays(-2), QTime(6, 0)), 0},
+            {QDateTime(today.addDays(-2), QTime(18, 0)), 1200},
+            {QDateTime(today.addDays(-4), QTime(7, 0)), 900},
+            {QDateTime(today.addDays(-40), QTime(12, 0)), 1800},
+            {QDateTime(today.addDays(-83), QTime(23, 59)), 60},
+            {QDateTime(today.addDays(-85), QTime(9, 0)), 3600},
+            {QDateTime(today.addDays(2), QTime(9, 0)), 500}};
+        for (const auto& [started, seconds] : practised) {
+            JournalEntry e = entry(QStringLiteral("Practice"), started, seconds);
+            QVERIFY(store->addEntry(e));
+        }
+        const QList<JournalEntry> all = store->entries();
+        QCOMPARE(store->entryCount(), all.size());
+        QCOMPARE(store->entryPage(0, 4) + store->entryPage(4, 4) + store->entryPage(8, 4), all);
+        QCOMPARE(store->weeklyMinutes(today, 12), minutesPerWeek(all, today, 12));
+        QCOMPARE(store->streak(today), currentStreak(all, today));
+        QCOMPARE(store->streak(today), 3);
+        QCOMPARE(store->streak(today.addDays(1)), 3);
+        QCOMPARE(store->streak(today.addDays(-3)), 1);
+        QCOMPARE(store->streak(today.addDays(-3)), currentStreak(all, today.addDays(-3)));
+    }
+
     void refusesEntriesWithoutTimeOrWithNegativeLength_data() { bothStores(); }
     void refusesEntriesWithoutTimeOrWithNegativeLength()
     {
