@@ -167,7 +167,7 @@ std::optional<PracticeDatabase::Status> writingObstacle(const QString& path)
 
 } // namespace
 
-PracticeDatabase::Opening PracticeDatabase::open(const QString& path)
+PracticeDatabase::Opening PracticeDatabase::open(const QString& path, CheckDepth depth)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -178,7 +178,7 @@ PracticeDatabase::Opening PracticeDatabase::open(const QString& path)
     if (QFile file(path); info.exists() && !file.open(QIODevice::ReadOnly))
         return {nullptr, Status::Unreadable, {}, file.errorString()};
 
-    const PracticeFileJudgement judged = judgePracticeFile(path);
+    const PracticeFileJudgement judged = judgePracticeFile(path, depth);
     switch (judged.verdict) {
     case PracticeFileJudgement::Verdict::Empty:
     case PracticeFileJudgement::Verdict::Sound:

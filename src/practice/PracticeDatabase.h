@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/PracticeFileJudge.h"
 #include "practice/PracticeStore.h"
 
 #include <QVariant>
@@ -47,7 +48,7 @@ public:
 
     // Judges the file without writing to it, then opens it, creating it or bringing an older
     // layout up to date. Only an opened file is written.
-    static Opening open(const QString& path);
+    static Opening open(const QString& path, CheckDepth depth = CheckDepth::WholeFile);
 
     ~PracticeDatabase() override;
     Q_DISABLE_COPY_MOVE(PracticeDatabase)
