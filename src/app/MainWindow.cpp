@@ -32,18 +32,15 @@
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 #include "shell/ViewMenu.h"
+#include "shell/WorkArea.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace tarvo {
@@ -64,22 +61,6 @@ QWidget* strip(const QString& name, int heightTwips)
         widget->setFixedHeight(twipsToPixels(heightTwips));
     return widget;
 }
-
-// A child's frame that hands Tab on to the main window, so the tab order runs from the program
-// buttons through the child to the exit strip instead of looping inside the child.
-class ChildFrame final : public QMdiSubWindow {
-public:
-    explicit ChildFrame(MainWindow& main)
-        : m_main(main)
-    {
-    }
-
-protected:
-    bool focusNextPrevChild(bool next) override { return m_main.moveFocus(next); }
-
-private:
-    MainWindow& m_main;
-};
 
 } // namespace
 
@@ -110,26 +91,11 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
             setWelcomePanelVisible(false);
     });
 
-    m_work = new QWidget;
-    m_work->setObjectName(QStringLiteral("work"));
-    m_workColumn = new QVBoxLayout(m_work);
-    m_workColumn->setContentsMargins(0, 0, 0, 0);
-    m_workColumn->setSpacing(0);
-    m_workRow = new QHBoxLayout;
-    m_workRow->setSpacing(0);
-    m_mdi = new QMdiArea;
-    m_mdi->setObjectName(QStringLiteral("mdiArea"));
-    m_mdi->setBackground(QColor(0xee, 0xf2, 0xf0));
-    m_mdi->viewport()->installEventFilter(this);
-    connect(m_mdi, &QMdiArea::subWindowActivated, m_printing, &PrintActions::updateEnabled);
-    m_workRow->addWidget(m_mdi, 1);
-    m_workColumn->addLayout(m_workRow, 1);
-
-    m_body = new QStackedWidget;
-    m_body->addWidget(m_welcome);
-    m_body->addWidget(m_work);
-    column->addWidget(m_body, 1);
+    m_area = new WorkArea(m_welcome);
+    connect(m_area, &WorkArea::activeWindowChanged, m_printing, &PrintActions::updateEnabled);
+    column->addWidget(m_area, 1);
     column->addWidget(buildExitStrip());
+    m_area->setTabOrderFoot(m_promotion, m_exit);
     setCentralWidget(central);
     setStyleSheet(mainWindowStyleSheet());
     activateButtonsOnEnter(this);
@@ -149,8 +115,7 @@ MainWindow::~MainWindow()
     // It asks the work area for the view in front whenever the focus moves.
     delete m_printing;
     // Children go first, while the practice store they may still write to is alive.
-    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
-    qDeleteAll(windows);
+    m_area->destroyAll();
 }
 
 practice::PracticeStore& MainWindow::practiceStore() const
@@ -183,9 +148,7 @@ void MainWindow::buildPracticeMenu()
     });
     newSession->setObjectName(QStringLiteral("mnuNewSession"));
     QAction* sessions = menu->addAction(QStringLiteral("&Sessions\u2026"), this, [this] {
-        if (QMdiSubWindow* open = subWindowOf(child(QStringLiteral("frmSessions"))))
-            m_mdi->setActiveSubWindow(open);
-        else
+        if (!m_area->bringForward<practice::SessionsWindow>())
             showPracticeWindow(new practice::SessionsWindow(m_context, *m_practice));
     });
     sessions->setObjectName(QStringLiteral("mnuSessions"));
@@ -213,11 +176,8 @@ void MainWindow::buildPracticeMenu()
 
 void MainWindow::showJournal()
 {
-    if (QMdiSubWindow* open = subWindowOf(child(QStringLiteral("frmJournal")))) {
-        m_mdi->setActiveSubWindow(open);
-        return;
-    }
-    showPracticeWindow(new practice::JournalWindow(*m_practice, m_context));
+    if (!m_area->bringForward<practice::JournalWindow>())
+        showPracticeWindow(new practice::JournalWindow(*m_practice, m_context));
 }
 
 void MainWindow::buildMenus()
@@ -228,16 +188,7 @@ void MainWindow::buildMenus()
     exit->setObjectName(QStringLiteral("mnuExit"));
     m_printing = new PrintActions(
         m_context.desktop,
-        [this]() -> QWidget* {
-            if (!m_mdi || m_mdi->subWindowList().isEmpty())
-                return nullptr;
-            // Until the window is first activated no child is current; the top one is in front.
-            const QMdiSubWindow* front = m_mdi->currentSubWindow();
-            if (!front)
-                front = m_mdi->subWindowList(QMdiArea::StackingOrder).constLast();
-            return front->widget();
-        },
-        this);
+        [this]() -> QWidget* { return m_area ? m_area->frontWindow() : nullptr; }, this);
     m_printing->insertInto(*file, exit);
 
     buildEditMenu();
@@ -250,11 +201,9 @@ void MainWindow::buildMenus()
 
 void MainWindow::showBreathingGuide(const QString& patternKey)
 {
-    if (auto* open =
-            qobject_cast<BreathingGuideWindow*>(child(QStringLiteral("frmBreathingGuide")))) {
+    if (auto* open = m_area->bringForward<BreathingGuideWindow>()) {
         if (!patternKey.isEmpty())
             open->selectPattern(patternKey);
-        m_mdi->setActiveSubWindow(subWindowOf(open));
         return;
     }
     // An empty key opens the guide on its first pattern.
@@ -281,7 +230,7 @@ void MainWindow::showFind()
         followReadingZoom(*m_find->results(), m_zoom);
         // At the right of the body, where it covers least of the pages it opens; the work area
         // itself has no place on screen while the welcome panel is up.
-        const QRect area(m_body->mapToGlobal(QPoint(0, 0)), m_body->size());
+        const QRect area(m_area->mapToGlobal(QPoint(0, 0)), m_area->size());
         m_find->move(std::max(area.left(), area.right() - m_find->width() - 16), area.top() + 16);
     }
     m_find->showSearch();
@@ -386,21 +335,17 @@ void MainWindow::selectProgram(Program program)
 
 bool MainWindow::closeChildWindows()
 {
-    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
-    for (QMdiSubWindow* window : windows) {
-        if (!window->close())
-            return false;
-        // A closed child is deleted only later; the next write must go to a new viewer.
-        if (window == subWindowOf(m_viewer))
-            m_viewer = nullptr;
-    }
-    return true;
+    const bool closed = m_area->closeAll();
+    // A closed child is deleted only later; the next write must go to a new viewer.
+    if (m_viewer && !m_area->windows().contains(m_viewer))
+        m_viewer = nullptr;
+    return closed;
 }
 
 void MainWindow::hideLearnYogaPanels()
 {
-    if (QMdiSubWindow* viewer = subWindowOf(m_viewer))
-        viewer->close();
+    if (m_viewer)
+        m_area->close(m_viewer);
     m_viewer = nullptr;
     if (m_learnNavigation) {
         m_lookupStrip->hide();
@@ -419,16 +364,13 @@ void MainWindow::buildLearnYogaPanels()
     m_lookupStrip->hide();
     for (QLabel* caption : m_lookupStrip->captions())
         caption->installEventFilter(this);
-    m_workColumn->insertWidget(0, m_lookupStrip);
+    m_area->addPanel(m_lookupStrip, Qt::TopEdge);
 
     m_learnNavigation = new LearnNavigation;
     m_learnNavigation->setAttribute(Qt::WA_StyledBackground);
-    m_learnNavigation->hide();
     connect(m_learnNavigation, &LearnNavigation::headerClicked, this, &MainWindow::toggleSection);
     connect(m_learnNavigation, &LearnNavigation::articleClicked, this, &MainWindow::showArticle);
-    m_workRow->insertWidget(0, m_learnNavigation);
-    // Widgets added to a shown window join its tab order at the end, after the foot.
-    keepFootLastInTabOrder(m_learnNavigation);
+    m_area->addPanel(m_learnNavigation, Qt::LeftEdge);
 }
 
 void MainWindow::showIntroduction()
@@ -470,7 +412,6 @@ void MainWindow::applySection(Section section)
     if (layout.lookupStripVisible && layout.shownPanel)
         m_lookupStrip->showPanel(lookupPanel(*layout.shownPanel));
     m_learnNavigation->applyLayout(layout);
-    fitArticleViewer();
 }
 
 void MainWindow::enterLearnYoga()
@@ -515,47 +456,30 @@ ArticleViewer& MainWindow::articleViewer()
     if (!m_viewer) {
         m_viewer = new ArticleViewer(m_context.desktop, this);
         followReadingZoom(m_viewer->richTextBox(), m_zoom);
-        addChild(m_viewer, Qt::FramelessWindowHint);
-        fitArticleViewer();
+        m_area->open(m_viewer, Placement::Filling);
     }
     return *m_viewer;
 }
 
-void MainWindow::fitArticleViewer()
-{
-    // The viewer takes the whole work area beside the navigation, whatever strips are shown;
-    // so does a playing session.
-    for (const QWidget* form : {static_cast<QWidget*>(m_viewer), m_filling.data()}) {
-        if (QMdiSubWindow* frame = subWindowOf(form))
-            frame->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
-    }
-}
-
 bool MainWindow::welcomePanelVisible() const
 {
-    return m_body->currentWidget() == m_welcome;
+    return m_area->welcomeVisible();
 }
 
 void MainWindow::setWelcomePanelVisible(bool visible)
 {
-    m_body->setCurrentWidget(visible ? static_cast<QWidget*>(m_welcome) : m_work);
+    m_area->setWelcomeVisible(visible);
 }
 
 void MainWindow::showChild(QWidget* form)
 {
-    activateButtonsOnEnter(form);
-    addChild(form);
+    m_area->open(form);
 }
 
 void MainWindow::showFilling(QWidget* form)
 {
-    setWelcomePanelVisible(false);
-    activateButtonsOnEnter(form);
-    QMdiSubWindow* frame = addChild(form, Qt::FramelessWindowHint);
-    m_filling = form;
-    welcomeBackAfterLast(form);
-    fitArticleViewer();
-    m_mdi->setActiveSubWindow(frame);
+    m_area->open(form, Placement::Filling);
+    m_area->activate(form);
     form->setFocus(Qt::OtherFocusReason);
 }
 
@@ -571,23 +495,6 @@ void MainWindow::showPracticeWindow(QWidget* form)
 {
     makeRoomForPractice();
     showChild(form);
-    welcomeBackAfterLast(form);
-}
-
-// Practice windows, like the programs' windows, leave the welcome panel, not an empty work area.
-void MainWindow::welcomeBackAfterLast(QWidget* form)
-{
-    connect(form, &QObject::destroyed, this, [this] {
-        // Queued: the frame of the form is still in the work area's list while it goes.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                const bool learning = m_learnNavigation && m_learnNavigation->isVisible();
-                if (m_mdi->subWindowList().isEmpty() && !learning)
-                    setWelcomePanelVisible(true);
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 void MainWindow::practise(const QString& title, const QStringList& asanaNames)
@@ -597,43 +504,14 @@ void MainWindow::practise(const QString& title, const QStringList& asanaNames)
     practice::startSession(m_context, practiceStore(), made.session, made.notes);
 }
 
-QMdiSubWindow* MainWindow::addChild(QWidget* form, Qt::WindowFlags flags)
-{
-    auto* frame = new ChildFrame(*this);
-    frame->setWidget(form);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setWindowIcon(windowIcon());
-    m_mdi->addSubWindow(frame, flags);
-    if (!(flags & Qt::FramelessWindowHint))
-        placeInWorkArea(frame);
-    frame->show();
-    // The child's controls go between the program buttons and the exit strip at the foot.
-    keepFootLastInTabOrder(frame);
-    return frame;
-}
-
-void MainWindow::keepFootLastInTabOrder(QWidget* added)
-{
-    QWidget* last = added;
-    for (QWidget* w = added->nextInFocusChain(); added->isAncestorOf(w);
-         w = w->nextInFocusChain()) {
-        if (w->focusPolicy() != Qt::NoFocus)
-            last = w;
-    }
-    setTabOrder(last, m_promotion);
-    setTabOrder(m_promotion, m_exit);
-}
-
 // Shortcuts of the main window stay live while a child has the focus, so where the child claims
 // the same Alt-letter as a menu title or the Exit button of the main window (its own "&File",
 // "&Help" and "&Exit"), pressing it would only move the focus between the two. The main window's
 // letter steps aside while that child has the focus; the others keep working.
 void MainWindow::shareAltLettersWith(QWidget* focus)
 {
-    const QMdiSubWindow* active =
-        focus && m_mdi->isAncestorOf(focus) ? m_mdi->activeSubWindow() : nullptr;
-    const QSet<QChar> taken =
-        active && active->widget() ? claimedAltLetters(active->widget()) : QSet<QChar>{};
+    const QWidget* active = m_area->activeWindowHolding(focus);
+    const QSet<QChar> taken = active ? claimedAltLetters(active) : QSet<QChar>{};
     for (const auto& [control, caption] : std::as_const(m_altCaptions)) {
         QString shown = caption;
         if (taken.contains(altLetter(caption)))
@@ -643,29 +521,17 @@ void MainWindow::shareAltLettersWith(QWidget* focus)
     }
 }
 
-void MainWindow::placeInWorkArea(QMdiSubWindow* window)
-{
-    // Panels hidden or shown just before (the navigation, the welcome panel) change the work
-    // area only when their layouts run; centring before that would use the old width.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const QSize area = m_mdi->viewport()->size();
-    const QSize size = window->sizeHint().boundedTo(area).expandedTo(window->minimumSizeHint());
-    window->resize(size);
-    window->move(std::max(0, (area.width() - size.width()) / 2), 0);
-}
-
 QRect MainWindow::workArea() const
 {
-    const QWidget* viewport = m_mdi->viewport();
-    return QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    return m_area->globalArea();
 }
 
 QWidget* MainWindow::child(const QString& objectName) const
 {
-    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
-    for (QMdiSubWindow* window : windows) {
-        if (window->widget() && window->widget()->objectName() == objectName)
-            return window->widget();
+    const QList<QWidget*> windows = m_area->windows();
+    for (QWidget* window : windows) {
+        if (window->objectName() == objectName)
+            return window;
     }
     return nullptr;
 }
@@ -674,13 +540,6 @@ void MainWindow::showAbout()
 {
     AboutDialog about(m_context.desktop, this);
     about.exec();
-}
-
-QMdiSubWindow* MainWindow::subWindowOf(const QWidget* form) const
-{
-    if (!form)
-        return nullptr;
-    return qobject_cast<QMdiSubWindow*>(form->parentWidget());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -694,9 +553,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_mdi->viewport() && event->type() == QEvent::Resize)
-        fitArticleViewer();
-    else if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
+    if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
         // The lookup prompts act like the welcome texts: a click closes every child window.
         if (closeChildWindows())
             setWelcomePanelVisible(false);

@@ -11,11 +11,7 @@
 #include <functional>
 #include <memory>
 
-class QBoxLayout;
-class QMdiArea;
 class QMenu;
-class QMdiSubWindow;
-class QStackedWidget;
 
 namespace tarvo {
 
@@ -31,6 +27,7 @@ class LookupStrip;
 class PrintActions;
 class ReadingZoom;
 class WelcomePanel;
+class WorkArea;
 
 // The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
 // and the work area in which every other window of the program opens.
@@ -84,8 +81,7 @@ public:
     // Practice > Journal: opens the journal, or brings the open one forward.
     void showJournal();
 
-    // Tab and Shift+Tab over the whole window, the open children included.
-    bool moveFocus(bool next) { return focusNextPrevChild(next); }
+    WorkArea& area() const { return *m_area; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,15 +99,8 @@ private:
     void showIntroduction();
     void buildLearnYogaPanels();
     void hideLearnYogaPanels();
-    void fitArticleViewer();
     void makeRoomForPractice();
     void showPracticeWindow(QWidget* form);
-    void welcomeBackAfterLast(QWidget* form);
-    QMdiSubWindow* subWindowOf(const QWidget* form) const;
-    QMdiSubWindow* addChild(QWidget* form, Qt::WindowFlags flags = {});
-    void placeInWorkArea(QMdiSubWindow* window);
-    // Puts the promotion link and the exit button after the widgets of added in the tab order.
-    void keepFootLastInTabOrder(QWidget* added);
     void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;
@@ -119,22 +108,16 @@ private:
     ProgramWindows m_programs;
     SectionNavigation m_navigation;
 
-    QStackedWidget* m_body = nullptr;
     WelcomePanel* m_welcome = nullptr;
-    QWidget* m_work = nullptr;
-    QBoxLayout* m_workColumn = nullptr;
-    QBoxLayout* m_workRow = nullptr;
+    WorkArea* m_area = nullptr;
     // Built with the first choice of Learn Yoga, both at once.
     LookupStrip* m_lookupStrip = nullptr;
     LearnNavigation* m_learnNavigation = nullptr;
-    QMdiArea* m_mdi = nullptr;
     QWidget* m_promotion = nullptr;
     QWidget* m_exit = nullptr;
     QPointer<ArticleViewer> m_viewer;
     FindWindow* m_find = nullptr;
     PrintActions* m_printing = nullptr;
-    // The child that covers the whole work area (a playing session), if one is open.
-    QPointer<QWidget> m_filling;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;
     // Windows that show practice follow this store's signals.
