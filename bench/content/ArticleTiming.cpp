@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
-#include "app/SectionNavigation.h"
 #include "content/ContentTiming.h"
 #include "content/Timing.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
+#include "learn/SectionNavigation.h"
 #include "platform/AppContext.h"
 #include "report/RichTextBox.h"
 
@@ -23,7 +23,7 @@ qsizetype textLength(const Article& article)
 }
 
 struct LongestArticle {
-    QString button;
+    ArticleId article = ArticleId::WhatIsYoga;
     QString title;
 };
 
@@ -31,14 +31,11 @@ LongestArticle longestArticle()
 {
     LongestArticle longest;
     qsizetype longestLength = -1;
-    for (int section = 1; section <= kSectionCount; ++section) {
-        const QList<ArticleButton> buttons = articleButtons(section);
-        for (const ArticleButton& button : buttons) {
-            const std::optional<Article> article = articleForButton(button.name);
-            if (article && textLength(*article) > longestLength) {
-                longest = {button.name, article->title};
-                longestLength = textLength(*article);
-            }
+    for (int id = 0; id < kArticleCount; ++id) {
+        const std::optional<Article> text = article(ArticleId(id));
+        if (text && textLength(*text) > longestLength) {
+            longest = {ArticleId(id), text->title};
+            longestLength = textLength(*text);
         }
     }
     return longest;
@@ -56,18 +53,18 @@ ArticleTiming longestArticleTiming(const AppContext& context, const QString& fir
     window.selectProgram(Program::LearnYoga);
     QCoreApplication::processEvents();
     RichTextBox& box = *window.articleViewer().findChild<RichTextBox*>(QStringLiteral("RTB"));
-    const auto open = [&](const QString& button) {
-        window.showArticle(button);
+    const auto open = [&](ArticleId article) {
+        window.showArticle(article);
         layOutAndPaint(box);
     };
 
     ArticleTiming timing;
-    if (!firstButton.isEmpty())
-        timing.firstOpenMs = timeMs([&] { open(firstButton); });
+    if (const auto first = articleWithButtonName(firstButton))
+        timing.firstOpenMs = timeMs([&] { open(*first); });
     const LongestArticle longest = longestArticle();
-    timing.button = longest.button;
+    timing.button = articleButtonName(longest.article);
     timing.open = {QStringLiteral("Longest article (\"%1\")").arg(longest.title),
-                   warmTimesMs([&] { open(longest.button); }, runs)};
+                   warmTimesMs([&] { open(longest.article); }, runs)};
     return timing;
 }
 

@@ -1,7 +1,7 @@
 #include "app/LearnNavigation.h"
 
-#include "app/SectionNavigation.h"
 #include "learn/ArticleCatalogue.h"
+#include "learn/SectionNavigation.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
 
@@ -27,8 +27,8 @@ LearnNavigation::LearnNavigation(QWidget* parent)
     int tallest = 0;
     for (Section section : kSections) {
         // Built header first, then its articles, which is also the order Tab takes them in.
-        auto* header = new QPushButton(sectionCaption(int(section)), this);
-        header->setObjectName(QStringLiteral("Command%1").arg(int(section)));
+        auto* header = new QPushButton(sectionCaption(section), this);
+        header->setObjectName(sectionButtonName(section));
         header->setProperty("sectionHeader", true);
         connect(header, &QPushButton::clicked, this,
                 [this, section] { emit headerClicked(section); });
@@ -45,17 +45,17 @@ LearnNavigation::LearnNavigation(QWidget* parent)
 QWidget* LearnNavigation::buildSubPanel(Section section)
 {
     auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Picture%1").arg(int(section)));
+    panel->setObjectName(sectionPanelName(section));
     int top = 0;
-    const QList<ArticleButton> buttons = articleButtons(int(section));
-    for (const ArticleButton& article : buttons) {
-        auto* button = new QPushButton(article.caption, panel);
-        button->setObjectName(article.name);
+    const QList<ArticleId> articles = sectionArticles(section);
+    for (const ArticleId article : articles) {
+        auto* button = new QPushButton(articleCaption(article), panel);
+        button->setObjectName(articleButtonName(article));
         button->setProperty("articleButton", true);
         button->setGeometry(
             twipsRect(kArticleButtonLeft, top, kArticleButtonWidth, kArticleButtonHeight));
-        const QString name = article.name;
-        connect(button, &QPushButton::clicked, this, [this, name] { emit articleClicked(name); });
+        connect(button, &QPushButton::clicked, this,
+                [this, article] { emit articleClicked(article); });
         top += kArticleButtonHeight;
     }
     panel->setGeometry(twipsRect(subPanelLeft(section), 0, kArticleButtonLeft + kArticleButtonWidth,

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/SectionNavigation.h"
+#include "learn/ArticleId.h"
+#include "learn/SectionNavigation.h"
 
 #include <QWidget>
 #include <array>
@@ -22,7 +23,7 @@ public:
 
 signals:
     void headerClicked(Section section);
-    void articleClicked(const QString& buttonName);
+    void articleClicked(ArticleId article);
 
 private:
     QWidget* buildSubPanel(Section section);

@@ -4,6 +4,7 @@
 #include "app/AltLetters.h"
 #include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
+#include "app/MatchHighlight.h"
 #include "app/PrintActions.h"
 #include "app/ProgramPictures.h"
 #include "app/SearchHitOpener.h"
@@ -143,22 +144,17 @@ void MainWindow::buildPracticeMenu()
 {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Practice"));
     menu->setObjectName(QStringLiteral("mnuPractice"));
-    QAction* newSession = menu->addAction(QStringLiteral("&New Session\u2026"), this, [this] {
-        showPracticeWindow(practice::sessionBuilder(m_context, practiceStore()));
-    });
-    newSession->setObjectName(QStringLiteral("mnuNewSession"));
-    QAction* sessions = menu->addAction(QStringLiteral("&Sessions\u2026"), this, [this] {
-        if (!m_area->bringForward<practice::SessionsWindow>())
-            showPracticeWindow(new practice::SessionsWindow(m_context, *m_practice));
-    });
-    sessions->setObjectName(QStringLiteral("mnuSessions"));
+    const auto item = [this, menu](const char* name, const QString& text, PracticeWindow window) {
+        menu->addAction(text, this, [this, window] { open(PracticeLocation{window}); })
+            ->setObjectName(QString::fromLatin1(name));
+    };
+    item("mnuNewSession", QStringLiteral("&New Session\u2026"), PracticeWindow::NewSession);
+    item("mnuSessions", QStringLiteral("&Sessions\u2026"), PracticeWindow::Sessions);
     menu->addSeparator();
-    QAction* guide = menu->addAction(QStringLiteral("&Breathing Guide\u2026"), this,
-                                     [this] { showBreathingGuide({}); });
-    guide->setObjectName(QStringLiteral("mnuBreathingGuide"));
+    item("mnuBreathingGuide", QStringLiteral("&Breathing Guide\u2026"),
+         PracticeWindow::BreathingGuide);
     menu->addSeparator();
-    QAction* journal = menu->addAction(QStringLiteral("&Journal"), this, &MainWindow::showJournal);
-    journal->setObjectName(QStringLiteral("mnuJournal"));
+    item("mnuJournal", QStringLiteral("&Journal"), PracticeWindow::Journal);
     menu->addSeparator();
     // The same setting as the player's own box, so it can be set before a session starts.
     QAction* chime = menu->addAction(QStringLiteral("&Chime at Each Change"));
@@ -225,8 +221,12 @@ void MainWindow::showFind()
     if (!m_find) {
         m_find = new FindWindow(this);
         m_find->setConditionSource([this] { return storedConditions(m_context.settings); });
-        connect(m_find, &FindWindow::resultChosen, this,
-                [this](const search::SearchHit& hit) { openSearchHit(*this, hit); });
+        connect(m_find, &FindWindow::resultChosen, this, [this](const search::SearchHit& hit) {
+            QWidget* page = reveal(hit.location);
+            // The match can only be scrolled to once the page has its final size.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            highlightMatch(page, hit);
+        });
         followReadingZoom(*m_find->results(), m_zoom);
         // At the right of the body, where it covers least of the pages it opens; the work area
         // itself has no place on screen while the welcome panel is up.
@@ -401,7 +401,7 @@ void MainWindow::toggleSection(Section section)
     if (isLookup(section))
         m_lookupStrip->selectFirst(lookupPanel(section));
     else
-        showArticle(QStringLiteral("Command%1").arg(int(section) * 10 + 1));
+        showArticle(sectionArticles(section).constFirst());
 }
 
 void MainWindow::applySection(Section section)
@@ -422,19 +422,12 @@ void MainWindow::enterLearnYoga()
         selectProgram(Program::LearnYoga);
 }
 
-void MainWindow::showLearnArticle(const QString& buttonName)
+void MainWindow::showLearnArticle(ArticleId article)
 {
     enterLearnYoga();
-    for (const Section section : kSections) {
-        if (isLookup(section))
-            continue;
-        const QList<ArticleButton> buttons = articleButtons(int(section));
-        const bool here = std::any_of(buttons.cbegin(), buttons.cend(),
-                                      [&](const auto& b) { return b.name == buttonName; });
-        if (here && !m_navigation.expanded(section))
-            applySection(section);
-    }
-    showArticle(buttonName);
+    if (!m_navigation.expanded(articleSection(article)))
+        applySection(articleSection(article));
+    showArticle(article);
 }
 
 void MainWindow::showAsanaPage(const QString& name)
@@ -445,10 +438,10 @@ void MainWindow::showAsanaPage(const QString& name)
     m_lookupStrip->showAsanaByName(name);
 }
 
-void MainWindow::showArticle(const QString& buttonName)
+void MainWindow::showArticle(ArticleId article)
 {
-    if (const auto article = articleForButton(buttonName))
-        articleViewer().showArticle(*article);
+    if (const auto text = tarvo::article(article))
+        articleViewer().showArticle(*text);
 }
 
 ArticleViewer& MainWindow::articleViewer()
@@ -499,9 +492,62 @@ void MainWindow::showPracticeWindow(QWidget* form)
 
 void MainWindow::practise(const QString& title, const QStringList& asanaNames)
 {
+    practise(practice::readyMadeSession(title, asanaNames));
+}
+
+void MainWindow::practise(const practice::ReadyMadeSession& session)
+{
     makeRoomForPractice();
-    const practice::ReadyMadeSession made = practice::readyMadeSession(title, asanaNames);
-    practice::startSession(m_context, practiceStore(), made.session, made.notes);
+    practice::startSession(m_context, practiceStore(), session.session, session.notes);
+}
+
+void MainWindow::open(const Location& location)
+{
+    reveal(location);
+}
+
+QWidget* MainWindow::reveal(const Location& location)
+{
+    struct Reveal {
+        MainWindow& main;
+        QWidget* operator()(const ArticleLocation& place)
+        {
+            main.showLearnArticle(place.article);
+            return &main.articleViewer();
+        }
+        QWidget* operator()(const AsanaLocation& place)
+        {
+            main.showAsanaPage(place.name);
+            return &main.articleViewer();
+        }
+        QWidget* operator()(const ZodiacLocation& place) { return openZodiacPage(main, place); }
+        QWidget* operator()(const ChakraLocation& place) { return openChakraPage(main, place); }
+        QWidget* operator()(const ChakraAsanaLocation& place)
+        {
+            return openChakraPage(main, place);
+        }
+        QWidget* operator()(const PracticeLocation& place)
+        {
+            switch (place.window) {
+            case PracticeWindow::NewSession:
+                main.showPracticeWindow(practice::sessionBuilder(main.m_context, *main.m_practice));
+                break;
+            case PracticeWindow::Sessions:
+                if (!main.m_area->bringForward<practice::SessionsWindow>())
+                    main.showPracticeWindow(
+                        new practice::SessionsWindow(main.m_context, *main.m_practice));
+                break;
+            case PracticeWindow::BreathingGuide:
+                main.showBreathingGuide(place.breathingPattern);
+                break;
+            case PracticeWindow::Journal:
+                main.showJournal();
+                break;
+            }
+            return main.m_area->frontWindow();
+        }
+    };
+    return std::visit(Reveal{*this}, location);
 }
 
 // Shortcuts of the main window stay live while a child has the focus, so where the child claims

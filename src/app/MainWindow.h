@@ -2,9 +2,10 @@
 
 #include "app/Program.h"
 #include "app/ProgramWindows.h"
-#include "app/SectionNavigation.h"
+#include "learn/SectionNavigation.h"
 #include "platform/AppContext.h"
 #include "platform/Workspace.h"
+#include "shell/Navigator.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,6 +19,7 @@ namespace tarvo {
 namespace practice {
 class NotifyingPracticeStore;
 class PracticeStore;
+struct ReadyMadeSession;
 } // namespace practice
 
 class ArticleViewer;
@@ -31,7 +33,7 @@ class WorkArea;
 
 // The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
 // and the work area in which every other window of the program opens.
-class MainWindow final : public QMainWindow, public Workspace {
+class MainWindow final : public QMainWindow, public Workspace, public Navigator {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
@@ -44,10 +46,10 @@ public:
     // False when a child window refused to close; those before it are closed.
     bool closeChildWindows();
     void toggleSection(Section section);
-    void showArticle(const QString& buttonName);
+    void showArticle(ArticleId article);
     // Learn Yoga as a user finds a text there: the article with its section open, or the asana's
     // page with the lookup by name beside it.
-    void showLearnArticle(const QString& buttonName);
+    void showLearnArticle(ArticleId article);
     void showAsanaPage(const QString& name);
 
     // Opens Find, or brings it forward; the window is made on first use and kept.
@@ -70,6 +72,8 @@ public:
     void showAbout() override;
     void showBreathingGuide(const QString& patternKey) override;
     void practise(const QString& title, const QStringList& asanaNames) override;
+    void open(const Location& location) override;
+    void practise(const practice::ReadyMadeSession& session) override;
 
     // Where the journal and the saved sessions are kept; until the program hands over its
     // database, a store that lasts as long as the window.
@@ -101,6 +105,8 @@ private:
     void hideLearnYogaPanels();
     void makeRoomForPractice();
     void showPracticeWindow(QWidget* form);
+    // Shows the place and gives the page that shows it, or nullptr.
+    QWidget* reveal(const Location& location);
     void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;

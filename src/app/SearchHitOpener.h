@@ -1,14 +1,16 @@
 #pragma once
 
-#include "search/SearchIndex.h"
+#include "shell/Location.h"
+
+class QWidget;
 
 namespace tarvo {
 
 class MainWindow;
 
-// Opens a found text in its program, switching program as a user would, and marks the match:
-// an article or a library asana in Learn Yoga; a sign's tab of a reading without a name, or its
-// asana, in Zodiac Yoga; a chakra's text, or its asana record, in Chakra Yoga.
-void openSearchHit(MainWindow& window, const search::SearchHit& hit);
+// Opens a sign's page of a reading without a name in Zodiac Yoga, and a chakra's text or asana
+// record in Chakra Yoga, switching program as a user would; the page shown, or nullptr.
+QWidget* openZodiacPage(MainWindow& window, const ZodiacLocation& location);
+QWidget* openChakraPage(MainWindow& window, const Location& location);
 
 } // namespace tarvo

@@ -3,7 +3,7 @@
 #include "contentindex/ContentIndex.h"
 #include "platform/ContentFile.h"
 
-#include <QHash>
+#include <array>
 
 namespace tarvo {
 
@@ -23,17 +23,53 @@ BlockStyle styleNamed(const QString& name)
     return BlockStyle::BodyText;
 }
 
-struct Catalogue {
-    QHash<QString, Article> articles;
+struct ArticleEntry {
+    ArticleId id;
+    Section section;
+    const char16_t* button;
 };
+
+constexpr ArticleEntry kArticles[kArticleCount] = {
+    {ArticleId::WhatIsYoga, Section::Information, u"Command11"},
+    {ArticleId::PathsOfYoga, Section::Information, u"Command12"},
+    {ArticleId::WhoCanPractiseYoga, Section::Information, u"Command13"},
+    {ArticleId::BenefitsOfYoga, Section::Information, u"Command14"},
+    {ArticleId::TipsToPractiseYoga, Section::Information, u"Command15"},
+    {ArticleId::WhatAreYogasanas, Section::Information, u"Command16"},
+    {ArticleId::WhatIsMeditation, Section::Meditation, u"Command51"},
+    {ArticleId::WhyMeditate, Section::Meditation, u"Command52"},
+    {ArticleId::ImportanceOfMeditation, Section::Meditation, u"Command53"},
+    {ArticleId::ControllingTheMind, Section::Meditation, u"Command54"},
+    {ArticleId::MeditationTechniques, Section::Meditation, u"Command55"},
+    {ArticleId::WhatIsPranayam, Section::Pranayam, u"Command61"},
+    {ArticleId::PranayamBenefits, Section::Pranayam, u"Command62"},
+    {ArticleId::NadiShodhana, Section::Pranayam, u"Command63"},
+    {ArticleId::Bhastrika, Section::Pranayam, u"Command64"},
+    {ArticleId::Bhramari, Section::Pranayam, u"Command65"},
+    {ArticleId::Kapalbhati, Section::Pranayam, u"Command66"},
+    {ArticleId::WhatIsSuryaNamaskar, Section::SuryaNamaskar, u"Command71"},
+    {ArticleId::PractisingSuryaNamaskar, Section::SuryaNamaskar, u"Command72"},
+    {ArticleId::SuryaNamaskarBenefits, Section::SuryaNamaskar, u"Command73"},
+    {ArticleId::WhoShouldNotPractise, Section::SuryaNamaskar, u"Command74"},
+};
+
+const ArticleEntry& entry(ArticleId id)
+{
+    return kArticles[std::size_t(id)];
+}
+
+using Catalogue = std::array<std::optional<Article>, kArticleCount>;
 
 const Catalogue& catalogue()
 {
     static const Catalogue loaded = [] {
-        Catalogue c;
-        const QJsonArray articles = readContentObject(kArticlesFile).value(u"articles").toArray();
-        for (const QJsonValue& entry : articles) {
-            const QJsonObject object = entry.toObject();
+        Catalogue articles;
+        const QJsonArray entries = readContentObject(kArticlesFile).value(u"articles").toArray();
+        for (const QJsonValue& value : entries) {
+            const QJsonObject object = value.toObject();
+            const auto id = articleWithButtonName(object.value(u"button").toString());
+            if (!id)
+                continue;
             Article article;
             article.title = object.value(u"title").toString();
             const QJsonArray blocks = object.value(u"blocks").toArray();
@@ -44,10 +80,9 @@ const Catalogue& catalogue()
                                        block.value(u"blankLine").toBool()});
             }
             article.breathingPattern = object.value(u"breathing").toString();
-            const QString button = object.value(u"button").toString();
-            c.articles.insert(button, article);
+            articles[std::size_t(*id)] = article;
         }
-        return c;
+        return articles;
     }();
     return loaded;
 }
@@ -60,38 +95,69 @@ const QJsonObject& texts()
 
 } // namespace
 
-std::optional<Article> articleForButton(const QString& buttonName)
+std::optional<Article> article(ArticleId id)
 {
-    const auto found = catalogue().articles.constFind(buttonName);
-    if (found == catalogue().articles.constEnd())
-        return std::nullopt;
-    return *found;
+    return catalogue()[std::size_t(id)];
 }
 
-QString sectionCaption(int section)
+QString articleButtonName(ArticleId id)
 {
-    static const QString captions[] = {
-        QStringLiteral("Information on Yoga"),
-        QStringLiteral("Yoga Asanas By Name"),
-        QStringLiteral("Yoga Asanas By Body Parts"),
-        QStringLiteral("Yoga Asanas By Therapeutic Applications"),
-        QStringLiteral("Meditation"),
-        QStringLiteral("Pranayam"),
-        QStringLiteral("Surya Namaskar"),
-    };
-    return section >= 1 && section <= 7 ? captions[section - 1] : QString();
+    return QString::fromUtf16(entry(id).button);
 }
 
-QList<ArticleButton> articleButtons(int section)
+std::optional<ArticleId> articleWithButtonName(const QString& buttonName)
 {
-    // From the content index, so the navigation is built without reading the articles.
-    const QString prefix = QStringLiteral("Command%1").arg(section);
-    QList<ArticleButton> buttons;
-    for (const contentindex::Article& article : contentindex::articles()) {
-        if (article.button.size() == prefix.size() + 1 && article.button.startsWith(prefix))
-            buttons.append({article.button, article.caption});
+    for (const ArticleEntry& candidate : kArticles) {
+        if (buttonName == QStringView(candidate.button))
+            return candidate.id;
     }
-    return buttons;
+    return std::nullopt;
+}
+
+Section articleSection(ArticleId id)
+{
+    return entry(id).section;
+}
+
+QList<ArticleId> sectionArticles(Section section)
+{
+    QList<ArticleId> articles;
+    for (const ArticleEntry& candidate : kArticles) {
+        if (candidate.section == section)
+            articles.append(candidate.id);
+    }
+    return articles;
+}
+
+QString articleCaption(ArticleId id)
+{
+    const QStringView button(entry(id).button);
+    for (const contentindex::Article& indexed : contentindex::articles()) {
+        if (indexed.button == button)
+            return indexed.caption;
+    }
+    return {};
+}
+
+QString sectionCaption(Section section)
+{
+    switch (section) {
+    case Section::Information:
+        return QStringLiteral("Information on Yoga");
+    case Section::AsanasByName:
+        return QStringLiteral("Yoga Asanas By Name");
+    case Section::AsanasByBodyPart:
+        return QStringLiteral("Yoga Asanas By Body Parts");
+    case Section::AsanasByApplication:
+        return QStringLiteral("Yoga Asanas By Therapeutic Applications");
+    case Section::Meditation:
+        return QStringLiteral("Meditation");
+    case Section::Pranayam:
+        return QStringLiteral("Pranayam");
+    case Section::SuryaNamaskar:
+        return QStringLiteral("Surya Namaskar");
+    }
+    return {};
 }
 
 Article introduction()

@@ -253,11 +253,7 @@ void SessionBuilderWindow::showCandidates()
             m_search = std::make_unique<search::SearchIndex>();
         for (const search::SearchHit& hit : m_search->search(m_query->text())) {
             // Every asana a hit stands for, under its library name.
-            QString name;
-            if (hit.kind == search::SearchKind::Asana)
-                name = hit.key.name;
-            else if (hit.key.part == QLatin1String("Asanas"))
-                name = libraryAsanaName(hit.title);
+            const QString name = search::libraryAsanaOf(hit);
             if (!name.isEmpty() && !names.contains(name))
                 names.append(name);
         }

@@ -10,6 +10,7 @@
 #include "zodiac/ZodiacReport.h"
 
 #include <QHash>
+#include <QMetaEnum>
 
 namespace tarvo::search {
 
@@ -19,12 +20,18 @@ const QString kDot = QStringLiteral(" \u00b7 ");
 const QString kArrow = QStringLiteral(" \u203a ");
 
 // The Learn Yoga sections that hold articles.
-constexpr int kArticleSections[] = {1, 5, 6, 7};
+constexpr Section kArticleSections[] = {Section::Information, Section::Meditation,
+                                        Section::Pranayam, Section::SuryaNamaskar};
 
 QString place(std::initializer_list<QString> parts)
 {
     QStringList list(parts);
     return list.join(kDot);
+}
+
+QString partName(PlacePart part)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<PlacePart>().valueToKey(int(part)));
 }
 
 // Button captions double an ampersand that is meant to show.
@@ -60,16 +67,16 @@ QList<SearchField> asanaFields(const QString& description, const QString& proced
 
 void appendArticles(QList<SearchDocument>& documents)
 {
-    for (const int section : kArticleSections) {
+    for (const Section section : kArticleSections) {
         const QString heading = sectionCaption(section);
-        for (const ArticleButton& button : articleButtons(section)) {
-            const std::optional<Article> article = articleForButton(button.name);
+        for (const ArticleId id : sectionArticles(section)) {
+            const std::optional<Article> article = tarvo::article(id);
             if (!article)
                 continue;
-            const QString caption = shownCaption(button.caption);
+            const QString caption = shownCaption(articleCaption(id));
             SearchDocument d;
             d.kind = SearchKind::Article;
-            d.key = {button.name, {}, 0};
+            d.location = ArticleLocation{id};
             d.place = place({kindName(d.kind), heading + kArrow + caption});
             d.title = caption;
             d.fields = {{QString(), articleBody(*article)}};
@@ -83,7 +90,7 @@ void appendLibraryAsanas(QList<SearchDocument>& documents)
     for (const AsanaRecord& asana : loadAsanaCatalogue()) {
         SearchDocument d;
         d.kind = SearchKind::Asana;
-        d.key = {asana.name, {}, asana.number};
+        d.location = AsanaLocation{asana.name};
         d.place = place({kindName(d.kind), asana.name});
         d.title = asana.name;
         d.names = {asana.englishName};
@@ -99,10 +106,11 @@ void appendSigns(QList<SearchDocument>& documents)
         const auto sign = static_cast<SunSign>(i);
         const ZodiacDisplayFields f = zodiacDisplayFields(sign);
         const SunSignProfile& profile = sunSignProfile(sign);
-        const auto add = [&](const QString& tab, QList<SearchField> fields) {
+        const auto add = [&](PlacePart part, ZodiacPage page, QList<SearchField> fields) {
+            const QString tab = partName(part);
             SearchDocument d;
             d.kind = SearchKind::Zodiac;
-            d.key = {f.sunSign, tab, 0};
+            d.location = ZodiacLocation{sign, page};
             d.place = place({kindName(d.kind), f.sunSign, tab});
             d.title = f.sunSign;
             // The page's name is one of its names, so "Leo diet" finds Leo's Diet page first.
@@ -122,12 +130,12 @@ void appendSigns(QList<SearchDocument>& documents)
         addFilled(characteristics, QStringLiteral("Famous Personalities"), f.famousPeople);
         addFilled(characteristics, QStringLiteral("Positive Traits"), f.positiveTraits);
         addFilled(characteristics, QStringLiteral("Negative Traits"), f.negativeTraits);
-        add(QStringLiteral("Characteristics"), characteristics);
+        add(PlacePart::Characteristics, ZodiacPage::Characteristics, characteristics);
 
         QList<SearchField> health;
         addFilled(health, QStringLiteral("Body Part Ruled By Sun Sign"), f.bodyPart);
         addFilled(health, QStringLiteral("Health Problems"), f.healthProblems);
-        add(QStringLiteral("Health"), health);
+        add(PlacePart::Health, ZodiacPage::Diet, health);
 
         QList<SearchField> diet;
         addFilled(diet, QStringLiteral("Required Diet"), f.requiredDiet);
@@ -142,7 +150,7 @@ void appendSigns(QList<SearchDocument>& documents)
         addFilled(diet, QStringLiteral("Low: Items to be taken"), f.lowItemsToBeTaken);
         addFilled(diet, QStringLiteral("Low: Items to Avoid"), f.lowItemsToAvoid);
         addFilled(diet, QStringLiteral("Low: Remedy"), f.lowRemedy);
-        add(QStringLiteral("Diet"), diet);
+        add(PlacePart::Diet, ZodiacPage::Diet, diet);
 
         QList<SearchField> fitness;
         addFilled(fitness, QStringLiteral("Athletic"), profile.fitness.athletic);
@@ -154,20 +162,18 @@ void appendSigns(QList<SearchDocument>& documents)
         addFilled(fitness, QStringLiteral("Team Work"), profile.fitness.teamWork);
         addFilled(fitness, QStringLiteral("Variety"), profile.fitness.variety);
         addFilled(fitness, QStringLiteral("Fitness Advice"), f.fitnessAdvice);
-        add(QStringLiteral("Fitness"), fitness);
+        add(PlacePart::Fitness, ZodiacPage::Fitness, fitness);
     }
 }
 
 void appendZodiacAsanas(QList<SearchDocument>& documents)
 {
     // A Zodiac asana opens on the Yoga Asanas tab of a sign that recommends it.
-    QHash<int, QString> firstSign;
-    for (int i = 0; i < kSunSignCount; ++i) {
+    QHash<int, SunSign> firstSign;
+    for (int i = kSunSignCount - 1; i >= 0; --i) {
         const auto sign = static_cast<SunSign>(i);
-        for (const AsanaRecommendation& r : recommendedAsanas(sign)) {
-            if (!firstSign.contains(r.index))
-                firstSign.insert(r.index, signName(sign));
-        }
+        for (const AsanaRecommendation& r : recommendedAsanas(sign))
+            firstSign.insert(r.index, sign);
     }
     const auto& records = loadZodiacAsanas();
     for (int index = 1; index <= kZodiacAsanaCount; ++index) {
@@ -178,8 +184,8 @@ void appendZodiacAsanas(QList<SearchDocument>& documents)
         const QString name = library.isEmpty() ? given : library;
         SearchDocument d;
         d.kind = SearchKind::Zodiac;
-        d.key = {firstSign.value(index), QStringLiteral("Asanas"), index};
-        d.place = place({kindName(d.kind), QStringLiteral("Asanas"), name});
+        d.location = ZodiacLocation{firstSign.value(index), ZodiacPage::Asanas, index};
+        d.place = place({kindName(d.kind), partName(PlacePart::Asanas), name});
         d.title = name;
         d.names = {record.englishName};
         if (name != given)
@@ -196,16 +202,18 @@ void appendChakras(QList<SearchDocument>& documents)
     {
         SearchDocument d;
         d.kind = SearchKind::Chakra;
-        d.key = {QString(), QStringLiteral("Introduction"), 0};
-        d.place = place({kindName(d.kind), QStringLiteral("Introduction")});
+        d.location = ChakraLocation{};
+        d.place = place({kindName(d.kind), partName(PlacePart::Introduction)});
         d.title = QStringLiteral("Chakras");
         d.fields = {{QString(), chakraIntroduction()}};
         documents.append(d);
     }
-    for (const ChakraInfo& info : chakraTable()) {
+    for (int k = 0; k < kChakraCount; ++k) {
+        const auto id = ChakraId(k);
+        const ChakraInfo& info = chakraInfo(id);
         SearchDocument about;
         about.kind = SearchKind::Chakra;
-        about.key = {info.shortName, QStringLiteral("About"), 0};
+        about.location = ChakraLocation{id};
         about.place = place({kindName(about.kind), info.shortName});
         about.title = info.fullName;
         addFilled(about.fields, QStringLiteral("Description"), info.description);
@@ -215,8 +223,8 @@ void appendChakras(QList<SearchDocument>& documents)
         documents.append(about);
 
         SearchDocument opening = about;
-        opening.key.part = QStringLiteral("Opening");
-        opening.place = place({kindName(opening.kind), info.shortName, QStringLiteral("Opening")});
+        opening.place =
+            place({kindName(opening.kind), info.shortName, partName(PlacePart::Opening)});
         // The heading the result window gives the instructions; the chakra's full name with its
         // Sanskrit name stays with the chakra's own page, which a name search should find first.
         opening.title = QStringLiteral("To open ") + info.shortName + QStringLiteral(" Chakra");
@@ -228,17 +236,12 @@ void appendChakras(QList<SearchDocument>& documents)
     }
 
     const QList<ChakraYogaAsana>& asanas = chakraYogaAsanas();
-    QHash<int, QString> firstChakra;
-    for (const AsanaSlot& slot : chakraAsanaSlots()) {
-        if (!firstChakra.contains(slot.asana))
-            firstChakra.insert(slot.asana, chakraInfo(slot.chakra).shortName);
-    }
     for (qsizetype i = 0; i < asanas.size(); ++i) {
         const ChakraYogaAsana& asana = asanas[i];
         SearchDocument d;
         d.kind = SearchKind::Chakra;
-        d.key = {firstChakra.value(int(i)), QStringLiteral("Asanas"), int(i)};
-        d.place = place({kindName(d.kind), QStringLiteral("Asanas"), asana.name});
+        d.location = ChakraAsanaLocation{int(i)};
+        d.place = place({kindName(d.kind), partName(PlacePart::Asanas), asana.name});
         d.title = asana.name;
         d.names = {asana.englishName};
         d.fields =
@@ -256,11 +259,16 @@ void applySynonyms(QList<SearchDocument>& documents)
                                    .toArray();
     for (const QJsonValue& value : entries) {
         const QJsonObject entry = value.toObject();
-        const bool isArticle = entry.contains(u"article");
-        const QString target = entry.value(isArticle ? u"article" : u"asana").toString();
-        const SearchKind kind = isArticle ? SearchKind::Article : SearchKind::Asana;
+        // Articles are named by their buttons, as the articles' own file keys them.
+        Location target = AsanaLocation{entry.value(u"asana").toString()};
+        if (entry.contains(u"article")) {
+            const auto article = articleWithButtonName(entry.value(u"article").toString());
+            if (!article)
+                continue;
+            target = ArticleLocation{*article};
+        }
         for (SearchDocument& d : documents) {
-            if (d.kind == kind && d.key.name == target)
+            if (d.location == target)
                 d.names += stringList(entry.value(u"names"));
         }
     }

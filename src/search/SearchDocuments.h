@@ -1,29 +1,22 @@
 #pragma once
 
+#include "shell/Location.h"
+
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 namespace tarvo::search {
 
+Q_NAMESPACE
+
 enum class SearchKind { Article, Asana, Zodiac, Chakra };
 
-// What a window needs to open a found text:
-// - Article: name is the article button ("Command63").
-// - Asana: name is the library name ("Shavasana"), number its catalogue number (1..32).
-// - Zodiac: name is the sign ("Leo"), part the tab: "Characteristics", "Health", "Diet",
-//   "Fitness", or "Asanas" with number the Zodiac asana index (1..14) and name the first sign
-//   that recommends it.
-// - Chakra: name is the chakra's short name ("Heart"), part "About" or "Opening"; part "Asanas"
-//   with number the chakra asana record (0..10) and name the first chakra it serves; part
-//   "Introduction" with no name for the two paragraphs that introduce chakras.
-struct SearchKey {
-    QString name;
-    QString part;
-    int number = 0;
-
-    friend bool operator==(const SearchKey&, const SearchKey&) = default;
-};
+// The pages a place names after its program and sign ("Zodiac · Leo · Diet",
+// "Chakra · Asanas · Ustrasana"), shown by the enumerator's own name.
+enum class PlacePart { Characteristics, Health, Diet, Fitness, Asanas, Introduction, Opening };
+Q_ENUM_NS(PlacePart)
 
 // One labelled text of a document, e.g. an asana's "Procedure".
 struct SearchField {
@@ -33,7 +26,10 @@ struct SearchField {
 
 struct SearchDocument {
     SearchKind kind = SearchKind::Article;
-    SearchKey key;
+    // Where the text is shown: a Zodiac asana on the asanas page of the first sign that
+    // recommends it, a chakra asana among the records of every chakra; a sign's health text on
+    // its diet page, where it stands.
+    Location location;
     QString place; // "Asana · Bhujangasana", "Zodiac · Leo · Diet"
     QString title;
     QStringList names; // English and alternative names, matched like the title

@@ -233,7 +233,7 @@ SearchHit SearchIndex::Private::hitFor(const IndexedDocument& doc, const QSet<in
 {
     SearchHit hit;
     hit.kind = doc.source.kind;
-    hit.key = doc.source.key;
+    hit.location = doc.source.location;
     hit.place = doc.source.place;
     hit.title = doc.source.title;
     for (const IndexedWord& w : doc.titleWords) {
@@ -404,19 +404,14 @@ QList<SearchHit> SearchIndex::search(const QString& query, int limit)
 
 QString libraryAsanaOf(const SearchHit& hit)
 {
-    switch (hit.kind) {
-    case SearchKind::Asana:
-        return hit.key.name;
-    case SearchKind::Zodiac:
-        return hit.key.part == u"Asanas" ? libraryAsanaName(zodiacAsanaName(hit.key.number))
-                                         : QString();
-    case SearchKind::Chakra:
-        if (hit.key.part != u"Asanas" || hit.key.number < 0
-            || hit.key.number >= chakraYogaAsanas().size())
+    if (const auto* asana = std::get_if<AsanaLocation>(&hit.location))
+        return asana->name;
+    if (const auto* sign = std::get_if<ZodiacLocation>(&hit.location))
+        return sign->asana ? libraryAsanaName(zodiacAsanaName(*sign->asana)) : QString();
+    if (const auto* chakra = std::get_if<ChakraAsanaLocation>(&hit.location)) {
+        if (chakra->asana < 0 || chakra->asana >= chakraYogaAsanas().size())
             return {};
-        return libraryAsanaName(chakraYogaAsanas().at(hit.key.number).name);
-    case SearchKind::Article:
-        break;
+        return libraryAsanaName(chakraYogaAsanas().at(chakra->asana).name);
     }
     return {};
 }

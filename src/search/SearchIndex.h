@@ -18,7 +18,7 @@ struct TextRange {
 
 struct SearchHit {
     SearchKind kind = SearchKind::Article;
-    SearchKey key;
+    Location location;
     QString place;
     QString title;
     QList<TextRange> titleHighlights;

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "report/RichReport.h"
+#include "zodiac/ZodiacPage.h"
 #include "zodiac/ZodiacReport.h"
 
 namespace tarvo {
-
-// The pages of the result window, as its tabs and the inner health tabs hold them; each also
-// goes on paper as it is.
-enum class ZodiacPage { Characteristics, Diet, Fitness, Asanas };
 
 QString zodiacPageTitle(ZodiacPage page, SunSign sign);
 // The page's texts as the window shows them, under the captions the window gives them.

@@ -291,7 +291,7 @@ private slots:
     void breathingGuide()
     {
         m_fixture->window->selectProgram(Program::LearnYoga);
-        m_fixture->window->showArticle(QStringLiteral("Command63"));
+        m_fixture->window->showArticle(ArticleId::NadiShodhana);
         walk(m_fixture->window.get(), QStringLiteral("Nadi Shodhana article"));
         click(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"));
         QWidget* guide = m_fixture->window->child(QStringLiteral("frmBreathingGuide"));

@@ -252,7 +252,7 @@ class tst_Keyboard final : public QObject {
             return m_fixture->window.get();
         case State::LearnBreathingArticle:
             m_fixture->window->selectProgram(Program::LearnYoga);
-            m_fixture->window->showArticle(QStringLiteral("Command65"));
+            m_fixture->window->showArticle(ArticleId::Bhramari);
             return m_fixture->window.get();
         case State::About:
             m_dialog =

@@ -1,5 +1,4 @@
 #include "app/MainWindow.h"
-#include "app/SearchHitOpener.h"
 #include "asanas/LookupStrip.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraResultWindow.h"
@@ -49,25 +48,13 @@ enum class View {
 Article longArticle()
 {
     Article all{QStringLiteral("The Whole Of Learn Yoga"), {}};
-    for (int section = 1; section <= 7; ++section) {
-        for (int k = 1; k <= 6; ++k) {
-            if (const auto article =
-                    articleForButton(QStringLiteral("Command%1%2").arg(section).arg(k))) {
-                all.blocks.append({BlockStyle::SubHeading, article->title, true});
-                all.blocks.append(article->blocks);
-            }
+    for (int id = 0; id < kArticleCount; ++id) {
+        if (const auto text = article(ArticleId(id))) {
+            all.blocks.append({BlockStyle::SubHeading, text->title, true});
+            all.blocks.append(text->blocks);
         }
     }
     return all;
-}
-
-// A chakra text as Find gives it, to be opened on a page of its own.
-search::SearchHit chakraHit(const QString& name, const QString& part)
-{
-    search::SearchHit hit;
-    hit.kind = search::SearchKind::Chakra;
-    hit.key = {name, part, 0};
-    return hit;
 }
 
 } // namespace
@@ -112,7 +99,7 @@ class tst_PrintViews final : public QObject {
         switch (view) {
         case View::Article:
             window().selectProgram(Program::LearnYoga);
-            window().showArticle(QStringLiteral("Command11"));
+            window().showArticle(ArticleId::WhatIsYoga);
             break;
         case View::LongArticle:
             window().selectProgram(Program::LearnYoga);
@@ -158,10 +145,10 @@ class tst_PrintViews final : public QObject {
                 context(), recommendedAsanas(PerChakra<bool>{true, false, false})));
             break;
         case View::ChakraPage:
-            openSearchHit(window(), chakraHit(QStringLiteral("Heart"), QStringLiteral("About")));
+            window().open(ChakraLocation{ChakraId::Heart});
             break;
         case View::ChakraIntroduction:
-            openSearchHit(window(), chakraHit({}, QStringLiteral("Introduction")));
+            window().open(ChakraLocation{});
             break;
         }
         QCoreApplication::processEvents();

@@ -102,10 +102,8 @@ class tst_Soak : public QObject {
     {
         m_fixture->window->selectProgram(Program::LearnYoga);
         // A different article each round, so over the rounds every one is written.
-        QList<ArticleButton> buttons;
-        for (int section = 1; section <= 2; ++section)
-            buttons += articleButtons(section);
-        m_fixture->window->showArticle(buttons.at(round % buttons.size()).name);
+        const QList<ArticleId> articles = sectionArticles(Section::Information);
+        m_fixture->window->showArticle(articles.at(round % articles.size()));
         for (const char* lookup :
              {"cboAsanasByName", "cboAsanasByBodyPart", "cboAsanasByTherapeuticApplications"}) {
             auto* box = in<QComboBox>(m_fixture->window.get(), QString::fromLatin1(lookup));

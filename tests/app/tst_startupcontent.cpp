@@ -59,7 +59,7 @@ private slots:
             QCOMPARE(chakraQuestion(55).text,
                      QStringLiteral("Do you feel unattached from the real world?"));
             QVERIFY(!loadAsanaCatalogue().constLast().benefits.isEmpty());
-            QVERIFY(articleForButton(QStringLiteral("Command74")).has_value());
+            QVERIFY(article(ArticleId::WhoShouldNotPractise).has_value());
             QVERIFY(!introduction().blocks.isEmpty());
             QVERIFY(!applicationText(QStringLiteral("welcome")).isEmpty());
             for (const char* pose : {"Anjali Mudra", "Yoga Mudra", "Padmasana"}) {

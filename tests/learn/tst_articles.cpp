@@ -162,7 +162,9 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, layout);
         QFETCH(QStringList, fixedTexts);
-        const auto article = articleForButton(button);
+        const auto id = articleWithButtonName(button);
+        QVERIFY(id);
+        const auto article = tarvo::article(*id);
         QVERIFY(article);
         QCOMPARE(article->title, title);
         QCOMPARE(signature(*article), layout);
@@ -187,27 +189,28 @@ private slots:
 
     void sectionsHoldTheirButtonsInOrder()
     {
-        auto names = [](int section) {
+        auto names = [](Section section) {
             QStringList list;
-            for (const ArticleButton& b : articleButtons(section))
-                list.append(b.name);
+            for (const ArticleId id : sectionArticles(section))
+                list.append(articleButtonName(id));
             return list;
         };
-        QCOMPARE(names(1), (QStringList{"Command11", "Command12", "Command13", "Command14",
-                                        "Command15", "Command16"}));
-        QCOMPARE(names(5).size(), 5);
-        QCOMPARE(names(6).size(), 6);
-        QCOMPARE(names(7), (QStringList{"Command71", "Command72", "Command73", "Command74"}));
-        for (int section : {1, 5, 6, 7}) {
-            for (const ArticleButton& button : articleButtons(section))
-                QCOMPARE(articleForButton(button.name)->title, button.caption);
+        QCOMPARE(names(Section::Information), (QStringList{"Command11", "Command12", "Command13",
+                                                           "Command14", "Command15", "Command16"}));
+        QCOMPARE(names(Section::Meditation).size(), 5);
+        QCOMPARE(names(Section::Pranayam).size(), 6);
+        QCOMPARE(names(Section::SuryaNamaskar),
+                 (QStringList{"Command71", "Command72", "Command73", "Command74"}));
+        for (int id = 0; id < kArticleCount; ++id) {
+            QCOMPARE(article(ArticleId(id))->title, articleCaption(ArticleId(id)));
+            QCOMPARE(articleWithButtonName(articleButtonName(ArticleId(id))), ArticleId(id));
         }
     }
 
     void benefitsOfYogaColours()
     {
         RichReport report = articleViewerReport();
-        writeArticle(report, *articleForButton(QStringLiteral("Command14")));
+        writeArticle(report, *article(ArticleId::BenefitsOfYoga));
         const QList<RichRun>& runs = report.runs();
         QCOMPARE(runs[0].text, QStringLiteral("Benefits Of Yoga\r\n\r\n"));
         QCOMPARE(runs[0].attributes,
@@ -228,7 +231,7 @@ private slots:
     void techniquesToMeditationItemsAreGreen()
     {
         RichReport report = articleViewerReport();
-        writeArticle(report, *articleForButton(QStringLiteral("Command55")));
+        writeArticle(report, *article(ArticleId::MeditationTechniques));
         const QList<RichRun>& runs = report.runs();
         QCOMPARE(runs.size(), 11);
         for (qsizetype i = 2; i < runs.size(); ++i) {
@@ -241,7 +244,7 @@ private slots:
     void plainArticlesAreBlackThroughout()
     {
         RichReport report = articleViewerReport();
-        writeArticle(report, *articleForButton(QStringLiteral("Command11")));
+        writeArticle(report, *article(ArticleId::WhatIsYoga));
         QCOMPARE(report.runs().size(), 5);
         for (qsizetype i = 1; i < report.runs().size(); ++i)
             QCOMPARE(report.runs()[i].attributes,
@@ -268,8 +271,8 @@ private slots:
     void rewritingClearsTheOldArticle()
     {
         RichReport report = articleViewerReport();
-        writeArticle(report, *articleForButton(QStringLiteral("Command16")));
-        writeArticle(report, *articleForButton(QStringLiteral("Command16")));
+        writeArticle(report, *article(ArticleId::WhatAreYogasanas));
+        writeArticle(report, *article(ArticleId::WhatAreYogasanas));
         QCOMPARE(report.plainText().count(QStringLiteral("What Are Yogasanas ?")), 1);
     }
 

@@ -49,9 +49,9 @@ struct ArticleSentences {
 QHash<QString, ArticleSentences> articleSentences()
 {
     QHash<QString, ArticleSentences> articles;
-    for (int section = 1; section <= 7; ++section) {
-        for (const tarvo::ArticleButton& button : tarvo::articleButtons(section)) {
-            const auto article = tarvo::articleForButton(button.name);
+    for (int id = 0; id < tarvo::kArticleCount; ++id) {
+        {
+            const auto article = tarvo::article(tarvo::ArticleId(id));
             if (!article)
                 continue;
             ArticleSentences& sentences = articles[article->title];

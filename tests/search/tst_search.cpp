@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+using namespace tarvo;
 using namespace tarvo::search;
 
 namespace {
@@ -229,52 +230,53 @@ private slots:
         QVERIFY(m_index.error().isEmpty());
     }
 
-    void keys_data()
+    void locations_data()
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("place");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("part");
-        QTest::addColumn<int>("number");
+        QTest::addColumn<Location>("location");
         QTest::addRow("article") << text("alternate nostril")
                                  << text("Article · Pranayam › Nadi Shodan Prnayam")
-                                 << int(SearchKind::Article) << text("Command63") << QString() << 0;
+                                 << int(SearchKind::Article)
+                                 << Location(ArticleLocation{ArticleId::NadiShodhana});
         QTest::addRow("asana") << text("corpse") << text("Asana · Shavasana")
-                               << int(SearchKind::Asana) << text("Shavasana") << QString() << 21;
+                               << int(SearchKind::Asana)
+                               << Location(AsanaLocation{text("Shavasana")});
         QTest::addRow("sign tab") << text("magnesium phosphate") << text("Zodiac · Leo · Diet")
-                                  << int(SearchKind::Zodiac) << text("Leo") << text("Diet") << 0;
+                                  << int(SearchKind::Zodiac)
+                                  << Location(ZodiacLocation{SunSign::Leo, ZodiacPage::Diet});
+        QTest::addRow("sign health")
+            << text("leo heart") << text("Zodiac · Leo · Health") << int(SearchKind::Zodiac)
+            << Location(ZodiacLocation{SunSign::Leo, ZodiacPage::Diet});
         QTest::addRow("sign asana")
             << text("corpse") << text("Zodiac · Asanas · Shavasana") << int(SearchKind::Zodiac)
-            << text("Aries") << text("Asanas") << 3;
+            << Location(ZodiacLocation{SunSign::Aries, ZodiacPage::Asanas, 3});
         QTest::addRow("chakra") << text("anahata") << text("Chakra · Heart")
-                                << int(SearchKind::Chakra) << text("Heart") << text("About") << 0;
+                                << int(SearchKind::Chakra)
+                                << Location(ChakraLocation{ChakraId::Heart});
         QTest::addRow("chakra opening")
             << text("chant yam") << text("Chakra · Heart · Opening") << int(SearchKind::Chakra)
-            << text("Heart") << text("Opening") << 0;
+            << Location(ChakraLocation{ChakraId::Heart});
         QTest::addRow("chakra asana")
             << text("camel") << text("Chakra · Asanas · Ustrasana") << int(SearchKind::Chakra)
-            << text("Heart") << text("Asanas") << 6;
+            << Location(ChakraAsanaLocation{6});
         QTest::addRow("chakra introduction")
             << text("energy centres wheel") << text("Chakra · Introduction")
-            << int(SearchKind::Chakra) << QString() << text("Introduction") << 0;
+            << int(SearchKind::Chakra) << Location(ChakraLocation{});
     }
-    void keys()
+    void locations()
     {
         QFETCH(QString, query);
         QFETCH(QString, place);
         QFETCH(int, kind);
-        QFETCH(QString, name);
-        QFETCH(QString, part);
-        QFETCH(int, number);
+        QFETCH(Location, location);
         const QList<SearchHit> hits = m_index.search(query);
         const qsizetype at = places(hits).indexOf(place);
         QVERIFY2(at >= 0, qPrintable(places(hits).join(u'\n')));
         const SearchHit& hit = hits[at];
         QCOMPARE(int(hit.kind), kind);
-        QCOMPARE(hit.key.name, name);
-        QCOMPARE(hit.key.part, part);
-        QCOMPARE(hit.key.number, number);
+        QVERIFY(hit.location == location);
     }
 
     // A text whose title or names hold the words comes before any text that has them only in

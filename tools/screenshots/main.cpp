@@ -74,16 +74,16 @@ int main(int argc, char** argv)
     save(window, folder, QStringLiteral("introduction") + suffix);
     window.toggleSection(tarvo::Section::Information);
     save(window, folder, QStringLiteral("information-on-yoga") + suffix);
-    window.showArticle(QStringLiteral("Command14"));
+    window.showArticle(tarvo::ArticleId::BenefitsOfYoga);
     save(window, folder, QStringLiteral("benefits-of-yoga") + suffix);
     window.toggleSection(tarvo::Section::Meditation);
-    window.showArticle(QStringLiteral("Command55"));
+    window.showArticle(tarvo::ArticleId::MeditationTechniques);
     save(window, folder, QStringLiteral("techniques-to-meditation") + suffix);
     window.toggleSection(tarvo::Section::Pranayam);
-    window.showArticle(QStringLiteral("Command63"));
+    window.showArticle(tarvo::ArticleId::NadiShodhana);
     save(window, folder, QStringLiteral("nadi-shodan") + suffix);
     window.toggleSection(tarvo::Section::SuryaNamaskar);
-    window.showArticle(QStringLiteral("Command72"));
+    window.showArticle(tarvo::ArticleId::PractisingSuryaNamaskar);
     save(window, folder, QStringLiteral("surya-namaskar") + suffix);
 
     window.toggleSection(tarvo::Section::AsanasByName);

@@ -1,6 +1,16 @@
-#include "app/SectionNavigation.h"
+#include "learn/SectionNavigation.h"
 
 namespace tarvo {
+
+QString sectionButtonName(Section section)
+{
+    return QStringLiteral("Command") + QString::number(int(section));
+}
+
+QString sectionPanelName(Section section)
+{
+    return QStringLiteral("Picture") + QString::number(int(section));
+}
 
 bool isLookup(Section section)
 {

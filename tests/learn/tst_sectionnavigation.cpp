@@ -1,4 +1,4 @@
-#include "app/SectionNavigation.h"
+#include "learn/SectionNavigation.h"
 #include "support/TestMain.h"
 
 using namespace tarvo;

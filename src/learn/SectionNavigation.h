@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <optional>
 
 namespace tarvo {
 
-// The headers of the Learn Yoga navigation, top to bottom; a header's button is Command<n>, and
-// an article section's sub-panel Picture<n>, n being its value.
+// The headers of the Learn Yoga navigation, top to bottom.
 enum class Section {
     Information = 1,
     AsanasByName,
@@ -22,6 +22,11 @@ inline constexpr std::array<Section, kSectionCount> kSections = {
     Section::Information,         Section::AsanasByName, Section::AsanasByBodyPart,
     Section::AsanasByApplication, Section::Meditation,   Section::Pranayam,
     Section::SuryaNamaskar};
+
+// The names of a header's button and of an article section's sub-panel: Command<n> and
+// Picture<n>, n being the section's value.
+QString sectionButtonName(Section section);
+QString sectionPanelName(Section section);
 
 // The section's place from the top, 0 for the first.
 inline constexpr std::size_t position(Section section)
