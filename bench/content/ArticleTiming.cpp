@@ -52,9 +52,10 @@ ArticleTiming longestArticleTiming(const AppContext& context, const QString& fir
     window.showMaximized();
     window.selectProgram(Program::LearnYoga);
     QCoreApplication::processEvents();
-    RichTextBox& box = *window.articleViewer().findChild<RichTextBox*>(QStringLiteral("RTB"));
+    RichTextBox& box =
+        *window.learn().articleViewer().findChild<RichTextBox*>(QStringLiteral("RTB"));
     const auto open = [&](ArticleId article) {
-        window.showArticle(article);
+        window.learn().showArticle(article);
         layOutAndPaint(box);
     };
 

@@ -2,7 +2,6 @@
 
 #include "app/AboutDialog.h"
 #include "app/AltLetters.h"
-#include "app/LearnNavigation.h"
 #include "app/MainWindowStyle.h"
 #include "app/MatchHighlight.h"
 #include "app/PrintActions.h"
@@ -12,6 +11,7 @@
 #include "asanas/LookupStrip.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "platform/AppInfo.h"
 #include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
@@ -97,6 +97,7 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     column->addWidget(m_area, 1);
     column->addWidget(buildExitStrip());
     m_area->setTabOrderFoot(m_promotion, m_exit);
+    m_learn = std::make_unique<LearnFlow>(m_context, *m_area, *this);
     setCentralWidget(central);
     setStyleSheet(mainWindowStyleSheet());
     activateButtonsOnEnter(this);
@@ -316,13 +317,11 @@ void MainWindow::selectProgram(Program program)
     setWelcomePanelVisible(false);
     switch (program) {
     case Program::LearnYoga:
-        buildLearnYogaPanels();
-        m_learnNavigation->show();
-        showIntroduction();
+        m_learn->start();
         break;
     case Program::ZodiacYoga:
     case Program::ChakraYoga: {
-        hideLearnYogaPanels();
+        m_learn->leave();
         const auto& factory =
             program == Program::ZodiacYoga ? m_programs.zodiac : m_programs.chakra;
         if (!factory)
@@ -335,123 +334,7 @@ void MainWindow::selectProgram(Program program)
 
 bool MainWindow::closeChildWindows()
 {
-    const bool closed = m_area->closeAll();
-    // A closed child is deleted only later; the next write must go to a new viewer.
-    if (m_viewer && !m_area->windows().contains(m_viewer))
-        m_viewer = nullptr;
-    return closed;
-}
-
-void MainWindow::hideLearnYogaPanels()
-{
-    if (m_viewer)
-        m_area->close(m_viewer);
-    m_viewer = nullptr;
-    if (m_learnNavigation) {
-        m_lookupStrip->hide();
-        m_learnNavigation->hide();
-    }
-}
-
-// The welcome screen shows neither panel, so they are built when Learn Yoga is first chosen.
-void MainWindow::buildLearnYogaPanels()
-{
-    if (m_learnNavigation)
-        return;
-    m_lookupStrip = new LookupStrip([this]() -> ArticleViewer& { return articleViewer(); });
-    m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
-    m_lookupStrip->setConditionSource([this] { return storedConditions(m_context.settings); });
-    m_lookupStrip->hide();
-    for (QLabel* caption : m_lookupStrip->captions())
-        caption->installEventFilter(this);
-    m_area->addPanel(m_lookupStrip, Qt::TopEdge);
-
-    m_learnNavigation = new LearnNavigation;
-    m_learnNavigation->setAttribute(Qt::WA_StyledBackground);
-    connect(m_learnNavigation, &LearnNavigation::headerClicked, this, &MainWindow::toggleSection);
-    connect(m_learnNavigation, &LearnNavigation::articleClicked, this, &MainWindow::showArticle);
-    m_area->addPanel(m_learnNavigation, Qt::LeftEdge);
-}
-
-void MainWindow::showIntroduction()
-{
-    articleViewer().showArticle(introduction());
-}
-
-namespace {
-
-LookupPanel lookupPanel(Section section)
-{
-    switch (section) {
-    case Section::AsanasByBodyPart:
-        return LookupPanel::ByBodyPart;
-    case Section::AsanasByApplication:
-        return LookupPanel::ByApplication;
-    default:
-        return LookupPanel::ByName;
-    }
-}
-
-} // namespace
-
-void MainWindow::toggleSection(Section section)
-{
-    applySection(section);
-    // An article section opens on its first article, a lookup on the first entry of its list.
-    if (isLookup(section))
-        m_lookupStrip->selectFirst(lookupPanel(section));
-    else
-        showArticle(sectionArticles(section).constFirst());
-}
-
-void MainWindow::applySection(Section section)
-{
-    buildLearnYogaPanels();
-    const SectionLayout layout = m_navigation.toggle(section);
-    m_lookupStrip->setVisible(layout.lookupStripVisible);
-    if (layout.lookupStripVisible && layout.shownPanel)
-        m_lookupStrip->showPanel(lookupPanel(*layout.shownPanel));
-    m_learnNavigation->applyLayout(layout);
-}
-
-void MainWindow::enterLearnYoga()
-{
-    const bool shown =
-        !welcomePanelVisible() && m_learnNavigation && m_learnNavigation->isVisibleTo(this);
-    if (!shown)
-        selectProgram(Program::LearnYoga);
-}
-
-void MainWindow::showLearnArticle(ArticleId article)
-{
-    enterLearnYoga();
-    if (!m_navigation.expanded(articleSection(article)))
-        applySection(articleSection(article));
-    showArticle(article);
-}
-
-void MainWindow::showAsanaPage(const QString& name)
-{
-    enterLearnYoga();
-    // A lookup header shows its panel whether it was open or not.
-    applySection(Section::AsanasByName);
-    m_lookupStrip->showAsanaByName(name);
-}
-
-void MainWindow::showArticle(ArticleId article)
-{
-    if (const auto text = tarvo::article(article))
-        articleViewer().showArticle(*text);
-}
-
-ArticleViewer& MainWindow::articleViewer()
-{
-    if (!m_viewer) {
-        m_viewer = new ArticleViewer(m_context.desktop, this);
-        followReadingZoom(m_viewer->richTextBox(), m_zoom);
-        m_area->open(m_viewer, Placement::Filling);
-    }
-    return *m_viewer;
+    return m_area->closeAll();
 }
 
 bool MainWindow::welcomePanelVisible() const
@@ -481,7 +364,13 @@ void MainWindow::makeRoomForPractice()
 {
     setWelcomePanelVisible(false);
     // Learn Yoga's panels would leave a practice window too little of the work area.
-    hideLearnYogaPanels();
+    m_learn->leave();
+}
+
+void MainWindow::enterLearnYoga()
+{
+    if (!m_learn->shown())
+        selectProgram(Program::LearnYoga);
 }
 
 void MainWindow::showPracticeWindow(QWidget* form)
@@ -512,13 +401,13 @@ QWidget* MainWindow::reveal(const Location& location)
         MainWindow& main;
         QWidget* operator()(const ArticleLocation& place)
         {
-            main.showLearnArticle(place.article);
-            return &main.articleViewer();
+            main.enterLearnYoga();
+            return &main.m_learn->openArticle(place.article);
         }
         QWidget* operator()(const AsanaLocation& place)
         {
-            main.showAsanaPage(place.name);
-            return &main.articleViewer();
+            main.enterLearnYoga();
+            return &main.m_learn->openAsana(place.name);
         }
         QWidget* operator()(const ZodiacLocation& place) { return openZodiacPage(main, place); }
         QWidget* operator()(const ChakraLocation& place) { return openChakraPage(main, place); }
@@ -595,16 +484,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     QMainWindow::closeEvent(event);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
-        // The lookup prompts act like the welcome texts: a click closes every child window.
-        if (closeChildWindows())
-            setWelcomePanelVisible(false);
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace tarvo

@@ -2,7 +2,7 @@
 
 #include "app/Program.h"
 #include "app/ProgramWindows.h"
-#include "learn/SectionNavigation.h"
+#include "learn/LearnFlow.h"
 #include "platform/AppContext.h"
 #include "platform/Workspace.h"
 #include "shell/Navigator.h"
@@ -22,10 +22,7 @@ class PracticeStore;
 struct ReadyMadeSession;
 } // namespace practice
 
-class ArticleViewer;
 class FindWindow;
-class LearnNavigation;
-class LookupStrip;
 class PrintActions;
 class ReadingZoom;
 class WelcomePanel;
@@ -45,22 +42,14 @@ public:
     void selectProgram(Program program);
     // False when a child window refused to close; those before it are closed.
     bool closeChildWindows();
-    void toggleSection(Section section);
-    void showArticle(ArticleId article);
-    // Learn Yoga as a user finds a text there: the article with its section open, or the asana's
-    // page with the lookup by name beside it.
-    void showLearnArticle(ArticleId article);
-    void showAsanaPage(const QString& name);
 
     // Opens Find, or brings it forward; the window is made on first use and kept.
     void showFind();
     FindWindow* findWindow() const { return m_find; }
     const AppContext& context() const { return m_context; }
 
-    // The article viewer, opened by the first write to it.
-    ArticleViewer& articleViewer();
+    LearnFlow& learn() const { return *m_learn; }
     bool welcomePanelVisible() const;
-    const SectionNavigation& navigation() const { return m_navigation; }
     // The size of the reading texts in every window, as View > Zoom sets it.
     ReadingZoom& readingZoom() const { return *m_zoom; }
 
@@ -89,20 +78,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void buildPracticeMenu();
     void buildEditMenu();
     void enterLearnYoga();
-    void applySection(Section section);
     QWidget* buildBanner();
     QWidget* buildProgramButtons();
     QWidget* buildExitStrip();
-    void showIntroduction();
-    void buildLearnYogaPanels();
-    void hideLearnYogaPanels();
     void makeRoomForPractice();
     void showPracticeWindow(QWidget* form);
     // Shows the place and gives the page that shows it, or nullptr.
@@ -112,16 +96,12 @@ private:
     AppContext m_context;
     ReadingZoom* m_zoom;
     ProgramWindows m_programs;
-    SectionNavigation m_navigation;
 
     WelcomePanel* m_welcome = nullptr;
     WorkArea* m_area = nullptr;
-    // Built with the first choice of Learn Yoga, both at once.
-    LookupStrip* m_lookupStrip = nullptr;
-    LearnNavigation* m_learnNavigation = nullptr;
+    std::unique_ptr<LearnFlow> m_learn;
     QWidget* m_promotion = nullptr;
     QWidget* m_exit = nullptr;
-    QPointer<ArticleViewer> m_viewer;
     FindWindow* m_find = nullptr;
     PrintActions* m_printing = nullptr;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.

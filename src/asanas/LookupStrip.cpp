@@ -2,14 +2,10 @@
 
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/AsanaLists.h"
-#include "asanas/AsanaPage.h"
 #include "asanas/AsanaTables.h"
-#include "learn/ArticleViewer.h"
-#include "learn/ArticleWriter.h"
 #include "pictures/Pictures.h"
 #include "platform/StyleRole.h"
 #include "platform/Twips.h"
-#include "report/RichReport.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -61,9 +57,8 @@ QListWidget* resultList(const QString& name, const QString& accessible)
 }
 } // namespace
 
-LookupStrip::LookupStrip(std::function<ArticleViewer&()> viewer, QWidget* parent)
+LookupStrip::LookupStrip(QWidget* parent)
     : QWidget(parent)
-    , m_viewer(std::move(viewer))
     , m_picYoga(new QLabel)
 {
     setObjectName(QStringLiteral("picTop1"));
@@ -236,14 +231,12 @@ void LookupStrip::showAsanaPage(const QString& name)
     m_picYoga->setPixmap(QPixmap::fromImage(
         pictures::asanaPicture(record.name, m_picYoga->size(), devicePixelRatioF())));
     m_picYoga->setAccessibleDescription(pictures::asanaPictureDescription(record.name));
-    RichReport page = articleViewerReport();
-    writeAsanaPage(page, record);
-    const QString pose = record.name;
-    m_viewer().showPage(page, record.name,
-                        PagePicture{QSizeF(m_picYoga->size()), PicturePlacement::Beside,
-                                    [pose](QPainter& painter, const QRectF& area) {
-                                        pictures::paintAsanaPicture(painter, pose, area);
-                                    }});
+    emit asanaPageWanted(record.name);
+}
+
+QSize LookupStrip::pictureSize() const
+{
+    return m_picYoga->size();
 }
 
 void LookupStrip::setConditionSource(std::function<QList<Condition>()> conditions)

@@ -11,8 +11,6 @@ class QListWidget;
 
 namespace tarvo {
 
-class ArticleViewer;
-
 enum class LookupPanel { ByName, ByBodyPart, ByApplication };
 
 // The asana lookup strip of the main window (picTop1): the asana picture and the three
@@ -22,8 +20,7 @@ class LookupStrip final : public QWidget {
     Q_DISABLE_COPY_MOVE(LookupStrip)
 
 public:
-    // viewer opens the article viewer if it is not open yet.
-    explicit LookupStrip(std::function<ArticleViewer&()> viewer, QWidget* parent = nullptr);
+    explicit LookupStrip(QWidget* parent = nullptr);
 
     // Shows one lookup panel and hides the other two.
     void showPanel(LookupPanel panel);
@@ -32,14 +29,19 @@ public:
     // condition a body part or application is about.
     void setConditionSource(std::function<QList<Condition>()> conditions);
     QList<QLabel*> captions() const { return m_captions; }
+    QSize pictureSize() const;
 
     // A section header's first action: the first entry of its list, shown.
     void selectFirst(LookupPanel panel);
-    // Writes the asana's page into the viewer and its picture beside the lists; an unknown
-    // name changes nothing.
+    // Shows the asana's picture beside the lists and asks for its page; an unknown name changes
+    // nothing.
     void showAsanaPage(const QString& name);
     // The page, with the asana chosen in the lookup by name as if the user had picked it there.
     void showAsanaByName(const QString& name);
+
+signals:
+    // The asana whose page is to be read, by its library name.
+    void asanaPageWanted(const QString& name);
 
 private:
     QWidget* namePanel();
@@ -50,7 +52,6 @@ private:
                      const QList<Condition>& lookedUp);
     void showSelectedResult(QListWidget* list, int row);
 
-    std::function<ArticleViewer&()> m_viewer;
     std::function<QList<Condition>()> m_conditions;
 
     QLabel* m_picYoga;

@@ -1,7 +1,6 @@
 #include "learn/ArticleViewer.h"
 
 #include "learn/ArticleWriter.h"
-#include "platform/Workspace.h"
 #include "report/RichTextBox.h"
 
 #include <QHBoxLayout>
@@ -10,10 +9,9 @@
 
 namespace tarvo {
 
-ArticleViewer::ArticleViewer(Desktop& desktop, Workspace* workspace, QWidget* parent)
+ArticleViewer::ArticleViewer(Desktop& desktop, QWidget* parent)
     : QWidget(parent)
     , m_rtb(new RichTextBox(desktop, this))
-    , m_workspace(workspace)
 {
     setObjectName(QStringLiteral("frmLearnYogaDisp"));
     setWindowTitle(QStringLiteral("Tarvo Learn Yoga"));
@@ -43,8 +41,8 @@ ArticleViewer::ArticleViewer(Desktop& desktop, Workspace* workspace, QWidget* pa
     guide->setObjectName(QStringLiteral("cmdBreatheWithGuide"));
     guide->setAccessibleName(QStringLiteral("Breathe with the guide"));
     connect(guide, &QPushButton::clicked, this, [this] {
-        if (m_workspace && !m_breathingPattern.isEmpty())
-            m_workspace->showBreathingGuide(m_breathingPattern);
+        if (!m_breathingPattern.isEmpty())
+            emit breathingGuideWanted(m_breathingPattern);
     });
     bar->addWidget(guide);
     bar->addStretch(1);
@@ -58,7 +56,7 @@ void ArticleViewer::showArticle(const Article& article)
     writeArticle(report, article);
     showPage(report, article.title);
     m_breathingPattern = article.breathingPattern;
-    m_guideBar->setVisible(m_workspace && !m_breathingPattern.isEmpty());
+    m_guideBar->setVisible(!m_breathingPattern.isEmpty());
 }
 
 void ArticleViewer::showPage(const RichReport& report, const QString& title,

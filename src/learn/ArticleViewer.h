@@ -9,7 +9,6 @@ namespace tarvo {
 class Desktop;
 class RichReport;
 class RichTextBox;
-class Workspace;
 struct Article;
 
 // The Learn Yoga article viewer: one read-only rich-text box that every Learn text is written to,
@@ -19,8 +18,7 @@ class ArticleViewer final : public QWidget, public PrintableView {
     Q_DISABLE_COPY_MOVE(ArticleViewer)
 
 public:
-    explicit ArticleViewer(Desktop& desktop, Workspace* workspace = nullptr,
-                           QWidget* parent = nullptr);
+    explicit ArticleViewer(Desktop& desktop, QWidget* parent = nullptr);
 
     void showArticle(const Article& article);
     // A page of its own (an asana's), titled for printing, with the picture shown beside it.
@@ -30,11 +28,14 @@ public:
 
     std::optional<PrintablePage> printablePage() const override;
 
+signals:
+    // The breathing guide, set to the pattern of the article on screen ("nadi-shodhana").
+    void breathingGuideWanted(const QString& patternKey);
+
 private:
     RichTextBox* m_rtb;
     QString m_title;
     std::optional<PagePicture> m_picture;
-    Workspace* m_workspace;
     QWidget* m_guideBar = nullptr;
     QString m_breathingPattern;
 };

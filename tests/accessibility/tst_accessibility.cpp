@@ -139,7 +139,7 @@ private slots:
             {Section::AsanasByBodyPart, "cboAsanasByBodyPart"},
             {Section::AsanasByApplication, "cboAsanasByTherapeuticApplications"}};
         for (const auto& [section, list] : lookups) {
-            m_fixture->window->toggleSection(static_cast<Section>(section));
+            m_fixture->window->learn().toggleSection(static_cast<Section>(section));
             auto* box = in<QComboBox>(m_fixture->window.get(), QString::fromLatin1(list));
             QVERIFY(box);
             box->setCurrentIndex(1);
@@ -147,7 +147,7 @@ private slots:
             walk(m_fixture->window.get(), QStringLiteral("lookup ") + QString::fromLatin1(list));
         }
         // Every asana of the library, so each of its pictures is described.
-        m_fixture->window->toggleSection(Section::AsanasByName);
+        m_fixture->window->learn().toggleSection(Section::AsanasByName);
         auto* byName = in<QComboBox>(m_fixture->window.get(), QStringLiteral("cboAsanasByName"));
         for (int i = 0; i < byName->count(); ++i) {
             byName->setCurrentIndex(i);
@@ -291,7 +291,7 @@ private slots:
     void breathingGuide()
     {
         m_fixture->window->selectProgram(Program::LearnYoga);
-        m_fixture->window->showArticle(ArticleId::NadiShodhana);
+        m_fixture->window->learn().showArticle(ArticleId::NadiShodhana);
         walk(m_fixture->window.get(), QStringLiteral("Nadi Shodhana article"));
         click(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"));
         QWidget* guide = m_fixture->window->child(QStringLiteral("frmBreathingGuide"));

@@ -214,7 +214,7 @@ class tst_Keyboard final : public QObject {
         case State::LearnArticles:
         case State::LearnLookup:
             m_fixture->window->selectProgram(Program::LearnYoga);
-            m_fixture->window->toggleSection(
+            m_fixture->window->learn().toggleSection(
                 state == State::LearnArticles ? Section::Information : Section::AsanasByBodyPart);
             return m_fixture->window.get();
         case State::ChakraSelection:
@@ -252,7 +252,7 @@ class tst_Keyboard final : public QObject {
             return m_fixture->window.get();
         case State::LearnBreathingArticle:
             m_fixture->window->selectProgram(Program::LearnYoga);
-            m_fixture->window->showArticle(ArticleId::Bhramari);
+            m_fixture->window->learn().showArticle(ArticleId::Bhramari);
             return m_fixture->window.get();
         case State::About:
             m_dialog =

@@ -64,7 +64,7 @@ private:
     }
     QString viewerText() const
     {
-        return m_fixture->window->articleViewer().richTextBox().toPlainText();
+        return m_fixture->window->learn().articleViewer().richTextBox().toPlainText();
     }
     bool viewerOpen() const
     {
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(!m_fixture->window->welcomePanelVisible());
         QVERIFY(viewerOpen());
         QVERIFY(viewerText().startsWith(QStringLiteral("Introduction\n\n")));
-        QCOMPARE(m_fixture->window->articleViewer().windowTitle(),
+        QCOMPARE(m_fixture->window->learn().articleViewer().windowTitle(),
                  QStringLiteral("Tarvo Learn Yoga"));
     }
 
@@ -221,7 +221,8 @@ private slots:
     {
         QFETCH(QString, caption);
         m_fixture->window->selectProgram(Program::LearnYoga);
-        m_fixture->window->toggleSection(Section::AsanasByBodyPart); // shows the lookup prompts
+        // Shows the lookup prompts.
+        m_fixture->window->learn().toggleSection(Section::AsanasByBodyPart);
         m_fixture->window->setWelcomePanelVisible(true);
         QTest::mouseClick(find(caption), Qt::LeftButton);
         QVERIFY(!viewerOpen());
@@ -261,7 +262,7 @@ private slots:
         m_fixture->window->selectProgram(Program::LearnYoga);
         m_fixture->window->selectProgram(Program::ZodiacYoga);
         m_fixture->window->selectProgram(Program::LearnYoga);
-        m_fixture->window->toggleSection(Section::AsanasByName);
+        m_fixture->window->learn().toggleSection(Section::AsanasByName);
         QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("picLeft")).size(), 1);
         QCOMPARE(m_fixture->window->findChildren<QWidget*>(QStringLiteral("picTop1")).size(), 1);
         QCOMPARE(

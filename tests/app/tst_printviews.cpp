@@ -99,11 +99,11 @@ class tst_PrintViews final : public QObject {
         switch (view) {
         case View::Article:
             window().selectProgram(Program::LearnYoga);
-            window().showArticle(ArticleId::WhatIsYoga);
+            window().learn().showArticle(ArticleId::WhatIsYoga);
             break;
         case View::LongArticle:
             window().selectProgram(Program::LearnYoga);
-            window().articleViewer().showArticle(longArticle());
+            window().learn().articleViewer().showArticle(longArticle());
             break;
         case View::AsanaPage:
             window().selectProgram(Program::LearnYoga);
@@ -311,7 +311,7 @@ private slots:
             text = dialog.richTextBox().report();
         } else {
             open(View::LongArticle);
-            text = window().articleViewer().printablePage()->text;
+            text = window().learn().articleViewer().printablePage()->text;
             openFileMenu();
             action(QStringLiteral("mnuExportPdf"))->trigger();
         }

@@ -103,7 +103,7 @@ class tst_Soak : public QObject {
         m_fixture->window->selectProgram(Program::LearnYoga);
         // A different article each round, so over the rounds every one is written.
         const QList<ArticleId> articles = sectionArticles(Section::Information);
-        m_fixture->window->showArticle(articles.at(round % articles.size()));
+        m_fixture->window->learn().showArticle(articles.at(round % articles.size()));
         for (const char* lookup :
              {"cboAsanasByName", "cboAsanasByBodyPart", "cboAsanasByTherapeuticApplications"}) {
             auto* box = in<QComboBox>(m_fixture->window.get(), QString::fromLatin1(lookup));

@@ -150,13 +150,13 @@ private:
         switch (reading) {
         case Reading::Article:
             main().selectProgram(Program::LearnYoga);
-            return &main().articleViewer().richTextBox();
+            return &main().learn().articleViewer().richTextBox();
         case Reading::AsanaPage: {
-            main().toggleSection(Section::AsanasByName);
+            main().learn().toggleSection(Section::AsanasByName);
             auto* names = in<QComboBox>(&main(), QStringLiteral("cboAsanasByName"));
             names->setCurrentIndex(names->findText(QStringLiteral("Trikonasana")));
             emit names->activated(names->currentIndex());
-            return &main().articleViewer().richTextBox();
+            return &main().learn().articleViewer().richTextBox();
         }
         case Reading::ZodiacField:
             return in(zodiacResult(), QStringLiteral("lblSunSignFamousPersonBorn"));
@@ -236,7 +236,7 @@ private slots:
     void ctrlPlusTwiceEnlargesTheArticleAndTheNextStartKeepsIt()
     {
         main().selectProgram(Program::LearnYoga);
-        RichTextBox* article = &main().articleViewer().richTextBox();
+        RichTextBox* article = &main().learn().articleViewer().richTextBox();
         article->setFocus();
         QCOMPARE(textSize(article, 40), 14.0);
         press(Qt::Key_Plus);
@@ -248,9 +248,9 @@ private slots:
 
         restart();
         main().selectProgram(Program::LearnYoga);
-        QCOMPARE(textSize(&main().articleViewer().richTextBox(), 40), 18.0);
+        QCOMPARE(textSize(&main().learn().articleViewer().richTextBox(), 40), 18.0);
         press(Qt::Key_0);
-        QCOMPARE(textSize(&main().articleViewer().richTextBox(), 40), 14.0);
+        QCOMPARE(textSize(&main().learn().articleViewer().richTextBox(), 40), 14.0);
         QCOMPARE(m_fixture->seams.settings.values.value(QStringLiteral("View/Zoom")),
                  QStringLiteral("100"));
     }

@@ -20,7 +20,10 @@ private:
     {
         return m_fixture->window->findChild<T*>(QString::fromLatin1(name));
     }
-    QString page() const { return m_fixture->window->articleViewer().richTextBox().toPlainText(); }
+    QString page() const
+    {
+        return m_fixture->window->learn().articleViewer().richTextBox().toPlainText();
+    }
     void choose(const char* list, const QString& entry)
     {
         auto* box = find<QComboBox>(list);
@@ -73,11 +76,11 @@ private slots:
 
     void armsAndAsthma()
     {
-        m_fixture->window->toggleSection(Section::AsanasByBodyPart);
+        m_fixture->window->learn().toggleSection(Section::AsanasByBodyPart);
         choose("cboAsanasByBodyPart", QStringLiteral("Arms"));
         QCOMPARE(find<QListWidget>("lstAsanasByBodyPart")->count(), 1);
         QVERIFY(page().startsWith(QStringLiteral("Anjali Mudra\n")));
-        m_fixture->window->toggleSection(Section::AsanasByApplication);
+        m_fixture->window->learn().toggleSection(Section::AsanasByApplication);
         QVERIFY(find("Picture4")->isVisible());
         QVERIFY(!find("Picture3")->isVisible());
         choose("cboAsanasByTherapeuticApplications", QStringLiteral("Asthma"));
@@ -133,8 +136,8 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QStringList, marked);
         QFETCH(QString, note);
-        m_fixture->window->toggleSection(combo.contains(u"Body") ? Section::AsanasByBodyPart
-                                                                 : Section::AsanasByApplication);
+        m_fixture->window->learn().toggleSection(
+            combo.contains(u"Body") ? Section::AsanasByBodyPart : Section::AsanasByApplication);
         choose(qPrintable(combo), entry);
         auto* results = m_fixture->window->findChild<QListWidget*>(list);
         QStringList found;

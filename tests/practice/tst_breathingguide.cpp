@@ -365,16 +365,16 @@ private slots:
         QVERIFY(!in<QWidget>(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"))
                      ->isVisible());
         const ArticleId article = *articleWithButtonName(button);
-        m_fixture->window->showArticle(article);
+        m_fixture->window->learn().showArticle(article);
         auto* breathe =
             in<QPushButton>(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"));
         QCOMPARE(breathe->isVisible(), !pattern.isEmpty());
         if (pattern.isEmpty())
             return;
         // An asana page in the same viewer has no breathing of its own.
-        m_fixture->window->toggleSection(Section::AsanasByName);
+        m_fixture->window->learn().toggleSection(Section::AsanasByName);
         QVERIFY(!breathe->isVisible());
-        m_fixture->window->showArticle(article);
+        m_fixture->window->learn().showArticle(article);
         QVERIFY(breathe->isVisible());
 
         click(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"));

@@ -209,7 +209,7 @@ private slots:
         m_fixture->window->selectProgram(Program::LearnYoga);
         QTRY_VERIFY(!child("frmSessionPlayer"));
         QCOMPARE(m_fixture->window->practiceStore().entries().size(), 1);
-        QVERIFY(m_fixture->window->articleViewer().isVisible());
+        QVERIFY(m_fixture->window->learn().articleViewer().isVisible());
     }
 
     // A builder closed with unsaved work asks to save it.
@@ -459,7 +459,7 @@ private slots:
                                      "pain.",
                                      "Simhasana"}));
         results->setCurrentRow(1);
-        QVERIFY(m_fixture->window->articleViewer().richTextBox().toPlainText().startsWith(
+        QVERIFY(m_fixture->window->learn().articleViewer().richTextBox().toPlainText().startsWith(
             QStringLiteral("Bhujangasana\n")));
     }
 

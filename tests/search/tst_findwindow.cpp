@@ -180,7 +180,7 @@ private slots:
 
         QTest::keyClick(find->box(), Qt::Key_Return);
         QVERIFY(!main().welcomePanelVisible());
-        RichTextBox& page = main().articleViewer().richTextBox();
+        RichTextBox& page = main().learn().articleViewer().richTextBox();
         QCOMPARE(page.textCursor().selectedText().toLower(), selected.toLower());
         QCOMPARE(page.extraSelections().size(), 1);
         QCOMPARE(page.extraSelections().first().cursor.selectedText(),

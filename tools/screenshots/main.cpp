@@ -72,29 +72,29 @@ int main(int argc, char** argv)
 
     window.selectProgram(tarvo::Program::LearnYoga);
     save(window, folder, QStringLiteral("introduction") + suffix);
-    window.toggleSection(tarvo::Section::Information);
+    window.learn().toggleSection(tarvo::Section::Information);
     save(window, folder, QStringLiteral("information-on-yoga") + suffix);
-    window.showArticle(tarvo::ArticleId::BenefitsOfYoga);
+    window.learn().showArticle(tarvo::ArticleId::BenefitsOfYoga);
     save(window, folder, QStringLiteral("benefits-of-yoga") + suffix);
-    window.toggleSection(tarvo::Section::Meditation);
-    window.showArticle(tarvo::ArticleId::MeditationTechniques);
+    window.learn().toggleSection(tarvo::Section::Meditation);
+    window.learn().showArticle(tarvo::ArticleId::MeditationTechniques);
     save(window, folder, QStringLiteral("techniques-to-meditation") + suffix);
-    window.toggleSection(tarvo::Section::Pranayam);
-    window.showArticle(tarvo::ArticleId::NadiShodhana);
+    window.learn().toggleSection(tarvo::Section::Pranayam);
+    window.learn().showArticle(tarvo::ArticleId::NadiShodhana);
     save(window, folder, QStringLiteral("nadi-shodan") + suffix);
-    window.toggleSection(tarvo::Section::SuryaNamaskar);
-    window.showArticle(tarvo::ArticleId::PractisingSuryaNamaskar);
+    window.learn().toggleSection(tarvo::Section::SuryaNamaskar);
+    window.learn().showArticle(tarvo::ArticleId::PractisingSuryaNamaskar);
     save(window, folder, QStringLiteral("surya-namaskar") + suffix);
 
-    window.toggleSection(tarvo::Section::AsanasByName);
+    window.learn().toggleSection(tarvo::Section::AsanasByName);
     save(window, folder, QStringLiteral("asanas-by-name") + suffix);
     choose(window, "cboAsanasByName", QStringLiteral("Trikonasana"));
     save(window, folder, QStringLiteral("asana-trikonasana") + suffix);
-    window.toggleSection(tarvo::Section::AsanasByBodyPart);
+    window.learn().toggleSection(tarvo::Section::AsanasByBodyPart);
     choose(window, "cboAsanasByBodyPart", QStringLiteral("Knees"));
     window.findChild<QListWidget*>(QStringLiteral("lstAsanasByBodyPart"))->setCurrentRow(2);
     save(window, folder, QStringLiteral("asana-by-body-part") + suffix);
-    window.toggleSection(tarvo::Section::AsanasByApplication);
+    window.learn().toggleSection(tarvo::Section::AsanasByApplication);
     choose(window, "cboAsanasByTherapeuticApplications", QStringLiteral("Asthma"));
     save(window, folder, QStringLiteral("asana-by-application") + suffix);
 

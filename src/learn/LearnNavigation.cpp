@@ -1,4 +1,4 @@
-#include "app/LearnNavigation.h"
+#include "learn/LearnNavigation.h"
 
 #include "learn/ArticleCatalogue.h"
 #include "learn/SectionNavigation.h"
