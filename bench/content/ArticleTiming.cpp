@@ -3,9 +3,10 @@
 #include "content/Timing.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "learn/SectionNavigation.h"
-#include "platform/AppContext.h"
 #include "report/RichTextBox.h"
+#include "shell/AppContext.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,8 +2,8 @@
 #include "chakra/ChakraResultWindow.h"
 #include "content/ContentTiming.h"
 #include "content/Timing.h"
-#include "platform/AppContext.h"
 #include "report/RichTextBox.h"
+#include "shell/AppContext.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #include "content/ContentTiming.h"
 #include "content/Timing.h"
-#include "platform/AppContext.h"
 #include "report/RichTextBox.h"
+#include "shell/AppContext.h"
 #include "zodiac/SunSign.h"
 #include "zodiac/ZodiacReport.h"
 #include "zodiac/ZodiacReportDialog.h"

@@ -3,12 +3,12 @@
 
 #include "common/Statistics.h"
 #include "content/ContentTiming.h"
-#include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/QtDesktop.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
+#include "shell/AppContext.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -12,6 +12,7 @@
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
 #include "practice/JournalCheck.h"
+#include "practice/PracticeFlow.h"
 #include "practice/PracticeStoreOpening.h"
 
 #include <QApplication>
@@ -131,7 +132,7 @@ int runApplication(int argc, char** argv)
     MainWindow window(context, programWindows());
     // Only the instance that holds the lock opens the journal, so no two write it at once; it
     // is opened after the first frame, or when Practice needs it first.
-    window.openPracticeStoreLater([&desktop, &window, &clock, &settings] {
+    window.practice().openStoreLater([&desktop, &window, &clock, &settings] {
         const QDate today = clock.now().toLocalTime().date();
         const practice::CheckDepth depth = practice::journalCheckDue(settings, today);
         practice::PracticeStoreOpening journal =
@@ -155,7 +156,7 @@ int runApplication(int argc, char** argv)
         window.setGeometry(primary->availableGeometry());
     window.showMaximized();
     if (QWindow* handle = window.windowHandle())
-        new AfterFirstFrame(*handle, [&window] { window.openPracticeStoreNow(); });
+        new AfterFirstFrame(*handle, [&window] { window.practice().openStoreNow(); });
     return QApplication::exec();
 }
 

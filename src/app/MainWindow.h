@@ -2,35 +2,30 @@
 
 #include "app/Program.h"
 #include "app/ProgramWindows.h"
-#include "learn/LearnFlow.h"
-#include "platform/AppContext.h"
-#include "platform/Workspace.h"
+#include "shell/AppContext.h"
 #include "shell/Navigator.h"
 
 #include <QMainWindow>
-#include <QPointer>
-#include <functional>
 #include <memory>
-
-class QMenu;
 
 namespace tarvo {
 
 namespace practice {
-class NotifyingPracticeStore;
-class PracticeStore;
-struct ReadyMadeSession;
+class PracticeFlow;
 } // namespace practice
 
+class ChakraFlow;
 class FindWindow;
+class LearnFlow;
 class PrintActions;
 class ReadingZoom;
-class WelcomePanel;
 class WorkArea;
+class ZodiacFlow;
 
-// The main window: program switch, welcome panel, Learn Yoga navigation and lookup strip,
-// and the work area in which every other window of the program opens.
-class MainWindow final : public QMainWindow, public Workspace, public Navigator {
+// The main window: the menus, the program switch and the welcome panel around the work area in
+// which every program's windows open. Each program's own flow decides what opens there; this
+// window routes to them.
+class MainWindow final : public QMainWindow, public Navigator {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
@@ -49,32 +44,16 @@ public:
     const AppContext& context() const { return m_context; }
 
     LearnFlow& learn() const { return *m_learn; }
+    practice::PracticeFlow& practice() const { return *m_practice; }
+    WorkArea& area() const { return *m_area; }
     bool welcomePanelVisible() const;
+    void setWelcomePanelVisible(bool visible);
     // The size of the reading texts in every window, as View > Zoom sets it.
     ReadingZoom& readingZoom() const { return *m_zoom; }
 
-    void showChild(QWidget* form) override;
-    void showFilling(QWidget* form) override;
-    QRect workArea() const override;
-    QWidget* child(const QString& objectName) const override;
-    void setWelcomePanelVisible(bool visible) override;
-    void showAbout() override;
-    void showBreathingGuide(const QString& patternKey) override;
-    void practise(const QString& title, const QStringList& asanaNames) override;
     void open(const Location& location) override;
-    void practise(const practice::ReadyMadeSession& session) override;
-
-    // Where the journal and the saved sessions are kept; until the program hands over its
-    // database, a store that lasts as long as the window.
-    practice::PracticeStore& practiceStore() const;
-    void setPracticeStore(std::unique_ptr<practice::PracticeStore> store);
-    // The journal is opened by opener when Practice first needs it, or by openPracticeStoreNow().
-    void openPracticeStoreLater(std::function<std::unique_ptr<practice::PracticeStore>()> opener);
-    void openPracticeStoreNow();
-    // Practice > Journal: opens the journal, or brings the open one forward.
-    void showJournal();
-
-    WorkArea& area() const { return *m_area; }
+    void practise(const QString& title, const QStringList& asanaNames) override;
+    void showAbout() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,31 +62,22 @@ private:
     void buildMenus();
     void buildPracticeMenu();
     void buildEditMenu();
-    void enterLearnYoga();
-    QWidget* buildBanner();
-    QWidget* buildProgramButtons();
-    QWidget* buildExitStrip();
-    void makeRoomForPractice();
-    void showPracticeWindow(QWidget* form);
     // Shows the place and gives the page that shows it, or nullptr.
     QWidget* reveal(const Location& location);
     void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;
     ReadingZoom* m_zoom;
-    ProgramWindows m_programs;
-
-    WelcomePanel* m_welcome = nullptr;
     WorkArea* m_area = nullptr;
     std::unique_ptr<LearnFlow> m_learn;
-    QWidget* m_promotion = nullptr;
+    std::unique_ptr<ZodiacFlow> m_zodiac;
+    std::unique_ptr<ChakraFlow> m_chakra;
+    std::unique_ptr<practice::PracticeFlow> m_practice;
     QWidget* m_exit = nullptr;
     FindWindow* m_find = nullptr;
     PrintActions* m_printing = nullptr;
     // Menu titles and buttons of the main window with their own captions, Alt-letters included.
     QList<std::pair<QObject*, QString>> m_altCaptions;
-    // Windows that show practice follow this store's signals.
-    std::unique_ptr<practice::NotifyingPracticeStore> m_practice;
 };
 
 } // namespace tarvo

@@ -8,9 +8,9 @@
 #include "platform/ReadingText.h"
 #include "platform/ReadingZoom.h"
 #include "platform/Twips.h"
-#include "platform/Workspace.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
+#include "shell/Navigator.h"
 #include "shell/ProgramWindow.h"
 
 #include <QGroupBox>
@@ -161,8 +161,8 @@ void ChakraAsanaWindow::practiseNow()
         if (slot)
             names.append(chakraYogaAsanas()[slot->asana].name);
     }
-    if (m_context.workspace)
-        m_context.workspace->practise(QStringLiteral("Chakra Yoga"), names);
+    if (m_context.navigator)
+        m_context.navigator->practise(QStringLiteral("Chakra Yoga"), names);
 }
 
 void ChakraAsanaWindow::showNextRecord()

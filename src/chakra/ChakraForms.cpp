@@ -1,7 +1,7 @@
 #include "chakra/ChakraForms.h"
 
-#include "platform/AppContext.h"
 #include "platform/LinkLabel.h"
+#include "shell/AppContext.h"
 #include "shell/MakerLink.h"
 
 #include <QGroupBox>

@@ -9,10 +9,10 @@
 #include "platform/Desktop.h"
 #include "platform/ReadingText.h"
 #include "platform/Twips.h"
-#include "platform/Workspace.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
 #include "shell/ProgramWindow.h"
+#include "shell/WorkArea.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -74,11 +74,9 @@ private:
 
 void showChakraSelection(const AppContext& context)
 {
-    if (context.workspace) {
-        if (QWidget* selection = context.workspace->child(QStringLiteral("frmChakraYogaMain"))) {
-            setProgramWindowVisible(selection, true);
-            return;
-        }
+    if (auto* selection = context.area ? context.area->find<ChakraSelectionWindow>() : nullptr) {
+        setProgramWindowVisible(selection, true);
+        return;
     }
     openProgramWindow(context, new ChakraSelectionWindow(context));
 }

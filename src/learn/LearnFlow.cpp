@@ -35,10 +35,9 @@ LookupPanel lookupPanel(Section section)
 
 } // namespace
 
-LearnFlow::LearnFlow(const AppContext& context, WorkArea& area, Navigator& navigator)
+LearnFlow::LearnFlow(const AppContext& context)
     : m_context(context)
-    , m_area(area)
-    , m_navigator(navigator)
+    , m_area(*context.area)
 {
 }
 
@@ -151,7 +150,8 @@ ArticleViewer& LearnFlow::articleViewer()
         followReadingZoom(m_viewer->richTextBox(), m_context.readingZoom);
         connect(m_viewer, &ArticleViewer::breathingGuideWanted, this,
                 [this](const QString& pattern) {
-                    m_navigator.open(PracticeLocation{PracticeWindow::BreathingGuide, pattern});
+                    m_context.navigator->open(
+                        PracticeLocation{PracticeWindow::BreathingGuide, pattern});
                 });
         m_area.open(m_viewer, Placement::Filling);
     }

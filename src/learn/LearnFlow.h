@@ -2,7 +2,7 @@
 
 #include "learn/ArticleId.h"
 #include "learn/SectionNavigation.h"
-#include "platform/AppContext.h"
+#include "shell/AppContext.h"
 
 #include <QObject>
 #include <QPointer>
@@ -12,7 +12,6 @@ namespace tarvo {
 class ArticleViewer;
 class LearnNavigation;
 class LookupStrip;
-class Navigator;
 class WorkArea;
 
 // Learn Yoga: the navigation of sections and articles on the left, the asana lookups along the
@@ -23,7 +22,8 @@ class LearnFlow final : public QObject {
     Q_DISABLE_COPY_MOVE(LearnFlow)
 
 public:
-    LearnFlow(const AppContext& context, WorkArea& area, Navigator& navigator);
+    // context.area is where the panels and the viewer go; context.navigator leads to the guide.
+    explicit LearnFlow(const AppContext& context);
     ~LearnFlow() override;
 
     // Learn Yoga chosen, on an empty work area: the navigation and the Introduction.
@@ -54,7 +54,6 @@ private:
 
     AppContext m_context;
     WorkArea& m_area;
-    Navigator& m_navigator;
     SectionNavigation m_sections;
     LearnNavigation* m_navigation = nullptr;
     LookupStrip* m_lookupStrip = nullptr;

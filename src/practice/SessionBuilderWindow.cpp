@@ -5,7 +5,6 @@
 #include "asanas/AsanaTables.h"
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
-#include "platform/Workspace.h"
 #include "practice/PracticeStore.h"
 #include "practice/ReadyMadeSession.h"
 #include "practice/SessionCautionsWindow.h"
@@ -13,6 +12,7 @@
 #include "practice/SessionsWindow.h"
 #include "search/SearchIndex.h"
 #include "shell/ProgramWindow.h"
+#include "shell/WorkArea.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -367,11 +367,8 @@ bool SessionBuilderWindow::save()
     }
     m_savedName = current.name;
     m_saved = current;
-    if (m_context.workspace) {
-        if (auto* list = qobject_cast<SessionsWindow*>(
-                m_context.workspace->child(QStringLiteral("frmSessions"))))
-            list->refresh(current.name);
-    }
+    if (auto* list = m_context.area ? m_context.area->find<SessionsWindow>() : nullptr)
+        list->refresh(current.name);
     return true;
 }
 

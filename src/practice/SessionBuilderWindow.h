@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/AppContext.h"
 #include "practice/PracticeTypes.h"
+#include "shell/AppContext.h"
 
 #include <QWidget>
 #include <memory>

@@ -2,10 +2,10 @@
 
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
-#include "platform/Workspace.h"
 #include "practice/SessionPlayerWindow.h"
 #include "practice/SessionSafety.h"
 #include "shell/ProgramWindow.h"
+#include "shell/WorkArea.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -228,8 +228,10 @@ void startSession(const AppContext& context, PracticeStore& store, const Session
     auto* cautions = new SessionCautionsWindow(
         context, session, notes, [context, &store](const Session& chosen) {
             auto* player = new SessionPlayerWindow(context, store, chosen);
-            if (context.workspace) {
-                context.workspace->showFilling(player);
+            if (context.area) {
+                context.area->open(player, Placement::Filling);
+                context.area->activate(player);
+                player->setFocus(Qt::OtherFocusReason);
             } else {
                 player->setAttribute(Qt::WA_DeleteOnClose);
                 player->show();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "asanas/AsanaCautions.h"
-#include "platform/AppContext.h"
 #include "practice/PracticeTypes.h"
+#include "shell/AppContext.h"
 
 #include <QSet>
 #include <QWidget>

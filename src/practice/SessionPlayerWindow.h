@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/AppContext.h"
 #include "practice/SessionPlayer.h"
+#include "shell/AppContext.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -2,7 +2,6 @@
 
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
-#include "platform/Workspace.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/SessionBuilderWindow.h"
 #include "practice/SessionCautionsWindow.h"

@@ -1,8 +1,8 @@
 #include "shell/HelpMenu.h"
 
-#include "platform/AppContext.h"
-#include "platform/Workspace.h"
+#include "shell/AppContext.h"
 #include "shell/MakerPages.h"
+#include "shell/Navigator.h"
 
 #include <QMenuBar>
 
@@ -26,10 +26,10 @@ void addHelpMenu(QMenuBar& bar, const AppContext& context, const HelpMenuCaption
     help->addSeparator()->setObjectName(captions.secondSeparator);
     QAction* about = help->addAction(QStringLiteral("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    Workspace* workspace = context.workspace;
-    QObject::connect(about, &QAction::triggered, help, [workspace] {
-        if (workspace)
-            workspace->showAbout();
+    Navigator* navigator = context.navigator;
+    QObject::connect(about, &QAction::triggered, help, [navigator] {
+        if (navigator)
+            navigator->showAbout();
     });
 }
 

@@ -2,11 +2,9 @@
 
 #include "shell/Location.h"
 
-namespace tarvo {
+#include <QStringList>
 
-namespace practice {
-struct ReadyMadeSession;
-}
+namespace tarvo {
 
 // How one program leads to another, as the main window routes it.
 class Navigator {
@@ -15,8 +13,11 @@ public:
 
     // Shows the place in its program, switching program as the user would.
     virtual void open(const Location& location) = 0;
-    // Starts a guided session by way of the cautions the user has ticked.
-    virtual void practise(const practice::ReadyMadeSession& session) = 0;
+    // Starts a guided session of a reading's asanas (named as the reading names them), by way
+    // of the cautions the user has ticked.
+    virtual void practise(const QString& title, const QStringList& asanaNames) = 0;
+    // The About box, which the Help menu of every window offers.
+    virtual void showAbout() = 0;
 
 protected:
     Navigator() = default;

@@ -1,6 +1,6 @@
 #include "shell/ProgramWindow.h"
 
-#include "platform/Workspace.h"
+#include "shell/WorkArea.h"
 
 #include <QMdiSubWindow>
 
@@ -20,8 +20,8 @@ void ProgramWindow::closeEvent(QCloseEvent* event)
 
 void openProgramWindow(const AppContext& context, QWidget* window)
 {
-    if (context.workspace) {
-        context.workspace->showChild(window);
+    if (context.area) {
+        context.area->open(window);
     } else {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
@@ -53,8 +53,8 @@ void closeProgramWindow(QWidget* window)
 
 void setWelcomePanelVisible(const AppContext& context, bool visible)
 {
-    if (context.workspace)
-        context.workspace->setWelcomePanelVisible(visible);
+    if (context.area)
+        context.area->setWelcomeVisible(visible);
 }
 
 } // namespace tarvo

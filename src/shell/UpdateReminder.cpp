@@ -24,11 +24,11 @@ QString reminderValue(const QDateTime& moment)
 
 } // namespace tarvo
 
-#include "platform/AppContext.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/SettingsStore.h"
+#include "shell/AppContext.h"
 #include "shell/MakerPages.h"
 
 namespace tarvo {

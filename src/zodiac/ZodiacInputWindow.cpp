@@ -3,7 +3,6 @@
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
-#include "platform/Workspace.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 #include "shell/ProgramWindow.h"
@@ -277,8 +276,7 @@ void ZodiacInputWindow::presentReading()
         openProgramWindow(m_context, m_display);
     else
         setProgramWindowVisible(m_display, true);
-    if (m_context.workspace)
-        m_context.workspace->setWelcomePanelVisible(false);
+    setWelcomePanelVisible(m_context, false);
 }
 
 void ZodiacInputWindow::openSavedReading()

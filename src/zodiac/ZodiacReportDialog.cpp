@@ -4,13 +4,13 @@
 #include "platform/Desktop.h"
 #include "platform/LinkLabel.h"
 #include "platform/ReadingText.h"
-#include "platform/Workspace.h"
 #include "report/PagePrinting.h"
 #include "report/PrintablePage.h"
 #include "report/RichTextBox.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
 #include "shell/ProgramWindow.h"
+#include "shell/WorkArea.h"
 #include "zodiac/NameFilter.h"
 #include "zodiac/ZodiacRecordFile.h"
 #include "zodiac/ZodiacTexts.h"
@@ -94,9 +94,9 @@ void ZodiacReportDialog::showEvent(QShowEvent* event)
     m_placed = true;
     // Over the work area, so the main window's menu and banner stay in sight, and large enough
     // to read the report without scrolling sideways.
-    if (!m_context.workspace)
+    if (!m_context.area)
         return;
-    const QRect area = m_context.workspace->workArea();
+    const QRect area = m_context.area->globalArea();
     const QSize frame = frameGeometry().size() - size();
     const QSize room = area.size() - frame;
     resize(QSize(area.width() * 4 / 5, area.height() * 4 / 5).expandedTo(size()).boundedTo(room));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AppContext.h"
+#include "shell/AppContext.h"
 #include "zodiac/ZodiacReading.h"
 #include "zodiac/ZodiacReport.h"
 

@@ -3,9 +3,9 @@
 #include "pictures/Pictures.h"
 #include "platform/LinkLabel.h"
 #include "platform/ReadingText.h"
-#include "platform/Workspace.h"
 #include "shell/HelpMenu.h"
 #include "shell/MakerLink.h"
+#include "shell/Navigator.h"
 #include "shell/ProgramWindow.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
@@ -45,8 +45,8 @@ ZodiacResultWindow::ZodiacResultWindow(const AppContext& context, QWidget* input
     m_asanaTab = new ZodiacAsanaTab;
     connect(m_asanaTab, &ZodiacAsanaTab::practiseRequested, this,
             [this](const QString& title, const QStringList& names) {
-                if (m_context.workspace)
-                    m_context.workspace->practise(title, names);
+                if (m_context.navigator)
+                    m_context.navigator->practise(title, names);
             });
     m_tabs->addTab(m_asanaTab, QStringLiteral("&Yoga Asanas"));
     m_tabs->setCurrentIndex(0);
@@ -197,12 +197,11 @@ void ZodiacResultWindow::openReport()
 void ZodiacResultWindow::backToInput()
 {
     QPointer<QWidget> input = m_inputWindow;
-    Workspace* workspace = m_context.workspace;
+    const AppContext context = m_context;
     closeProgramWindow(this);
     if (input)
         setProgramWindowVisible(input, true);
-    if (workspace)
-        workspace->setWelcomePanelVisible(false);
+    setWelcomePanelVisible(context, false);
 }
 
 } // namespace tarvo

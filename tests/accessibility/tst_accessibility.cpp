@@ -2,7 +2,9 @@
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "chakra/ChakraAsanaWindow.h"
+#include "learn/LearnFlow.h"
 #include "platform/LinkLabel.h"
+#include "practice/PracticeFlow.h"
 #include "practice/PracticeStore.h"
 #include "search/FindWindow.h"
 #include "search/SearchResultModel.h"
@@ -180,14 +182,14 @@ private slots:
     void zodiacWindows()
     {
         m_fixture->window->selectProgram(Program::ZodiacYoga);
-        auto* input = qobject_cast<ZodiacInputWindow*>(
-            m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+        auto* input =
+            qobject_cast<ZodiacInputWindow*>(m_fixture->child(QStringLiteral("frmZodiacYogaMain")));
         walk(input, QStringLiteral("Zodiac input"));
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
         in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(6);
         in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(6);
         click(input, QStringLiteral("cmdNext"));
-        QWidget* display = m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay"));
+        QWidget* display = m_fixture->child(QStringLiteral("frmZodiacYogaDisplay"));
         QVERIFY(display);
         auto* pages = in<QTabWidget>(display, QStringLiteral("SSTab1"));
         auto* healthTabs = in<QTabWidget>(display, QStringLiteral("ssTab"));
@@ -220,11 +222,11 @@ private slots:
     void chakraWindows()
     {
         m_fixture->window->selectProgram(Program::ChakraYoga);
-        QWidget* selection = m_fixture->window->child(QStringLiteral("frmChakraYogaMain"));
+        QWidget* selection = m_fixture->child(QStringLiteral("frmChakraYogaMain"));
         walk(selection, QStringLiteral("Chakra selection"));
         in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
         click(selection, QStringLiteral("cmdTest"));
-        QWidget* questions = m_fixture->window->child(QStringLiteral("frmChakraYogaQuestions"));
+        QWidget* questions = m_fixture->child(QStringLiteral("frmChakraYogaQuestions"));
         walk(questions, QStringLiteral("Chakra questions"));
         // "Question No. 1 of 8". Not sure every time leaves the chakra under-active, so it has
         // asanas.
@@ -235,11 +237,11 @@ private slots:
             click(questions, QStringLiteral("optAnswer_2"));
             click(questions, QStringLiteral("cmdNext"));
         }
-        QWidget* result = m_fixture->window->child(QStringLiteral("frmChakraYogaResult"));
+        QWidget* result = m_fixture->child(QStringLiteral("frmChakraYogaResult"));
         walk(result, QStringLiteral("Chakra result"));
         click(result, QStringLiteral("cmdYogaChakra"));
-        auto* asanas = qobject_cast<ChakraAsanaWindow*>(
-            m_fixture->window->child(QStringLiteral("frmYogaChakra")));
+        auto* asanas =
+            qobject_cast<ChakraAsanaWindow*>(m_fixture->child(QStringLiteral("frmYogaChakra")));
         QVERIFY(asanas);
         walk(asanas, QStringLiteral("Chakra asanas"));
         // Through to the last record, where Next stays put.
@@ -259,9 +261,9 @@ private slots:
         entry.started = m_fixture->seams.clock.time.addSecs(-3600);
         entry.title = QStringLiteral("Morning");
         entry.seconds = 600;
-        QVERIFY(m_fixture->window->practiceStore().addEntry(entry));
-        m_fixture->window->showJournal();
-        QWidget* journal = m_fixture->window->child(QStringLiteral("frmJournal"));
+        QVERIFY(m_fixture->window->practice().store().addEntry(entry));
+        m_fixture->window->open(PracticeLocation{PracticeWindow::Journal});
+        QWidget* journal = m_fixture->child(QStringLiteral("frmJournal"));
         walk(journal, QStringLiteral("Practice journal"));
         QVERIFY(
             !in<QWidget>(journal, QStringLiteral("chartWeeks"))->accessibleDescription().isEmpty());
@@ -283,8 +285,7 @@ private slots:
             if (places.contains(find->model().hit(row).place))
                 emit find->resultChosen(find->model().hit(row));
         }
-        walk(m_fixture->window->child(QStringLiteral("frmChakraPage")),
-             QStringLiteral("Chakra page"));
+        walk(m_fixture->child(QStringLiteral("frmChakraPage")), QStringLiteral("Chakra page"));
         verifyNoOffenders();
     }
 
@@ -294,7 +295,7 @@ private slots:
         m_fixture->window->learn().showArticle(ArticleId::NadiShodhana);
         walk(m_fixture->window.get(), QStringLiteral("Nadi Shodhana article"));
         click(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"));
-        QWidget* guide = m_fixture->window->child(QStringLiteral("frmBreathingGuide"));
+        QWidget* guide = m_fixture->child(QStringLiteral("frmBreathingGuide"));
         walk(guide, QStringLiteral("breathing guide"));
         auto* patterns = in<QComboBox>(guide, QStringLiteral("cboPattern"));
         patterns->setCurrentIndex(patterns->findData(QStringLiteral("custom")));

@@ -6,6 +6,8 @@
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
+#include "practice/PracticeFlow.h"
 #include "practice/PracticeStore.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
@@ -187,7 +189,7 @@ class tst_Keyboard final : public QObject {
     std::unique_ptr<test::MainWindowFixture> m_fixture;
     std::unique_ptr<QWidget> m_dialog;
 
-    QWidget* child(const QString& name) const { return m_fixture->window->child(name); }
+    QWidget* child(const QString& name) const { return m_fixture->child(name); }
 
     // Runs handle once the modal window named name is up and active, inside its own loop.
     void whenModal(const QString& name, std::function<void(QWidget*)> handle, bool* handled)
@@ -229,12 +231,12 @@ class tst_Keyboard final : public QObject {
             first.title = QStringLiteral("Evening");
             first.seconds = 600;
             first.completed = true;
-            m_fixture->window->practiceStore().addEntry(first);
-            m_fixture->window->showJournal();
+            m_fixture->window->practice().store().addEntry(first);
+            m_fixture->window->open(PracticeLocation{PracticeWindow::Journal});
             return m_fixture->window.get();
         }
         case State::Sessions:
-            m_fixture->window->practiceStore().saveSession(
+            m_fixture->window->practice().store().saveSession(
                 {QStringLiteral("Morning"),
                  {{QStringLiteral("Tadasana"), 5, practice::HoldUnit::Breaths, false}}});
             m_fixture->window->findChild<QAction*>(QStringLiteral("mnuSessions"))->trigger();
@@ -295,8 +297,7 @@ class tst_Keyboard final : public QObject {
             break;
         case State::ZodiacReport:
             m_dialog = std::make_unique<ZodiacReportDialog>(
-                m_fixture->seams.context(m_fixture->window.get()), display->reading(),
-                display->fields(), display);
+                m_fixture->window->context(), display->reading(), display->fields(), display);
             return showDialog();
         default:
             break;

@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
 #include "zodiac/ZodiacInputWindow.h"
@@ -36,7 +37,8 @@ void shoot(const QString& name)
 void zodiacReading(MainWindow& mdi)
 {
     mdi.selectProgram(Program::ZodiacYoga);
-    auto* input = qobject_cast<ZodiacInputWindow*>(mdi.child(QStringLiteral("frmZodiacYogaMain")));
+    auto* input = qobject_cast<ZodiacInputWindow*>(
+        test::openWindow(mdi, QStringLiteral("frmZodiacYogaMain")));
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
     input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4);
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(9);
@@ -54,10 +56,7 @@ void zodiacReading(MainWindow& mdi)
     const SunSign sign = display->reading().sunSign;
     display->asanaTab().openAsana(sign, recommendedAsanas(sign).first().index);
     shoot(QStringLiteral("zodiac-asana-detail"));
-    tarvo::test::TestContext t;
-    AppContext context = t.context(&mdi);
-    context.readingZoom = &mdi.readingZoom();
-    ZodiacReportDialog report(context, display->reading(), display->fields(), display);
+    ZodiacReportDialog report(mdi.context(), display->reading(), display->fields(), display);
     report.show();
     shoot(QStringLiteral("zodiac-report"));
     report.close();
@@ -66,18 +65,18 @@ void zodiacReading(MainWindow& mdi)
 void chakraResult(MainWindow& mdi)
 {
     mdi.selectProgram(Program::ChakraYoga);
-    QWidget* selection = mdi.child(QStringLiteral("frmChakraYogaMain"));
+    QWidget* selection = test::openWindow(mdi, QStringLiteral("frmChakraYogaMain"));
     for (int i = 0; i < 7; ++i)
         selection->findChild<QCheckBox*>(QStringLiteral("chkChakras_%1").arg(i))->setChecked(true);
     selection->findChild<QPushButton*>(QStringLiteral("cmdTest"))->click();
-    QWidget* questions = mdi.child(QStringLiteral("frmChakraYogaQuestions"));
+    QWidget* questions = test::openWindow(mdi, QStringLiteral("frmChakraYogaQuestions"));
     for (int k = 0; k < 56; ++k) {
         questions->findChild<QRadioButton*>(QStringLiteral("optAnswer_%1").arg(k % 3))
             ->setChecked(true);
         questions->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
     }
     shoot(QStringLiteral("chakra-result"));
-    mdi.child(QStringLiteral("frmChakraYogaResult"))
+    test::openWindow(mdi, QStringLiteral("frmChakraYogaResult"))
         ->findChild<QPushButton*>(QStringLiteral("cmdYogaChakra"))
         ->click();
     shoot(QStringLiteral("chakra-asanas"));

@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
+#include "shell/WorkArea.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 
@@ -22,7 +24,7 @@ namespace {
 class FakeProgramWindow final : public QWidget {
 public:
     FakeProgramWindow(const AppContext& context, const QString& name)
-        : m_workspace(context.workspace)
+        : m_area(context.area)
     {
         setObjectName(name);
         setFixedSize(400, 300);
@@ -31,12 +33,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override
     {
-        m_workspace->setWelcomePanelVisible(true);
+        m_area->setWelcomeVisible(true);
         QWidget::closeEvent(event);
     }
 
 private:
-    Workspace* m_workspace;
+    WorkArea* m_area;
 };
 
 ProgramWindows fakePrograms()
@@ -68,7 +70,7 @@ private:
     }
     bool viewerOpen() const
     {
-        return m_fixture->window->child(QStringLiteral("frmLearnYogaDisp")) != nullptr;
+        return m_fixture->child(QStringLiteral("frmLearnYogaDisp")) != nullptr;
     }
 
     std::unique_ptr<test::MainWindowFixture> m_fixture;
@@ -148,7 +150,7 @@ private slots:
             QTest::mouseClick(find(QStringLiteral("cmdSelectOption_0")), Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY2(viewerOpen(), qPrintable(QString::number(press)));
-            QVERIFY(m_fixture->window->child(QStringLiteral("frmLearnYogaDisp"))->isVisible());
+            QVERIFY(m_fixture->child(QStringLiteral("frmLearnYogaDisp"))->isVisible());
             QVERIFY(viewerText().startsWith(QStringLiteral("Introduction\n\n")));
         }
     }
@@ -165,9 +167,8 @@ private slots:
         m_fixture->window->selectProgram(Program::LearnYoga);
         QCoreApplication::processEvents();
         m_fixture->window->selectProgram(static_cast<Program>(program));
-        QWidget* form =
-            m_fixture->window->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
-                                                  : QStringLiteral("frmChakraYogaMain"));
+        QWidget* form = m_fixture->child(program == 1 ? QStringLiteral("frmZodiacYogaMain")
+                                                      : QStringLiteral("frmChakraYogaMain"));
         QVERIFY(form);
         QCoreApplication::processEvents();
         const int viewport = find<QMdiArea>(QStringLiteral("mdiArea"))->viewport()->width();
@@ -227,13 +228,13 @@ private slots:
         QTest::mouseClick(find(caption), Qt::LeftButton);
         QVERIFY(!viewerOpen());
         QVERIFY(!m_fixture->window->welcomePanelVisible());
-        QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+        QVERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaMain")));
     }
 
     void programLinksSwitchProgram()
     {
         QTest::mouseClick(find(QStringLiteral("lblCaption_10")), Qt::LeftButton);
-        QWidget* chakra = m_fixture->window->child(QStringLiteral("frmChakraYogaMain"));
+        QWidget* chakra = m_fixture->child(QStringLiteral("frmChakraYogaMain"));
         QVERIFY(chakra);
         QVERIFY(!m_fixture->window->welcomePanelVisible());
         QCOMPARE(chakra->parentWidget()->y(), 0);
@@ -245,9 +246,9 @@ private slots:
     void switchingProgramClosesEveryChildWithoutAsking()
     {
         m_fixture->window->selectProgram(Program::ZodiacYoga);
-        QVERIFY(m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+        QVERIFY(m_fixture->child(QStringLiteral("frmZodiacYogaMain")));
         m_fixture->window->selectProgram(Program::LearnYoga);
-        QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+        QTRY_VERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaMain")));
         QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
         // The closing window asked for the welcome panel; the switch hides it again.
         QVERIFY(!m_fixture->window->welcomePanelVisible());
@@ -320,7 +321,7 @@ private slots:
     void closingTheMainWindowUnloadsItsChildren()
     {
         m_fixture->window->selectProgram(Program::ZodiacYoga);
-        QPointer<QWidget> zodiac = m_fixture->window->child(QStringLiteral("frmZodiacYogaMain"));
+        QPointer<QWidget> zodiac = m_fixture->child(QStringLiteral("frmZodiacYogaMain"));
         QTest::mouseClick(find(QStringLiteral("cmdMdiExit")), Qt::LeftButton);
         QVERIFY(!m_fixture->window->isVisible());
         QTRY_VERIFY(zodiac.isNull());

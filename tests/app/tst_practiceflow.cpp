@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "practice/PracticeFlow.h"
 #include "practice/PracticeStoreOpening.h"
 #include "practice/SessionPlayerWindow.h"
 #include "support/TestMain.h"
@@ -42,7 +43,7 @@ private slots:
         practice::PracticeStoreOpening opening =
             practice::openPracticeStore(m_data.path(), m_fixture->seams.clock.now());
         QCOMPARE(opening.outcome, practice::PracticeStoreOpening::Outcome::Opened);
-        m_fixture->window->setPracticeStore(std::move(opening.store));
+        m_fixture->window->practice().setStore(std::move(opening.store));
     }
 
     void cleanup()
@@ -71,7 +72,7 @@ private slots:
         const practice::Session session{
             QStringLiteral("One pose"),
             {{QStringLiteral("Tadasana"), 5, practice::HoldUnit::Seconds, false}}};
-        QVERIFY(m_fixture->window->practiceStore().saveSession(session));
+        QVERIFY(m_fixture->window->practice().store().saveSession(session));
 
         trigger("mnuSessions");
         QWidget* sessions = child("frmSessions");
@@ -87,7 +88,7 @@ private slots:
         // Eight seconds to get ready, then the hold.
         now = 12'999;
         player->tick();
-        QVERIFY(m_fixture->window->practiceStore().entries().isEmpty());
+        QVERIFY(m_fixture->window->practice().store().entries().isEmpty());
         now = 13'000;
         player->tick();
 

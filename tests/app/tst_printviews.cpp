@@ -4,7 +4,9 @@
 #include "chakra/ChakraResultWindow.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "report/RichTextBox.h"
+#include "shell/WorkArea.h"
 #include "support/PdfTools.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -81,13 +83,13 @@ class tst_PrintViews final : public QObject {
         qWarning("no action %s", qPrintable(name));
         return nullptr;
     }
-    AppContext context() const { return m_fixture->seams.context(m_fixture->window.get()); }
+    AppContext context() const { return m_fixture->window->context(); }
 
     ZodiacResultWindow* zodiacResult()
     {
         window().selectProgram(Program::ZodiacYoga);
-        auto* input =
-            qobject_cast<ZodiacInputWindow*>(window().child(QStringLiteral("frmZodiacYogaMain")));
+        auto* input = qobject_cast<ZodiacInputWindow*>(
+            test::openWindow(window(), QStringLiteral("frmZodiacYogaMain")));
         // The opening date, 1 January 1900, is a Capricorn's.
         in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
         input->showReading();
@@ -137,11 +139,11 @@ class tst_PrintViews final : public QObject {
             session->selected[chakraIndex(ChakraId::Heart)] = true;
             session->scores[chakraIndex(ChakraId::Root)] = 1;
             session->scores[chakraIndex(ChakraId::Heart)] = 5;
-            window().showChild(new ChakraResultWindow(context(), session));
+            window().area().open(new ChakraResultWindow(context(), session));
             break;
         }
         case View::ChakraAsana:
-            window().showChild(new ChakraAsanaWindow(
+            window().area().open(new ChakraAsanaWindow(
                 context(), recommendedAsanas(PerChakra<bool>{true, false, false})));
             break;
         case View::ChakraPage:

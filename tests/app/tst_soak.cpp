@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "chakra/ChakraQuestions.h"
 #include "learn/ArticleCatalogue.h"
+#include "learn/LearnFlow.h"
 #include "platform/LinkLabel.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -94,7 +95,7 @@ class tst_Soak : public QObject {
         if (auto* button = in<QAbstractButton>(form, name))
             button->click();
     }
-    QWidget* form(const QString& name) const { return m_fixture->window->child(name); }
+    QWidget* form(const QString& name) const { return m_fixture->child(name); }
 
     std::unique_ptr<test::MainWindowFixture> m_fixture;
 

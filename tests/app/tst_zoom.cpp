@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "platform/ReadingZoom.h"
 #include "report/RichTextBox.h"
 #include "support/TestMain.h"
@@ -87,7 +88,10 @@ class tst_Zoom : public QObject {
 
 private:
     MainWindow& main() const { return *m_fixture->window; }
-    QWidget* child(const char* name) const { return main().child(QString::fromLatin1(name)); }
+    QWidget* child(const char* name) const
+    {
+        return test::openWindow(main(), QString::fromLatin1(name));
+    }
 
     // A new main window on the same settings, as the next start of the program.
     void restart()

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "pictures/Pictures.h"
 #include "report/RichTextBox.h"
 #include "support/TestMain.h"

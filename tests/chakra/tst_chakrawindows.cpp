@@ -4,6 +4,7 @@
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraResultWindow.h"
 #include "report/RichTextBox.h"
+#include "shell/WorkArea.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 
@@ -41,7 +42,7 @@ bool formShown(QWidget* form)
 class tst_ChakraWindows final : public QObject {
     Q_OBJECT
 
-    QWidget* form(const QString& name) const { return m_fixture->window->child(name); }
+    QWidget* form(const QString& name) const { return m_fixture->child(name); }
     QStringList messages() const { return m_fixture->seams.desktop.messageTexts(); }
 
     void shot(const QString& name) const { m_fixture->shot(QStringLiteral("chakra-") + name); }
@@ -195,9 +196,8 @@ private slots:
     {
         RecommendedAsanas list =
             recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
-        auto* asanas =
-            new ChakraAsanaWindow(m_fixture->seams.context(m_fixture->window.get()), list);
-        m_fixture->window->showChild(asanas);
+        auto* asanas = new ChakraAsanaWindow(m_fixture->window->context(), list);
+        m_fixture->window->area().open(asanas);
         for (int i = 0; i < 6; ++i)
             click(asanas, QStringLiteral("cmdNext"));
         QCOMPARE(asanas->asanaPosition(), std::optional(12));
@@ -217,9 +217,8 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Navel)] = true;
         session->scores[chakraIndex(ChakraId::Navel)] = 5;
-        auto* result =
-            new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
-        m_fixture->window->showChild(result);
+        auto* result = new ChakraResultWindow(m_fixture->window->context(), session);
+        m_fixture->window->area().open(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QCOMPARE(chart->bars()[chakraIndex(ChakraId::Navel)].percent, 62);
         click(result, QStringLiteral("cmdYogaChakra"));
@@ -235,9 +234,8 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected.fill(true);
         session->scores = {0, 2, 3, 5, 6, 8, 1};
-        auto* result =
-            new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
-        m_fixture->window->showChild(result);
+        auto* result = new ChakraResultWindow(m_fixture->window->context(), session);
+        m_fixture->window->area().open(result);
         auto* chart = in<ChakraChart>(result, QStringLiteral("chakraChart"));
         QVERIFY(chart->barRect(ChakraId::Root).isEmpty());
         const QList<ChakraId> rising = {ChakraId::Crown, ChakraId::Sacral, ChakraId::Navel,
@@ -260,9 +258,8 @@ private slots:
         auto session = std::make_shared<ChakraTestSession>();
         session->selected[chakraIndex(ChakraId::Root)] = true;
         session->needsYoga[chakraIndex(ChakraId::Root)] = true;
-        auto* result =
-            new ChakraResultWindow(m_fixture->seams.context(m_fixture->window.get()), session);
-        m_fixture->window->showChild(result);
+        auto* result = new ChakraResultWindow(m_fixture->window->context(), session);
+        m_fixture->window->area().open(result);
         m_fixture->window->setWelcomePanelVisible(false);
         auto* rtb = in<RichTextBox>(result, QStringLiteral("RTB"));
         click(result, QStringLiteral("cmdExit"));

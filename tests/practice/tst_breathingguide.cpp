@@ -1,7 +1,9 @@
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "practice/BreathingCircle.h"
 #include "practice/BreathingGuideWindow.h"
+#include "practice/PracticeFlow.h"
 #include "practice/PracticeStore.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -74,7 +76,7 @@ class tst_BreathingGuide final : public QObject {
     }
     QList<practice::JournalEntry> journal() const
     {
-        return m_fixture->window->practiceStore().entries();
+        return m_fixture->window->practice().store().entries();
     }
 
 private slots:
@@ -231,7 +233,8 @@ private slots:
 
     void nostrilIsShownForNadiShodhana()
     {
-        m_fixture->window->showBreathingGuide(QStringLiteral("nadi-shodhana-hold"));
+        m_fixture->window->open(
+            PracticeLocation{PracticeWindow::BreathingGuide, QStringLiteral("nadi-shodhana-hold")});
         BreathingGuideWindow* window = guide();
         QVERIFY(window);
         QVERIFY(in<QLabel>(window, QStringLiteral("lblPatternNote"))->isVisible());
@@ -245,7 +248,8 @@ private slots:
         QTRY_COMPARE(text(window, "lblNostril"), QStringLiteral("Right nostril"));
         QCOMPARE(text(window, "lblPhase"), QStringLiteral("Breathe in"));
         // Asked for another pattern while practising, the guide keeps the one under way.
-        m_fixture->window->showBreathingGuide(QStringLiteral("box"));
+        m_fixture->window->open(
+            PracticeLocation{PracticeWindow::BreathingGuide, QStringLiteral("box")});
         QCOMPARE(guide(), window);
         QCOMPARE(window->patternKey(), QStringLiteral("nadi-shodhana-hold"));
     }
@@ -323,7 +327,7 @@ private slots:
 
     void refusedJournalIsReported()
     {
-        m_fixture->window->setPracticeStore(std::make_unique<RefusingStore>());
+        m_fixture->window->practice().setStore(std::make_unique<RefusingStore>());
         BreathingGuideWindow* window = openGuide();
         QVERIFY(window);
         click(window, QStringLiteral("cmdStart"));

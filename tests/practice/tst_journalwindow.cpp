@@ -2,6 +2,7 @@
 #include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/PracticeDatabase.h"
+#include "practice/PracticeFlow.h"
 #include "practice/WeeklyMinutesChart.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -84,7 +85,7 @@ class tst_JournalWindow final : public QObject {
 
     std::unique_ptr<test::MainWindowFixture> m_fixture;
 
-    PracticeStore& store() const { return m_fixture->window->practiceStore(); }
+    PracticeStore& store() const { return m_fixture->window->practice().store(); }
     QWidget* journal() const { return m_fixture->child(QStringLiteral("frmJournal")); }
     QTableView* table() const { return in<QTableView>(journal(), QStringLiteral("lstJournal")); }
     QAbstractItemModel* model() const { return table()->model(); }
@@ -282,7 +283,7 @@ private slots:
     {
         QFETCH(bool, wholeProgram);
         MemoryPracticeStore memory;
-        m_fixture->window->setPracticeStore(std::make_unique<SharedStore>(memory));
+        m_fixture->window->practice().setStore(std::make_unique<SharedStore>(memory));
         add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
         openFromMenu();
         QApplication::setActiveWindow(m_fixture->window.get());
@@ -351,7 +352,7 @@ private slots:
     void noteThatCannotBeSavedIsNotShownAsSaved()
     {
         MemoryPracticeStore memory;
-        m_fixture->window->setPracticeStore(std::make_unique<SharedStore>(memory, true));
+        m_fixture->window->practice().setStore(std::make_unique<SharedStore>(memory, true));
         add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
         openFromMenu();
         QVERIFY(!model()->setData(model()->index(0, JournalModel::Note),
@@ -396,7 +397,7 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("filling"));
         auto opened = PracticeDatabase::open(path);
         QVERIFY(opened.database);
-        m_fixture->window->setPracticeStore(std::move(opened.database));
+        m_fixture->window->practice().setStore(std::move(opened.database));
 
         openFromMenu();
         auto* journalModel = qobject_cast<JournalModel*>(model());

@@ -1,8 +1,11 @@
 #include "chakra/ChakraAsanaWindow.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
+#include "practice/PracticeFlow.h"
 #include "practice/PracticeStore.h"
 #include "practice/SessionPlayerWindow.h"
 #include "report/RichTextBox.h"
+#include "shell/WorkArea.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 
@@ -116,12 +119,13 @@ private slots:
         press(Qt::Key_Left);
         press(Qt::Key_Left);
         QCOMPARE(text(player, "lblHold"), QStringLiteral("Hold: 10 seconds, left side"));
-        QVERIFY(m_fixture->window->practiceStore().entries().isEmpty());
+        QVERIFY(m_fixture->window->practice().store().entries().isEmpty());
 
         press(Qt::Key_Escape);
         QCOMPARE(player->player().state(), SessionPlayer::State::Stopped);
         QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Session stopped"));
-        const QList<practice::JournalEntry> entries = m_fixture->window->practiceStore().entries();
+        const QList<practice::JournalEntry> entries =
+            m_fixture->window->practice().store().entries();
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries.first().title, QStringLiteral("Aries"));
         QCOMPARE(entries.first().kind, practice::PracticeKind::Session);
@@ -132,7 +136,7 @@ private slots:
 
         press(Qt::Key_Escape);
         QTRY_VERIFY(!child("frmSessionPlayer"));
-        QCOMPARE(m_fixture->window->practiceStore().entries().size(), 1);
+        QCOMPARE(m_fixture->window->practice().store().entries().size(), 1);
     }
 
     // A screen reader hears each value, and the countdown once a step, not every second.
@@ -182,7 +186,8 @@ private slots:
         player->tick();
         QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Session complete"));
         QCOMPARE(text(player, "lblHold"), QStringLiteral("6:10 practised"));
-        const QList<practice::JournalEntry> entries = m_fixture->window->practiceStore().entries();
+        const QList<practice::JournalEntry> entries =
+            m_fixture->window->practice().store().entries();
         QCOMPARE(entries.size(), 1);
         QVERIFY(entries.first().completed);
         QCOMPARE(entries.first().seconds, 370);
@@ -201,14 +206,14 @@ private slots:
             QStringLiteral("End the session?")));
         QCOMPARE(child("frmSessionPlayer"), player);
         QVERIFY(!player->player().isOver());
-        QVERIFY(m_fixture->window->practiceStore().entries().isEmpty());
+        QVERIFY(m_fixture->window->practice().store().entries().isEmpty());
         m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
         QVERIFY(!player->parentWidget()->close());
 
         m_fixture->seams.desktop.answers.push_back(MessageAnswer::Yes);
         m_fixture->window->selectProgram(Program::LearnYoga);
         QTRY_VERIFY(!child("frmSessionPlayer"));
-        QCOMPARE(m_fixture->window->practiceStore().entries().size(), 1);
+        QCOMPARE(m_fixture->window->practice().store().entries().size(), 1);
         QVERIFY(m_fixture->window->learn().articleViewer().isVisible());
     }
 
@@ -254,7 +259,7 @@ private slots:
         QCOMPARE(builder->parentWidget()->close(), closed);
         QVERIFY(m_fixture->seams.desktop.messages.constFirst().text.startsWith(
             QStringLiteral("Save the session")));
-        QCOMPARE(m_fixture->window->practiceStore().sessionNames(), saved);
+        QCOMPARE(m_fixture->window->practice().store().sessionNames(), saved);
         if (!closed) {
             m_fixture->seams.desktop.answers.push_back(MessageAnswer::No);
             QVERIFY(builder->parentWidget()->close());
@@ -269,7 +274,8 @@ private slots:
         m_fixture->seams.desktop.answers.push_back(MessageAnswer::Yes);
         QVERIFY(m_fixture->window->closeChildWindows());
         QTRY_VERIFY(!child("frmSessionPlayer"));
-        const QList<practice::JournalEntry> entries = m_fixture->window->practiceStore().entries();
+        const QList<practice::JournalEntry> entries =
+            m_fixture->window->practice().store().entries();
         QCOMPARE(entries.size(), 1);
         QVERIFY(!entries.first().completed);
     }
@@ -424,9 +430,8 @@ private slots:
     {
         const RecommendedAsanas list =
             recommendedAsanas(PerChakra<bool>{false, false, false, false, true});
-        auto* asanas =
-            new ChakraAsanaWindow(m_fixture->seams.context(m_fixture->window.get()), list);
-        m_fixture->window->showChild(asanas);
+        auto* asanas = new ChakraAsanaWindow(m_fixture->window->context(), list);
+        m_fixture->window->area().open(asanas);
         test::click(asanas, QStringLiteral("cmdPractise"));
         SessionPlayerWindow* player = startFromCautions();
         QVERIFY(player);
@@ -527,7 +532,7 @@ private slots:
         test::click(builder, QStringLiteral("cmdSave"));
         QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
         const std::optional<practice::Session> saved =
-            m_fixture->window->practiceStore().session(QStringLiteral("evening"));
+            m_fixture->window->practice().store().session(QStringLiteral("evening"));
         QVERIFY(saved);
         const practice::Session expected{
             QStringLiteral("Evening"),
@@ -546,22 +551,22 @@ private slots:
         auto* newName = in<QLineEdit>(sessions, QStringLiteral("txtNewName"));
         QTest::keyClicks(newName, QStringLiteral("Late"));
         test::click(sessions, QStringLiteral("cmdDuplicate"));
-        QCOMPARE(m_fixture->window->practiceStore().sessionNames(),
+        QCOMPARE(m_fixture->window->practice().store().sessionNames(),
                  (QStringList{"Evening", "Late"}));
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Late"));
         QTest::keyClicks(newName, QStringLiteral("Night"));
         test::click(sessions, QStringLiteral("cmdRename"));
-        QCOMPARE(m_fixture->window->practiceStore().sessionNames(),
+        QCOMPARE(m_fixture->window->practice().store().sessionNames(),
                  (QStringList{"Evening", "Night"}));
         // A taken name is refused with the store's reason.
         QTest::keyClicks(newName, QStringLiteral("evening"));
         test::click(sessions, QStringLiteral("cmdRename"));
         QCOMPARE(m_fixture->seams.desktop.messages.size(), 2);
-        QCOMPARE(m_fixture->window->practiceStore().sessionNames(),
+        QCOMPARE(m_fixture->window->practice().store().sessionNames(),
                  (QStringList{"Evening", "Night"}));
         m_fixture->seams.desktop.answers.push_back(MessageAnswer::Yes);
         test::click(sessions, QStringLiteral("cmdDelete"));
-        QCOMPARE(m_fixture->window->practiceStore().sessionNames(), QStringList{"Evening"});
+        QCOMPARE(m_fixture->window->practice().store().sessionNames(), QStringList{"Evening"});
 
         test::click(sessions, QStringLiteral("cmdStart"));
         SessionPlayerWindow* player = startFromCautions();

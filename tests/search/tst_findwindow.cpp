@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "asanas/AsanaCautions.h"
 #include "learn/ArticleViewer.h"
+#include "learn/LearnFlow.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "search/SearchResultDelegate.h"

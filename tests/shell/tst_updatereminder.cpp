@@ -1,4 +1,4 @@
-#include "platform/AppContext.h"
+#include "shell/AppContext.h"
 #include "shell/MakerPages.h"
 #include "shell/UpdateReminder.h"
 #include "support/TestContext.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
+#include "shell/AppContext.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QHash>
@@ -36,10 +36,7 @@ struct TestContext {
     MemorySettings settings;
     CountingRandom random;
 
-    AppContext context(Workspace* workspace = nullptr)
-    {
-        return {desktop, clock, settings, random, workspace};
-    }
+    AppContext context() { return {desktop, clock, settings, random}; }
 };
 
 } // namespace tarvo::test

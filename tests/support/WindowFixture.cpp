@@ -1,6 +1,7 @@
 #include "support/WindowFixture.h"
 
 #include "shell/UpdateReminder.h"
+#include "shell/WorkArea.h"
 
 #include <QDir>
 
@@ -10,6 +11,16 @@ void click(const QObject* root, const QString& name)
 {
     if (QWidget* widget = in(root, name))
         QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+QWidget* openWindow(const MainWindow& main, const QString& objectName)
+{
+    const QList<QWidget*> windows = main.area().windows();
+    for (QWidget* window : windows) {
+        if (window->objectName() == objectName)
+            return window;
+    }
+    return nullptr;
 }
 
 MainWindowFixture::MainWindowFixture(ProgramWindows programs)

@@ -21,6 +21,9 @@ template <typename T = QWidget> T* in(const QObject* root, const QString& name)
 // A left click on the named widget, as the mouse gives it.
 void click(const QObject* root, const QString& name);
 
+// The window open in the main window's work area under this name ("frmJournal"), or nullptr.
+QWidget* openWindow(const MainWindow& main, const QString& objectName);
+
 // The main window on scripted seams, shown at a usual size and reminded of updates just now, so
 // no window asks: where every window test starts.
 struct MainWindowFixture {
@@ -29,7 +32,7 @@ struct MainWindowFixture {
     TestContext seams;
     std::unique_ptr<MainWindow> window;
 
-    QWidget* child(const QString& objectName) const { return window->child(objectName); }
+    QWidget* child(const QString& objectName) const { return openWindow(*window, objectName); }
 
     // Saved as <name>.png in TARVO_SHOTS_DIR when it is set, so the window can be looked at as a
     // user sees it.

@@ -102,7 +102,7 @@ private:
     // Returns the reason the user was given.
     QString saveOver(const QString& path)
     {
-        ZodiacReportDialog report(m_t->context(nullptr), kNew, zodiacDisplayFields(kNew.sunSign));
+        ZodiacReportDialog report(m_t->context(), kNew, zodiacDisplayFields(kNew.sunSign));
         m_t->desktop.saveNames.push_back(path);
         report.saveReading();
         if (m_t->desktop.messages.size() != 1)

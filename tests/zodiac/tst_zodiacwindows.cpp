@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/LinkLabel.h"
 #include "report/RichTextBox.h"
+#include "shell/WorkArea.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
@@ -94,8 +95,7 @@ void tst_ZodiacWindows::cleanup()
 ZodiacInputWindow* tst_ZodiacWindows::openInput()
 {
     m_fixture->window->selectProgram(Program::ZodiacYoga);
-    return qobject_cast<ZodiacInputWindow*>(
-        m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+    return qobject_cast<ZodiacInputWindow*>(m_fixture->child(QStringLiteral("frmZodiacYogaMain")));
 }
 
 QString tst_ZodiacWindows::writeFile(const QString& name, const QByteArray& bytes)
@@ -127,8 +127,8 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
 
-    auto* display = qobject_cast<ZodiacResultWindow*>(
-        m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    auto* display =
+        qobject_cast<ZodiacResultWindow*>(m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(display);
     QVERIFY(!input->isVisibleTo(m_fixture->window.get()));
     QVERIFY(!m_fixture->window->welcomePanelVisible());
@@ -184,7 +184,7 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
         QString(zodiacAsana(3).benefits).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
-    QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QTRY_VERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(input->isVisibleTo(m_fixture->window.get()));
     QVERIFY(!m_fixture->window->welcomePanelVisible());
     QCOMPARE(name->text(), u"ANU RAO");
@@ -193,7 +193,7 @@ void tst_ZodiacWindows::typedReadingEndToEnd()
     QCOMPARE(year->currentText(), u"1985");
 
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
-    QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaMain")));
+    QTRY_VERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaMain")));
     QVERIFY(m_fixture->window->welcomePanelVisible());
 }
 
@@ -236,7 +236,7 @@ void tst_ZodiacWindows::blankNameRefused()
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QCOMPARE(m_fixture->seams.desktop.messageTexts(),
              QStringList(2, QStringLiteral("Please Enter Your Name")));
-    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
     // "A" on the opening date, 1 January 1900, is a Capricorn.
     name->setText(QStringLiteral("A"));
     input->showReading();
@@ -263,7 +263,7 @@ void tst_ZodiacWindows::impossibleDates()
     input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(day);
     input->showReading();
     QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(message));
-    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentIndex(), day);
 }
 
@@ -281,8 +281,8 @@ void tst_ZodiacWindows::savedReadingRoundTrip()
     const QString path = m_dir->filePath(QStringLiteral("reading.zoy"));
     m_fixture->seams.desktop.saveNames.push_back(path);
     {
-        ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()),
-                                  display->reading(), display->fields(), display);
+        ZodiacReportDialog report(m_fixture->window->context(), display->reading(),
+                                  display->fields(), display);
         QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("cmdSave")),
                           Qt::LeftButton);
         QVERIFY(report.richTextBox().linkDetection());
@@ -355,14 +355,14 @@ void tst_ZodiacWindows::refusedFiles()
     QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
     QCOMPARE(name->text(), u"TYPED");
     QCOMPARE(input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentIndex(), 3);
-    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
 
 void tst_ZodiacWindows::saveFailureAndCancel()
 {
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
-    ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), reading,
+    ZodiacReportDialog report(m_fixture->window->context(), reading,
                               zodiacDisplayFields(SunSign::Taurus));
     report.saveReading(); // cancelled
     QVERIFY(m_fixture->seams.desktop.messages.isEmpty());
@@ -379,7 +379,7 @@ void tst_ZodiacWindows::printReport()
 {
     const ZodiacReading reading{QStringLiteral("ANU"), 1, QStringLiteral("May"), 1990,
                                 SunSign::Taurus};
-    ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()), reading,
+    ZodiacReportDialog report(m_fixture->window->context(), reading,
                               zodiacDisplayFields(SunSign::Taurus));
     const auto printTo = [this, &report](const QString& pdf) {
         m_fixture->seams.desktop.printerSetup = [pdf](QPrinter& printer, bool hasSelection) {
@@ -469,9 +469,8 @@ void tst_ZodiacWindows::reminderOnLoad()
     // The question comes over a window that already stands where it belongs.
     QRect placedWhenAsked;
     m_fixture->seams.desktop.onMessage = [&](const test::ScriptedDesktop::Message&) {
-        placedWhenAsked = m_fixture->window->child(QStringLiteral("frmZodiacYogaMain"))
-                              ->parentWidget()
-                              ->geometry();
+        placedWhenAsked =
+            m_fixture->child(QStringLiteral("frmZodiacYogaMain"))->parentWidget()->geometry();
     };
     QVERIFY(openInput());
     QTRY_COMPARE(m_fixture->seams.desktop.messages.size(), 1);
@@ -509,7 +508,7 @@ void tst_ZodiacWindows::reportIsModalAndLinksOpen()
     QVERIFY(seen);
     QCOMPARE(m_fixture->seams.desktop.openedUrls.first().host(),
              QStringLiteral("www.tarvo-yoga.example"));
-    QVERIFY(m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
 }
 
 void tst_ZodiacWindows::closeBoxBringsBackWelcome()
@@ -519,7 +518,7 @@ void tst_ZodiacWindows::closeBoxBringsBackWelcome()
     input->showReading();
     QVERIFY(!m_fixture->window->welcomePanelVisible());
     input->resultWindow()->parentWidget()->close();
-    QTRY_VERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QTRY_VERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
     QVERIFY(m_fixture->window->welcomePanelVisible());
 }
 
@@ -561,10 +560,10 @@ void tst_ZodiacWindows::nameIsCheckedWhoeverSetIt()
     input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(name);
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
     QCOMPARE(m_fixture->seams.desktop.messageTexts(), QStringList(message));
-    QVERIFY(!m_fixture->window->child(QStringLiteral("frmZodiacYogaDisplay")));
+    QVERIFY(!m_fixture->child(QStringLiteral("frmZodiacYogaDisplay")));
 
     // The report window checks again before it writes.
-    ZodiacReportDialog report(m_fixture->seams.context(m_fixture->window.get()),
+    ZodiacReportDialog report(m_fixture->window->context(),
                               {name, 1, QStringLiteral("May"), 1990, SunSign::Taurus},
                               zodiacDisplayFields(SunSign::Taurus));
     m_fixture->seams.desktop.saveNames.push_back(m_dir->filePath(QStringLiteral("x.zoy")));
@@ -638,7 +637,7 @@ void tst_ZodiacWindows::reportSitsOverTheWorkArea()
         report->close();
     });
     input->resultWindow()->openReport();
-    const QRect area = m_fixture->window->workArea();
+    const QRect area = m_fixture->window->area().globalArea();
     QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4")
                                                    .arg(placed.x())
                                                    .arg(placed.y())

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramPictures.h"
 #include "app/ProgramWindows.h"
+#include "learn/LearnFlow.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/QtDesktop.h"
