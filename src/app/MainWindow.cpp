@@ -12,6 +12,7 @@
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
 #include "platform/KeyboardActivation.h"
 #include "platform/LinkLabel.h"
 #include "platform/ReadingText.h"
@@ -24,9 +25,11 @@
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/ReadyMadeSession.h"
+#include "practice/ResumePoint.h"
 #include "practice/SessionCautionsWindow.h"
 #include "practice/SessionPlayerWindow.h"
 #include "practice/SessionsWindow.h"
+#include "practice/VoiceSoundDialog.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "shell/HelpMenu.h"
@@ -197,6 +200,28 @@ void MainWindow::buildPracticeMenu()
     QAction* journal = menu->addAction(QStringLiteral("&Journal"), this, &MainWindow::showJournal);
     journal->setObjectName(QStringLiteral("mnuJournal"));
     menu->addSeparator();
+    // A session stopped today, taken up from the pose it stopped at.
+    QAction* resume = menu->addAction(QStringLiteral("&Resume a Stopped Session"), this, [this] {
+        const auto point =
+            practice::resumePoint(m_context.settings, m_context.clock.now().toLocalTime().date());
+        if (!point)
+            return;
+        practice::clearResumePoint(m_context.settings);
+        makeRoomForPractice();
+        practice::startSession(m_context, practiceStore(), practice::remainingSession(*point));
+    });
+    resume->setObjectName(QStringLiteral("mnuResume"));
+    connect(menu, &QMenu::aboutToShow, resume, [this, resume] {
+        const auto point =
+            practice::resumePoint(m_context.settings, m_context.clock.now().toLocalTime().date());
+        resume->setEnabled(point.has_value());
+        resume->setText(
+            point ? practice::resumeText(*point).replace(u'&', QStringLiteral("&&")).prepend(u'&')
+                  : QStringLiteral("&Resume a Stopped Session"));
+    });
+    QAction* sound = menu->addAction(QStringLiteral("&Voice and Sound\u2026"), this,
+                                     [this] { practice::showVoiceAndSound(m_context, this); });
+    sound->setObjectName(QStringLiteral("mnuVoiceAndSound"));
     // The same setting as the player's own box, so it can be set before a session starts.
     QAction* chime = menu->addAction(QStringLiteral("&Chime at Each Change"));
     chime->setObjectName(QStringLiteral("mnuChime"));

@@ -1,6 +1,9 @@
 #include "asanas/PoseFacts.h"
 #include "practice/BreathingGuidance.h"
+#include "practice/ResumePoint.h"
 #include "practice/SessionGuidance.h"
+#include "practice/VoiceSettings.h"
+#include "support/TestContext.h"
 
 #include <QtTest>
 
@@ -131,6 +134,81 @@ private slots:
         QFETCH(HoldUnit, unit);
         QFETCH(QString, said);
         QCOMPARE(holdSentence({QStringLiteral("Tadasana"), hold, unit, false}), said);
+    }
+
+    // A stopped session is taken up again from its pose the same day, never another.
+    void resumedFromItsPoseTheSameDay_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("found");
+        const ResumePoint point{{QStringLiteral("Evening \"easy\""),
+                                 {{QStringLiteral("Tadasana"), 5, HoldUnit::Times, false},
+                                  {QStringLiteral("Trikonasana"), 20, HoldUnit::Seconds, true},
+                                  {QStringLiteral("Shavasana"), 300, HoldUnit::Seconds, false}}},
+                                1,
+                                QDate(2026, 3, 1)};
+        tarvo::test::MemorySettings settings;
+        storeResumePoint(settings, point);
+        const QString today = settings.values.value(QStringLiteral("Practice/Resume"));
+        QTest::addRow("today") << today << true;
+        QTest::addRow("yesterday")
+            << QString(today).replace(QStringLiteral("2026-03-01"), QStringLiteral("2026-02-28"))
+            << false;
+        QTest::addRow("a pose past the end")
+            << QString(today).replace(QStringLiteral("\"pose\":1"), QStringLiteral("\"pose\":3"))
+            << false;
+        QTest::addRow("not written by the program") << "{\"pose\":" << false;
+        QTest::addRow("cleared") << "" << false;
+    }
+
+    void resumedFromItsPoseTheSameDay()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, found);
+        tarvo::test::MemorySettings settings;
+        settings.values.insert(QStringLiteral("Practice/Resume"), stored);
+        const auto point = resumePoint(settings, QDate(2026, 3, 1));
+        QCOMPARE(point.has_value(), found);
+        if (!found)
+            return;
+        QCOMPARE(remainingSession(*point).steps.size(), 2);
+        QCOMPARE(remainingSession(*point).steps.first(),
+                 (SessionStep{QStringLiteral("Trikonasana"), 20, HoldUnit::Seconds, true}));
+        QCOMPARE(resumeText(*point),
+                 QStringLiteral("Resume \u201c\u2068Evening \"easy\"\u2069\u201d at Trikonasana"));
+        clearResumePoint(settings);
+        QVERIFY(!resumePoint(settings, QDate(2026, 3, 1)));
+    }
+
+    void voiceSettingsReadWhatIsSafe_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("volume");
+        QTest::addColumn<double>("readRate");
+        QTest::addColumn<double>("readVolume");
+        QTest::addRow("as stored") << "-0.5"
+                                   << "0.3" << -0.5 << 0.3;
+        QTest::addRow("out of range") << "4"
+                                      << "-1" << 0.0 << 0.8;
+        QTest::addRow("not numbers") << "fast"
+                                     << "loud" << 0.0 << 0.8;
+    }
+
+    void voiceSettingsReadWhatIsSafe()
+    {
+        QFETCH(QString, rate);
+        QFETCH(QString, volume);
+        QFETCH(double, readRate);
+        QFETCH(double, readVolume);
+        tarvo::test::MemorySettings settings;
+        QCOMPARE(voiceSettings(settings), VoiceSettings{});
+        settings.values.insert(QStringLiteral("Practice/VoiceRate"), rate);
+        settings.values.insert(QStringLiteral("Practice/VoiceVolume"), volume);
+        QCOMPARE(voiceSettings(settings).rate, readRate);
+        QCOMPARE(voiceSettings(settings).volume, readVolume);
+        const VoiceSettings chosen{false, QStringLiteral("slt"), 0.5, 0.25, false};
+        storeVoiceSettings(settings, chosen);
+        QCOMPARE(voiceSettings(settings), chosen);
     }
 
     // Words or tones a phase, the count of slow phases, ticks for strokes; a pause hushes and
