@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextStream>
+#include <algorithm>
 
 namespace tarvo::bench {
 
@@ -137,9 +138,13 @@ void timeFind(ActionTimer& timer, MainWindow& window, QTextStream& out)
     writeMeasure(out, QStringLiteral("find-open"),
                  timeCommand(timer, window, "mnuEdit", "mnuFind", QStringLiteral("frmFind")));
     QLineEdit* box = window.findWindow()->box();
-    // Two letters find nothing; the third searches, and the first search builds the index.
-    timer.run([&] { QTest::keyClicks(box, QStringLiteral("co")); });
-    writeMeasure(out, QStringLiteral("find-first"), timer.time([&] { QTest::keyClick(box, 'r'); }));
+    // The first search builds the index, at whichever key the box first searches.
+    double firstQuery = 0;
+    for (const QChar key : kTypicalQueries.first()) {
+        firstQuery = std::max(firstQuery,
+                              timer.time([&] { QTest::keyClick(box, key.toLatin1()); }).settledMs);
+    }
+    writeMeasure(out, QStringLiteral("find-first"), -1, firstQuery);
     QList<double> typical;
     for (const QString& query : kTypicalQueries) {
         timer.run([&] {
