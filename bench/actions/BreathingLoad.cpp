@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSpinBox>
 #include <QTextStream>
 #include <QTimer>
@@ -30,11 +31,12 @@ double ownCpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// The X server of $DISPLAY, from the lock file it keeps its process id in; 0 when there is none.
+// The X server the program draws on, from the lock file it keeps its process id in; 0 when
+// there is none.
 qint64 xServerPid()
 {
     const QString display = qEnvironmentVariable("DISPLAY");
-    if (!display.startsWith(u':'))
+    if (QGuiApplication::platformName() != u"xcb" || !display.startsWith(u':'))
         return 0;
     const QString number = display.mid(1).section(u'.', 0, 0);
     QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(number));

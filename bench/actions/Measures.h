@@ -16,14 +16,13 @@ enum class Judged {
     LastFrame,
     Percent,
     MiB,
-    // Shown without a target.
-    Nothing,
 };
 
 struct Measure {
     const char* key;
     const char* label;
     Judged judged;
+    // None when 0: the value is shown unjudged.
     double target = 0;
 };
 
