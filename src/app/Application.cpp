@@ -11,12 +11,14 @@
 #include "platform/QtDesktop.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
+#include "practice/JournalCheck.h"
 #include "practice/PracticeStoreOpening.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,6 +58,34 @@ void passOnStartupMessages()
         g_previousHandler(type, QMessageLogContext(), text);
     g_startupMessages.clear();
 }
+
+// Runs once, just after the window's first frame: the window paints as it is exposed, and this
+// comes after.
+class AfterFirstFrame final : public QObject {
+public:
+    AfterFirstFrame(QWindow& window, std::function<void()> run)
+        : QObject(&window)
+        , m_run(std::move(run))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                m_run();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_run;
+};
 
 } // namespace
 
@@ -98,28 +128,34 @@ int runApplication(int argc, char** argv)
         return 1;
     }
 
-    // Only the instance that holds the lock opens the journal, so no two write it at once.
-    practice::PracticeStoreOpening journal =
-        practice::openPracticeStore(programDataFolder(), clock.now());
-
     MainWindow window(context, programWindows());
-    window.setPracticeStore(std::move(journal.store));
+    // Only the instance that holds the lock opens the journal, so no two write it at once; it
+    // is opened after the first frame, or when Practice needs it first.
+    window.openPracticeStoreLater([&desktop, &window, &clock, &settings] {
+        const QDate today = clock.now().toLocalTime().date();
+        const practice::CheckDepth depth = practice::journalCheckDue(settings, today);
+        practice::PracticeStoreOpening journal =
+            practice::openPracticeStore(programDataFolder(), clock.now(), depth);
+        const bool inMemory = journal.outcome == practice::PracticeStoreOpening::Outcome::InMemory;
+        if (depth == practice::CheckDepth::WholeFile && !inMemory)
+            practice::journalChecked(settings, today);
+        if (!journal.notice.isEmpty()) {
+            const MessageIcon icon = inMemory ? MessageIcon::Critical : MessageIcon::Information;
+            // Told once the call that opened the journal is done, over the main window.
+            QTimer::singleShot(
+                0, &window,
+                [&desktop, &window, icon, notice = journal.notice, details = journal.details] {
+                    desktop.detailedMessage(&window, icon, kAppTitle, notice, details);
+                });
+        }
+        return std::move(journal.store);
+    });
     // Without a window manager "maximised" means nothing; start at the full work area anyway.
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         window.setGeometry(primary->availableGeometry());
     window.showMaximized();
-    if (!journal.notice.isEmpty()) {
-        const MessageIcon icon =
-            journal.outcome == practice::PracticeStoreOpening::Outcome::InMemory
-                ? MessageIcon::Critical
-                : MessageIcon::Information;
-        // Once the main window is up, so the message has it behind it.
-        QTimer::singleShot(
-            0, &window,
-            [&desktop, &window, icon, notice = journal.notice, details = journal.details] {
-                desktop.detailedMessage(&window, icon, kAppTitle, notice, details);
-            });
-    }
+    if (QWindow* handle = window.windowHandle())
+        new AfterFirstFrame(*handle, [&window] { window.openPracticeStoreNow(); });
     return QApplication::exec();
 }
 

@@ -163,6 +163,17 @@ void MainWindow::setPracticeStore(std::unique_ptr<practice::PracticeStore> store
     m_practice->replace(std::move(store));
 }
 
+void MainWindow::openPracticeStoreLater(
+    std::function<std::unique_ptr<practice::PracticeStore>()> opener)
+{
+    m_practice->openLater(std::move(opener));
+}
+
+void MainWindow::openPracticeStoreNow()
+{
+    m_practice->openNow();
+}
+
 void MainWindow::buildPracticeMenu()
 {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Practice"));

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class QBoxLayout;
@@ -77,6 +78,9 @@ public:
     // database, a store that lasts as long as the window.
     practice::PracticeStore& practiceStore() const;
     void setPracticeStore(std::unique_ptr<practice::PracticeStore> store);
+    // The journal is opened by opener when Practice first needs it, or by openPracticeStoreNow().
+    void openPracticeStoreLater(std::function<std::unique_ptr<practice::PracticeStore>()> opener);
+    void openPracticeStoreNow();
     // Practice > Journal: opens the journal, or brings the open one forward.
     void showJournal();
 

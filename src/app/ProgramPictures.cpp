@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace tarvo {
 
@@ -14,14 +15,30 @@ constexpr pictures::ProgramPicture kButtonPictures[] = {pictures::ProgramPicture
                                                         pictures::ProgramPicture::ZodiacYoga,
                                                         pictures::ProgramPicture::ChakraYoga};
 
+// The pictures are drawn in code; each size is drawn once and kept, so a window that repaints its
+// title bar or the main window its buttons does not draw them again.
+QPixmap cachedPicture(pictures::ProgramPicture picture, QSize size, qreal devicePixelRatio)
+{
+    const QString key = QStringLiteral("tarvo-program-%1-%2x%3@%4")
+                            .arg(int(picture))
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap::fromImage(pictures::programPicture(picture, size, devicePixelRatio));
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
 } // namespace
 
 QPixmap programButtonPicture(int option, QSize size, qreal devicePixelRatio)
 {
     if (option < 0 || option > 2)
         return {};
-    return QPixmap::fromImage(
-        pictures::programPicture(kButtonPictures[option], size, devicePixelRatio));
+    return cachedPicture(kButtonPictures[option], size, devicePixelRatio);
 }
 
 QString programButtonDescription(int option)
@@ -37,8 +54,7 @@ QString emblemDescription()
 
 QPixmap emblemPicture(QSize size, qreal devicePixelRatio)
 {
-    return QPixmap::fromImage(
-        pictures::programPicture(pictures::ProgramPicture::Emblem, size, devicePixelRatio));
+    return cachedPicture(pictures::ProgramPicture::Emblem, size, devicePixelRatio);
 }
 
 namespace {

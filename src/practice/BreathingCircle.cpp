@@ -19,6 +19,9 @@ BreathingCircle::BreathingCircle(QWidget* parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // It paints all of itself, so a frame of the breath repaints nothing behind it: not the
+    // window, its title bar or its icon.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Breathing circle"));
     setAccessibleDescription(QStringLiteral("Not started"));
 }
@@ -44,6 +47,7 @@ double BreathingCircle::radius() const
 void BreathingCircle::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre = QRectF(rect()).center();
     const double largest = std::max(std::min(width(), height()) / 2.0 - 6.0, 0.0);

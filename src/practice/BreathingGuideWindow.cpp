@@ -25,12 +25,15 @@ namespace {
 
 const QString kCustomKey = QStringLiteral("custom");
 
+// The labels that change as the breath goes fill their own background, so a new count or word
+// repaints the label alone, not the window behind it.
 QLabel* label(const char* name, QWidget* parent)
 {
     auto* widget = new QLabel(parent);
     widget->setObjectName(QLatin1String(name));
     widget->setAlignment(Qt::AlignCenter);
     widget->setWordWrap(true);
+    widget->setAutoFillBackground(true);
     return widget;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
 #include "practice/JournalCsv.h"
+#include "practice/JournalModel.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/PracticeStats.h"
 #include "practice/WeeklyMinutesChart.h"
@@ -15,7 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -31,13 +32,6 @@ QString streakText(int days)
         return QStringLiteral("Current streak: none yet. Practise today to start one.");
     return days == 1 ? QStringLiteral("Current streak: 1 day")
                      : QStringLiteral("Current streak: %1 days").arg(days);
-}
-
-QTableWidgetItem* readOnly(const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
 }
 
 // Qt's line editor holds 32,767 characters unless told otherwise, and would cut a longer note
@@ -71,12 +65,12 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     m_streak = new QLabel;
     m_streak->setObjectName(QStringLiteral("lblStreak"));
 
-    m_table = new QTableWidget(0, ColumnCount);
+    m_model = new JournalModel(m_store, this);
+    connect(m_model, &JournalModel::noteRefused, this, &JournalWindow::noteRefused);
+    m_table = new QTableView;
     m_table->setObjectName(QStringLiteral("lstJournal"));
     m_table->setAccessibleName(QStringLiteral("Journal entries"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Practice"),
-                                        QStringLiteral("Minutes"), QStringLiteral("Finished"),
-                                        QStringLiteral("Note")});
+    m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setAccessibleName(QStringLiteral("Journal columns"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -86,11 +80,16 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     m_table->setWordWrap(false);
     // Tab leaves the table as it leaves any other control; the arrows move between the cells.
     m_table->setTabKeyNavigation(false);
-    m_table->horizontalHeader()->setSectionResizeMode(Practice, QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(Note, QHeaderView::Stretch);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionResizeMode(JournalModel::When, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(JournalModel::Practice, QHeaderView::Stretch);
+    header->setSectionResizeMode(JournalModel::Minutes, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(JournalModel::Finished, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(JournalModel::Note, QHeaderView::Stretch);
+    // Contents are measured over the rows in view, not over every row of a long journal.
+    header->setResizeContentsPrecision(50);
     m_table->setToolTip(QStringLiteral("Double-click a note, or press F2, to write in it"));
-    m_table->setItemDelegateForColumn(Note, new NoteDelegate(m_table));
-    connect(m_table, &QTableWidget::itemChanged, this, &JournalWindow::saveNote);
+    m_table->setItemDelegateForColumn(JournalModel::Note, new NoteDelegate(m_table));
 
     auto* exportButton = new QPushButton(QStringLiteral("Export &CSV…"));
     exportButton->setObjectName(QStringLiteral("cmdExportCsv"));
@@ -114,9 +113,9 @@ JournalWindow::JournalWindow(NotifyingPracticeStore& store, const AppContext& co
     layout->addWidget(m_table, 1);
     layout->addWidget(m_emptyHint, 1);
 
-    connect(&m_store, &NotifyingPracticeStore::entriesChanged, this, &JournalWindow::reload);
-    connect(&m_store, &NotifyingPracticeStore::noteChanged, this, &JournalWindow::showNote);
-    reload();
+    connect(&m_store, &NotifyingPracticeStore::entryAdded, this, &JournalWindow::showTotals);
+    connect(&m_store, &NotifyingPracticeStore::entriesChanged, this, &JournalWindow::showTotals);
+    showTotals();
 }
 
 QSize JournalWindow::sizeHint() const
@@ -130,71 +129,21 @@ JournalWindow::~JournalWindow()
     // A note still being typed is saved now, while this window and the store are whole; the
     // editor would otherwise hand it over from inside the table's destruction.
     m_table->setCurrentIndex({});
-    disconnect(m_table, nullptr, this, nullptr);
+    disconnect(m_model, nullptr, this, nullptr);
 }
 
-void JournalWindow::reload()
+void JournalWindow::showTotals()
 {
-    const QList<JournalEntry> entries = m_store.entries();
     const QDate today = m_context.clock.now().toLocalTime().date();
-    m_chart->setWeeks(minutesPerWeek(entries, today));
-    m_streak->setText(streakText(currentStreak(entries, today)));
-
-    m_emptyHint->setVisible(entries.isEmpty());
-    m_table->setVisible(!entries.isEmpty());
-
-    m_filling = true;
-    m_table->setRowCount(int(entries.size()));
-    for (int row = 0; row < entries.size(); ++row) {
-        const JournalEntry& entry = entries[row];
-        QTableWidgetItem* when =
-            readOnly(entry.started.toLocalTime().toString(QStringLiteral("ddd d MMM yyyy, HH:mm")));
-        when->setData(Qt::UserRole, entry.id);
-        m_table->setItem(row, When, when);
-        QTableWidgetItem* practice =
-            readOnly(entry.summary.isEmpty()
-                         ? entry.title
-                         : QStringLiteral("%1: %2").arg(isolated(entry.title), entry.summary));
-        practice->setToolTip(practice->text());
-        m_table->setItem(row, Practice, practice);
-        QTableWidgetItem* minutes = readOnly(QString::number(entry.seconds / 60.0, 'f', 1));
-        minutes->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_table->setItem(row, Minutes, minutes);
-        m_table->setItem(
-            row, Finished,
-            readOnly(entry.completed ? QStringLiteral("Completed") : QStringLiteral("Stopped")));
-        m_table->setItem(row, Note, new QTableWidgetItem(entry.note));
-    }
-    m_table->resizeColumnToContents(When);
-    m_table->resizeColumnToContents(Minutes);
-    m_table->resizeColumnToContents(Finished);
-    m_filling = false;
+    m_chart->setWeeks(m_store.weeklyMinutes(today, 12));
+    m_streak->setText(streakText(m_store.streak(today)));
+    const bool empty = m_model->entryCount() == 0;
+    m_emptyHint->setVisible(empty);
+    m_table->setVisible(!empty);
 }
 
-void JournalWindow::showNote(qint64 id, const QString& note)
+void JournalWindow::noteRefused(const QString& why)
 {
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        if (m_table->item(row, When)->data(Qt::UserRole).toLongLong() != id)
-            continue;
-        if (m_table->item(row, Note)->text() != note) {
-            m_filling = true;
-            m_table->item(row, Note)->setText(note);
-            m_filling = false;
-        }
-        return;
-    }
-}
-
-void JournalWindow::saveNote(QTableWidgetItem* item)
-{
-    if (m_filling || item->column() != Note)
-        return;
-    const qint64 id = m_table->item(item->row(), When)->data(Qt::UserRole).toLongLong();
-    if (m_store.setNote(id, item->text()))
-        return;
-    const QString why = m_store.error();
-    // The note shown is the one kept, so nothing on screen claims to be saved that is not.
-    reload();
     m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kTitle,
                               QStringLiteral("The note could not be saved.\n\n%1").arg(why));
 }

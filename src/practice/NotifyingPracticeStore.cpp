@@ -1,5 +1,7 @@
 #include "practice/NotifyingPracticeStore.h"
 
+#include <utility>
+
 namespace tarvo::practice {
 
 NotifyingPracticeStore::NotifyingPracticeStore(std::unique_ptr<PracticeStore> store,
@@ -13,22 +15,44 @@ NotifyingPracticeStore::~NotifyingPracticeStore() = default;
 
 void NotifyingPracticeStore::replace(std::unique_ptr<PracticeStore> store)
 {
+    m_opener = nullptr;
     m_store = std::move(store);
     emit entriesChanged();
     emit sessionsChanged();
 }
 
+void NotifyingPracticeStore::openLater(std::function<std::unique_ptr<PracticeStore>()> opener)
+{
+    m_opener = std::move(opener);
+}
+
+void NotifyingPracticeStore::openNow() const
+{
+    if (!m_opener)
+        return;
+    // Taken first, so an opener that reads the store finds the one it replaces.
+    const auto opener = std::exchange(m_opener, nullptr);
+    if (std::unique_ptr<PracticeStore> opened = opener())
+        m_store = std::move(opened);
+}
+
+PracticeStore& NotifyingPracticeStore::store() const
+{
+    openNow();
+    return *m_store;
+}
+
 bool NotifyingPracticeStore::addEntry(JournalEntry& entry)
 {
-    if (!m_store->addEntry(entry))
+    if (!store().addEntry(entry))
         return false;
-    emit entriesChanged();
+    emit entryAdded(entry);
     return true;
 }
 
 bool NotifyingPracticeStore::setNote(qint64 id, const QString& note)
 {
-    if (!m_store->setNote(id, note))
+    if (!store().setNote(id, note))
         return false;
     emit noteChanged(id, note);
     return true;
@@ -36,7 +60,7 @@ bool NotifyingPracticeStore::setNote(qint64 id, const QString& note)
 
 std::optional<Session> NotifyingPracticeStore::session(const QString& name) const
 {
-    return m_store->session(name);
+    return store().session(name);
 }
 
 bool NotifyingPracticeStore::sessionsWritten(bool written)
@@ -48,22 +72,22 @@ bool NotifyingPracticeStore::sessionsWritten(bool written)
 
 bool NotifyingPracticeStore::saveSession(const Session& session)
 {
-    return sessionsWritten(m_store->saveSession(session));
+    return sessionsWritten(store().saveSession(session));
 }
 
 bool NotifyingPracticeStore::renameSession(const QString& from, const QString& to)
 {
-    return sessionsWritten(m_store->renameSession(from, to));
+    return sessionsWritten(store().renameSession(from, to));
 }
 
 bool NotifyingPracticeStore::duplicateSession(const QString& from, const QString& to)
 {
-    return sessionsWritten(m_store->duplicateSession(from, to));
+    return sessionsWritten(store().duplicateSession(from, to));
 }
 
 bool NotifyingPracticeStore::removeSession(const QString& name)
 {
-    return sessionsWritten(m_store->removeSession(name));
+    return sessionsWritten(store().removeSession(name));
 }
 
 } // namespace tarvo::practice

@@ -167,7 +167,7 @@ std::optional<PracticeDatabase::Status> writingObstacle(const QString& path)
 
 } // namespace
 
-PracticeDatabase::Opening PracticeDatabase::open(const QString& path)
+PracticeDatabase::Opening PracticeDatabase::open(const QString& path, CheckDepth depth)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -178,7 +178,7 @@ PracticeDatabase::Opening PracticeDatabase::open(const QString& path)
     if (QFile file(path); info.exists() && !file.open(QIODevice::ReadOnly))
         return {nullptr, Status::Unreadable, {}, file.errorString()};
 
-    const PracticeFileJudgement judged = judgePracticeFile(path);
+    const PracticeFileJudgement judged = judgePracticeFile(path, depth);
     switch (judged.verdict) {
     case PracticeFileJudgement::Verdict::Empty:
     case PracticeFileJudgement::Verdict::Sound:
@@ -333,14 +333,18 @@ bool PracticeDatabase::setNote(qint64 id, const QString& note)
     return true;
 }
 
-QList<JournalEntry> PracticeDatabase::entries() const
+QList<JournalEntry> PracticeDatabase::selectEntries(const QString& sql,
+                                                    const QVariantList& values) const
 {
     QList<JournalEntry> list;
     QSqlQuery select(db());
     select.setForwardOnly(true);
-    if (!select.exec(QStringLiteral(
-            "SELECT id, started, kind, title, summary, seconds, completed, note FROM entries"
-            " ORDER BY started DESC, id DESC"))) {
+    select.prepare(QStringLiteral("SELECT id, started, kind, title, summary, seconds, completed, "
+                                  "note FROM entries ")
+                   + sql);
+    for (const QVariant& value : values)
+        select.addBindValue(value);
+    if (!select.exec()) {
         fail(select.lastError().text());
         return list;
     }
@@ -358,6 +362,85 @@ QList<JournalEntry> PracticeDatabase::entries() const
     }
     m_error.clear();
     return list;
+}
+
+QList<JournalEntry> PracticeDatabase::entries() const
+{
+    return selectEntries(QStringLiteral("ORDER BY started DESC, id DESC"), {});
+}
+
+int PracticeDatabase::entryCount() const
+{
+    QSqlQuery count(db());
+    if (!count.exec(QStringLiteral("SELECT count(*) FROM entries")) || !count.next()) {
+        fail(count.lastError().text());
+        return 0;
+    }
+    return count.value(0).toInt();
+}
+
+QList<JournalEntry> PracticeDatabase::entryPage(int offset, int count) const
+{
+    // The index on the start time holds the id too, so a page is read straight from it.
+    return selectEntries(QStringLiteral("ORDER BY started DESC, id DESC LIMIT ? OFFSET ?"),
+                         {count, offset});
+}
+
+QList<WeekMinutes> PracticeDatabase::weeklyMinutes(const QDate& today, int weeks) const
+{
+    // SQLite totals each local day of the weeks shown; the days are folded into weeks here.
+    QList<WeekMinutes> result = minutesPerWeek({}, today, weeks);
+    if (result.isEmpty())
+        return result;
+    const QDate first = result.first().monday;
+    // A day earlier in UTC, so no local day at the edge is missed; the days outside are skipped.
+    const QString from = storedTime(first.startOfDay().addDays(-1));
+    QSqlQuery days(db());
+    days.setForwardOnly(true);
+    days.prepare(QStringLiteral("SELECT date(started, 'localtime'), total(seconds) FROM entries"
+                                " WHERE started >= ? GROUP BY 1"));
+    days.addBindValue(from);
+    if (!days.exec()) {
+        fail(days.lastError().text());
+        return result;
+    }
+    while (days.next()) {
+        const QDate day = QDate::fromString(days.value(0).toString(), Qt::ISODate);
+        if (day < first || day > today)
+            continue;
+        result[int(first.daysTo(day) / 7)].minutes += days.value(1).toDouble() / 60.0;
+    }
+    return result;
+}
+
+int PracticeDatabase::streak(const QDate& today) const
+{
+    // Newest first from the index, stopping at the first day missed: only the streak is read.
+    QSqlQuery days(db());
+    days.setForwardOnly(true);
+    if (!days.exec(QStringLiteral("SELECT date(started, 'localtime') FROM entries"
+                                  " WHERE seconds > 0 ORDER BY started DESC"))) {
+        fail(days.lastError().text());
+        return 0;
+    }
+    int streak = 0;
+    QDate expected = today;
+    while (days.next()) {
+        const QDate day = QDate::fromString(days.value(0).toString(), Qt::ISODate);
+        if (day > expected)
+            continue;
+        if (day == expected) {
+            ++streak;
+            expected = expected.addDays(-1);
+        } else if (streak == 0 && day == today.addDays(-1)) {
+            // Today has none yet: the streak may still end yesterday.
+            streak = 1;
+            expected = day.addDays(-1);
+        } else {
+            break;
+        }
+    }
+    return streak;
 }
 
 QStringList PracticeDatabase::sessionNames() const

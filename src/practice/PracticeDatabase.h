@@ -1,7 +1,9 @@
 #pragma once
 
+#include "practice/PracticeFileJudge.h"
 #include "practice/PracticeStore.h"
 
+#include <QVariant>
 #include <memory>
 
 class QSqlDatabase;
@@ -46,7 +48,7 @@ public:
 
     // Judges the file without writing to it, then opens it, creating it or bringing an older
     // layout up to date. Only an opened file is written.
-    static Opening open(const QString& path);
+    static Opening open(const QString& path, CheckDepth depth = CheckDepth::WholeFile);
 
     ~PracticeDatabase() override;
     Q_DISABLE_COPY_MOVE(PracticeDatabase)
@@ -58,6 +60,10 @@ public:
     bool addEntry(JournalEntry& entry) override;
     bool setNote(qint64 id, const QString& note) override;
     QList<JournalEntry> entries() const override;
+    int entryCount() const override;
+    QList<JournalEntry> entryPage(int offset, int count) const override;
+    QList<WeekMinutes> weeklyMinutes(const QDate& today, int weeks) const override;
+    int streak(const QDate& today) const override;
 
     QStringList sessionNames() const override;
     std::optional<Session> session(const QString& name) const override;
@@ -72,6 +78,7 @@ private:
     static Opening openForWriting(const QString& path);
 
     QSqlDatabase db() const;
+    QList<JournalEntry> selectEntries(const QString& sql, const QVariantList& values) const;
     bool fail(const QString& why) const;
     std::optional<qint64> sessionId(const QString& name) const;
     bool writeSession(const Session& session, std::optional<qint64> replacing);

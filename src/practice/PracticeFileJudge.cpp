@@ -77,7 +77,7 @@ QString lines(QSqlDatabase& db, const QString& sql, QSqlError& error)
     return found.join(u'\n');
 }
 
-Look lookInto(QSqlDatabase& db)
+Look lookInto(QSqlDatabase& db, CheckDepth depth)
 {
     if (!db.open())
         return failed(db.lastError());
@@ -96,11 +96,13 @@ Look lookInto(QSqlDatabase& db)
                            QStringLiteral("its layout is version %1; this program knows up to %2")
                                .arg(version)
                                .arg(PracticeDatabase::kSchemaVersion)));
-    const QString check = lines(db, QStringLiteral("PRAGMA quick_check"), error);
-    if (error.isValid())
-        return failed(error);
-    if (check != QLatin1String("ok"))
-        return judged(Verdict::Damaged, QStringLiteral("it is damaged"), check);
+    if (depth == CheckDepth::WholeFile) {
+        const QString check = lines(db, QStringLiteral("PRAGMA quick_check"), error);
+        if (error.isValid())
+            return failed(error);
+        if (check != QLatin1String("ok"))
+            return judged(Verdict::Damaged, QStringLiteral("it is damaged"), check);
+    }
     const int tables =
         lines(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), error).toInt();
     if (error.isValid())
@@ -116,7 +118,7 @@ Look lookInto(QSqlDatabase& db)
     return with(judged(Verdict::Sound, {}));
 }
 
-Look look(const QString& databaseName, const QString& options)
+Look look(const QString& databaseName, const QString& options, CheckDepth depth)
 {
     static QAtomicInt counter;
     const QString connection =
@@ -126,7 +128,7 @@ Look look(const QString& databaseName, const QString& options)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(databaseName);
         db.setConnectOptions(options);
-        result = lookInto(db);
+        result = lookInto(db, depth);
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
@@ -135,11 +137,11 @@ Look look(const QString& databaseName, const QString& options)
 
 // The file alone, as its bytes are: immutable, SQLite takes no lock, reads no log and makes no
 // file beside it.
-Look lookAtFileAlone(const QString& path)
+Look lookAtFileAlone(const QString& path, CheckDepth depth)
 {
     return look(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)
                     + QStringLiteral("?immutable=1"),
-                QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+                QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"), depth);
 }
 
 bool copyFile(const QString& from, const QString& to, QString& why)
@@ -185,12 +187,12 @@ Look lookAtFileWithLog(const QString& path)
             return judged(Verdict::Unknown, QStringLiteral("it could not be copied to be checked"),
                           why);
     }
-    return look(copied, {});
+    return look(copied, {}, CheckDepth::WholeFile);
 }
 
 } // namespace
 
-PracticeFileJudgement judgePracticeFile(const QString& path)
+PracticeFileJudgement judgePracticeFile(const QString& path, CheckDepth depth)
 {
     const QFileInfo info(path);
     const bool logged = hasLog(path);
@@ -201,7 +203,7 @@ PracticeFileJudgement judgePracticeFile(const QString& path)
         return logged ? foreignLog : PracticeFileJudgement{Verdict::Empty, {}, {}};
     if (!hasDatabaseHeader(path))
         return {Verdict::Damaged, QStringLiteral("it is not a database"), {}};
-    const Look alone = lookAtFileAlone(path);
+    const Look alone = lookAtFileAlone(path, logged ? CheckDepth::WholeFile : depth);
     if (!logged)
         return alone.judgement;
     const Look whole = lookAtFileWithLog(path);

@@ -29,7 +29,13 @@ struct PracticeFileJudgement {
     QString details;
 };
 
+// How much of a file is read to judge it: every page (SQLite's quick check), or the header and
+// the layout alone. A file with a log beside it, left by a program that did not close, is read
+// whole either way.
+enum class CheckDepth { WholeFile, Layout };
+
 // Call only while no other process has the file open: a file being written may look damaged.
-PracticeFileJudgement judgePracticeFile(const QString& path);
+PracticeFileJudgement judgePracticeFile(const QString& path,
+                                        CheckDepth depth = CheckDepth::WholeFile);
 
 } // namespace tarvo::practice

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/PracticeStats.h"
 #include "practice/PracticeTypes.h"
 
 #include <QStringList>
@@ -19,6 +20,19 @@ public:
     virtual bool setNote(qint64 id, const QString& note) = 0;
     // Newest first.
     virtual QList<JournalEntry> entries() const = 0;
+    // The same a page at a time, and what the journal's chart and streak show. A store of a
+    // few entries answers from entries(); the database asks SQLite, and reads no more than
+    // it shows.
+    virtual int entryCount() const { return int(entries().size()); }
+    virtual QList<JournalEntry> entryPage(int offset, int count) const
+    {
+        return entries().mid(offset, count);
+    }
+    virtual QList<WeekMinutes> weeklyMinutes(const QDate& today, int weeks) const
+    {
+        return minutesPerWeek(entries(), today, weeks);
+    }
+    virtual int streak(const QDate& today) const { return currentStreak(entries(), today); }
 
     // Sorted by name, ignoring case.
     virtual QStringList sessionNames() const = 0;

@@ -163,7 +163,8 @@ QString damagedName(const QString& path, const QDateTime& now)
     return datedName(path, QStringLiteral("damaged"), now);
 }
 
-PracticeStoreOpening openPracticeStore(const QString& folder, const QDateTime& now)
+PracticeStoreOpening openPracticeStore(const QString& folder, const QDateTime& now,
+                                       CheckDepth depth)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("practice.sqlite"));
     if (!QDir().mkpath(folder))
@@ -171,7 +172,7 @@ PracticeStoreOpening openPracticeStore(const QString& folder, const QDateTime& n
                                              "practice journal:\n%1")
                                   .arg(native(folder)));
 
-    PracticeDatabase::Opening opened = PracticeDatabase::open(path);
+    PracticeDatabase::Opening opened = PracticeDatabase::open(path, depth);
     if (opened.status != Status::ForeignLog)
         return useOpened(path, now, std::move(opened));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/PracticeFileJudge.h"
 #include "practice/PracticeStore.h"
 
 #include <QDateTime>
@@ -33,7 +34,8 @@ struct PracticeStoreOpening {
 // companions under a name with now's date and time, never deleted or changed; a file from a newer
 // program, or one that cannot be used this time, is left alone. Whatever happens, the returned
 // store works.
-PracticeStoreOpening openPracticeStore(const QString& folder, const QDateTime& now);
+PracticeStoreOpening openPracticeStore(const QString& folder, const QDateTime& now,
+                                       CheckDepth depth = CheckDepth::WholeFile);
 
 // The name a damaged file is moved to: "practice.sqlite.damaged-2026-12-09-103000".
 QString damagedName(const QString& path, const QDateTime& now);

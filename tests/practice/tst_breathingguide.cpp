@@ -290,6 +290,37 @@ private slots:
         QCOMPARE(m_fixture->seams.desktop.messages.size(), 2);
     }
 
+    // A frame of the breath repaints the circle, never the window around it or its title bar.
+    void onlyTheCircleRepaints()
+    {
+        BreathingGuideWindow* window = openGuide();
+        QVERIFY(window);
+        QWidget* frame = window->parentWidget();
+        struct PaintCount : QObject {
+            QMap<QObject*, int> paints;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    ++paints[watched];
+                return false;
+            }
+        } count;
+        frame->installEventFilter(&count);
+        window->installEventFilter(&count);
+        circle(window)->installEventFilter(&count);
+        window->setTimeSource([] { return QDateTime::currentMSecsSinceEpoch(); });
+        window->start();
+        // Once it runs, a second of breath.
+        QTest::qWait(200);
+        count.paints.clear();
+        QTest::qWait(1000);
+        window->stop();
+        QVERIFY2(count.paints.value(circle(window)) >= 20,
+                 qPrintable(QString::number(count.paints.value(circle(window)))));
+        QCOMPARE(count.paints.value(frame), 0);
+        QCOMPARE(count.paints.value(window), 0);
+    }
+
     void refusedJournalIsReported()
     {
         m_fixture->window->setPracticeStore(std::make_unique<RefusingStore>());

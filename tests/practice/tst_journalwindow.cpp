@@ -1,5 +1,7 @@
+#include "practice/JournalModel.h"
 #include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
+#include "practice/PracticeDatabase.h"
 #include "practice/WeeklyMinutesChart.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -8,7 +10,10 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QTableWidget>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextLayout>
 #include <memory>
@@ -81,9 +86,14 @@ class tst_JournalWindow final : public QObject {
 
     PracticeStore& store() const { return m_fixture->window->practiceStore(); }
     QWidget* journal() const { return m_fixture->child(QStringLiteral("frmJournal")); }
-    QTableWidget* table() const
+    QTableView* table() const { return in<QTableView>(journal(), QStringLiteral("lstJournal")); }
+    QAbstractItemModel* model() const { return table()->model(); }
+    QString cell(int r, int c) const { return model()->index(r, c).data().toString(); }
+    void editNote(int r)
     {
-        return in<QTableWidget>(journal(), QStringLiteral("lstJournal"));
+        table()->setFocus();
+        table()->setCurrentIndex(model()->index(r, JournalModel::Note));
+        QTest::keyClick(table(), Qt::Key_F2);
     }
 
     QWidget* openFromMenu()
@@ -99,8 +109,8 @@ class tst_JournalWindow final : public QObject {
     QStringList row(int r) const
     {
         QStringList cells;
-        for (int c = 0; c < table()->columnCount(); ++c)
-            cells.append(table()->item(r, c)->text());
+        for (int c = 0; c < model()->columnCount(); ++c)
+            cells.append(cell(r, c));
         return cells;
     }
 
@@ -158,7 +168,7 @@ private slots:
     void emptyJournal()
     {
         QWidget* window = openFromMenu();
-        QCOMPARE(table()->rowCount(), 0);
+        QCOMPARE(model()->rowCount(), 0);
         // What fills it is said where the entries will be.
         QVERIFY(!table()->isVisible());
         QVERIFY(in<QLabel>(window, QStringLiteral("lblEmptyJournal"))->isVisible());
@@ -183,14 +193,14 @@ private slots:
         add(entry(QStringLiteral("Evening"), QDateTime(QDate(2026, 2, 28), QTime(19, 0)), 1200,
                   true));
         QWidget* window = openFromMenu();
-        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(model()->rowCount(), 1);
         QCOMPARE(in<QLabel>(window, QStringLiteral("lblStreak"))->text(),
                  QStringLiteral("Current streak: 1 day"));
 
         add(entry(QStringLiteral("Morning Flow"), QDateTime(QDate(2026, 3, 1), QTime(7, 5)), 750,
                   false));
         add(entry(QStringLiteral("Old"), QDateTime(QDate(2026, 1, 5), QTime(7, 0)), 1800, true));
-        QCOMPARE(table()->rowCount(), 3);
+        QCOMPARE(model()->rowCount(), 3);
         QCOMPARE(row(0),
                  (QStringList{QStringLiteral("Sun 1 Mar 2026, 07:05"),
                               QStringLiteral("\u2068Morning Flow\u2069: Tadasana, Trikonasana"),
@@ -246,21 +256,18 @@ private slots:
         openFromMenu();
         QApplication::setActiveWindow(m_fixture->window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
-        QTableWidget* list = table();
-        list->setFocus();
-        list->setCurrentCell(0, JournalWindow::Note);
-        QTest::keyClick(list, Qt::Key_F2);
-        auto* editor = list->viewport()->findChild<QLineEdit*>();
+        editNote(0);
+        auto* editor = table()->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor);
         QCOMPARE(QApplication::focusWidget(), editor);
         QTest::keyClicks(editor, QStringLiteral("hips open, \"easy\""));
         QTest::keyClick(editor, Qt::Key_Return);
         // The editor hands its text over once the key has been handled.
         QTRY_COMPARE(store().entries().at(0).note, QStringLiteral("hips open, \"easy\""));
-        QCOMPARE(row(0).at(JournalWindow::Note), QStringLiteral("hips open, \"easy\""));
+        QCOMPARE(row(0).at(JournalModel::Note), QStringLiteral("hips open, \"easy\""));
         // A note set elsewhere shows here too.
         QVERIFY(store().setNote(store().entries().at(0).id, QStringLiteral("changed")));
-        QCOMPARE(row(0).at(JournalWindow::Note), QStringLiteral("changed"));
+        QCOMPARE(row(0).at(JournalModel::Note), QStringLiteral("changed"));
     }
 
     // A note still being typed when the journal closes is kept, not lost or written to a store
@@ -280,9 +287,7 @@ private slots:
         openFromMenu();
         QApplication::setActiveWindow(m_fixture->window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
-        table()->setFocus();
-        table()->setCurrentCell(0, JournalWindow::Note);
-        QTest::keyClick(table(), Qt::Key_F2);
+        editNote(0);
         auto* editor = table()->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor);
         QTest::keyClicks(editor, QStringLiteral("half done"));
@@ -303,9 +308,7 @@ private slots:
         openFromMenu();
         QApplication::setActiveWindow(m_fixture->window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
-        table()->setFocus();
-        table()->setCurrentCell(0, JournalWindow::Note);
-        QTest::keyClick(table(), Qt::Key_F2);
+        editNote(0);
         auto* editor = table()->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_End);
@@ -330,7 +333,7 @@ private slots:
         QFETCH(QString, title);
         add(entry(title, QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
         openFromMenu();
-        const QString shown = table()->item(0, JournalWindow::Practice)->text();
+        const QString shown = cell(0, JournalModel::Practice);
         QVERIFY(shown.contains(title.right(12)));
         const QString poses = QStringLiteral(": Tadasana, Trikonasana");
         const qsizetype start = shown.indexOf(poses);
@@ -351,14 +354,67 @@ private slots:
         m_fixture->window->setPracticeStore(std::make_unique<SharedStore>(memory, true));
         add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
         openFromMenu();
-        table()->item(0, JournalWindow::Note)->setText(QStringLiteral("never kept"));
+        QVERIFY(!model()->setData(model()->index(0, JournalModel::Note),
+                                  QStringLiteral("never kept"), Qt::EditRole));
         QCOMPARE(m_fixture->seams.desktop.messages.size(), 1);
         QCOMPARE(m_fixture->seams.desktop.messages.first().icon, MessageIcon::Critical);
         QVERIFY(m_fixture->seams.desktop.messageTexts().first().startsWith(
             QStringLiteral("The note could not be saved.")));
         QVERIFY(
             m_fixture->seams.desktop.messageTexts().first().endsWith(QStringLiteral("disk full")));
-        QCOMPARE(row(0).at(JournalWindow::Note), QString());
+        QCOMPARE(row(0).at(JournalModel::Note), QString());
+    }
+
+    // A journal of years opens on its first rows, and a practice that ends comes in as one row.
+    void longJournalIsReadAsItIsShown()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("practice.sqlite"));
+        {
+            auto opened = PracticeDatabase::open(path);
+            QVERIFY(opened.database);
+        }
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("filling"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QVERIFY(db.transaction());
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral("INSERT INTO entries (started, kind, title, summary, "
+                                          "seconds, completed, note) VALUES (?, 'session', ?, '', "
+                                          "600, 1, '')"));
+            const QDateTime first(QDate(2019, 1, 1), QTime(7, 0), Qt::UTC);
+            for (int i = 0; i < 50'000; ++i) {
+                insert.addBindValue(first.addSecs(qint64(i) * 3'600).toString(Qt::ISODateWithMs));
+                insert.addBindValue(QStringLiteral("Practice %1").arg(i));
+                QVERIFY(insert.exec());
+            }
+            QVERIFY(db.commit());
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("filling"));
+        auto opened = PracticeDatabase::open(path);
+        QVERIFY(opened.database);
+        m_fixture->window->setPracticeStore(std::move(opened.database));
+
+        openFromMenu();
+        auto* journalModel = qobject_cast<JournalModel*>(model());
+        QVERIFY(journalModel);
+        QCOMPARE(journalModel->entryCount(), 50'000);
+        QVERIFY2(model()->rowCount() <= 3 * JournalModel::kPageSize,
+                 qPrintable(QString::number(model()->rowCount())));
+        QCOMPARE(cell(0, JournalModel::Practice), QStringLiteral("\u2068Practice 49999\u2069"));
+
+        const QSignalSpy resets(model(), &QAbstractItemModel::modelReset);
+        const QSignalSpy inserted(model(), &QAbstractItemModel::rowsInserted);
+        const int before = model()->rowCount();
+        add(entry(QStringLiteral("Today"), QDateTime(QDate(2026, 3, 1), QTime(9, 0)), 300, true));
+        QCOMPARE(model()->rowCount(), before + 1);
+        QCOMPARE(journalModel->entryCount(), 50'001);
+        QCOMPARE(resets.size(), 0);
+        QCOMPARE(inserted.size(), 1);
+        QVERIFY(cell(0, JournalModel::Practice).contains(QStringLiteral("Today")));
     }
 
     void exportsCsv()

@@ -1,5 +1,9 @@
+#include "practice/JournalCheck.h"
 #include "practice/JournalCsv.h"
+#include "practice/MemoryPracticeStore.h"
+#include "practice/NotifyingPracticeStore.h"
 #include "practice/PracticeStats.h"
+#include "support/TestContext.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,10 +54,58 @@ const QByteArray kHeader = "Date,Time,Kind,Title,Summary,Seconds,Completed,Note\
 
 } // namespace
 
+Q_DECLARE_METATYPE(tarvo::practice::CheckDepth)
+
 class tst_PracticeRules final : public QObject {
     Q_OBJECT
 
 private slots:
+    // The journal is read whole once a week, and whenever the clock has gone wrong.
+    void journalCheckedWholeWeekly_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<CheckDepth>("depth");
+        QTest::addRow("never") << QString() << CheckDepth::WholeFile;
+        QTest::addRow("today") << "2026-03-01" << CheckDepth::Layout;
+        QTest::addRow("six days ago") << "2026-02-23" << CheckDepth::Layout;
+        QTest::addRow("a week ago") << "2026-02-22" << CheckDepth::WholeFile;
+        QTest::addRow("in the future") << "2026-03-05" << CheckDepth::WholeFile;
+        QTest::addRow("not a date") << "soon" << CheckDepth::WholeFile;
+    }
+    void journalCheckedWholeWeekly()
+    {
+        QFETCH(QString, last);
+        QFETCH(CheckDepth, depth);
+        tarvo::test::MemorySettings settings;
+        if (!last.isNull())
+            settings.values.insert(QStringLiteral("Practice/LastFullCheck"), last);
+        const QDate today(2026, 3, 1);
+        QCOMPARE(journalCheckDue(settings, today), depth);
+        journalChecked(settings, today);
+        QCOMPARE(journalCheckDue(settings, today.addDays(6)), CheckDepth::Layout);
+    }
+
+    // The journal is opened when it is first needed, once, not when it is made.
+    void storeOpensWhenFirstNeeded()
+    {
+        NotifyingPracticeStore store(std::make_unique<MemoryPracticeStore>());
+        int opened = 0;
+        store.openLater([&opened] {
+            ++opened;
+            auto memory = std::make_unique<MemoryPracticeStore>();
+            JournalEntry first;
+            first.started = QDateTime(QDate(2026, 3, 1), QTime(7, 0));
+            first.title = QStringLiteral("Kept");
+            memory->addEntry(first);
+            return memory;
+        });
+        QCOMPARE(opened, 0);
+        QCOMPARE(store.entryCount(), 1);
+        QCOMPARE(store.entries().first().title, QStringLiteral("Kept"));
+        store.openNow();
+        QCOMPARE(opened, 1);
+    }
+
     void minutesPerWeek_data()
     {
         QTest::addColumn<QDate>("today");

@@ -170,6 +170,7 @@ QByteArray unrelatedDatabaseLog(const QString& path)
 } // namespace
 
 Q_DECLARE_METATYPE(StoreKind)
+Q_DECLARE_METATYPE(tarvo::practice::PracticeStoreOpening::Outcome)
 
 class tst_PracticeStore final : public QObject {
     Q_OBJECT
@@ -215,6 +216,72 @@ class tst_PracticeStore final : public QObject {
         return written;
     }
 
+    // Leaves a journal damaged as the row of damagedJournalIsMovedAside says.
+    void damageJournal(const QString& damage)
+    {
+        QVERIFY(QDir().mkpath(folder()));
+        const QString path = databasePath();
+        if (damage == QLatin1String("random") || damage == QLatin1String("wal")) {
+            QByteArray bytes(8192, '\0');
+            QRandomGenerator random(42);
+            for (char& b : bytes)
+                b = char(random.bounded(256));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            if (damage == QLatin1String("wal")) {
+                QFile wal(path + QStringLiteral("-wal"));
+                QVERIFY(wal.open(QIODevice::WriteOnly));
+                wal.write("log");
+            }
+        } else if (damage == QLatin1String("truncated")) {
+            {
+                auto store = makeStore(StoreKind::Database);
+                for (int i = 0; i < 300; ++i) {
+                    JournalEntry e = entry(QStringLiteral("Entry %1").arg(i), kNow.addSecs(i));
+                    e.note = QString(200, QChar(u'a' + i % 26));
+                    QVERIFY(store->addEntry(e));
+                }
+            }
+            QFile file(path);
+            QVERIFY(file.size() > 40000);
+            QVERIFY(file.resize(file.size() / 2));
+        } else if (damage == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(QDir(path).filePath(QStringLiteral("inside"))));
+        } else if (damage == QLatin1String("no entries")) {
+            writeJournal(folder(), someEntries(QStringLiteral("Lost")));
+            QVERIFY(runSql(path, {QStringLiteral("DROP TABLE entries")}));
+        } else if (damage == QLatin1String("pages")) {
+            writeJournal(folder(), {});
+            QVERIFY(runSql(
+                path,
+                {QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n"
+                                " WHERE i < 500) INSERT INTO entries (started, kind, title,"
+                                " seconds, completed, note) SELECT '2026-01-01T07:00:00.000Z',"
+                                " 'session', 'Entry ' || i, 60, 1, printf('%.900c', 'a')"
+                                " FROM n")}));
+            QByteArray bytes = contents(path);
+            QVERIFY(bytes.size() > 120 * 4096);
+            bytes.replace(2 * 4096, bytes.size() - 2 * 4096,
+                          QByteArray(bytes.size() - 2 * 4096, '\xab'));
+            QVERIFY(writeFile(path, bytes));
+        } else if (damage == QLatin1String("own log")) {
+            writeKilledJournal(folder(), someEntries(QStringLiteral("Logged")));
+            QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
+            // A page the log does not hold is overwritten.
+            const qint64 page =
+                firstValue(QDir(runningFolder()).filePath(QStringLiteral("practice.sqlite")),
+                           QStringLiteral("SELECT rootpage FROM sqlite_master"
+                                          " WHERE name = 'session_steps'"))
+                    .toLongLong();
+            QFile file(path);
+            QVERIFY(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
+            QCOMPARE(file.write(QByteArray(4096, '\xab')), 4096);
+        } else {
+            QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE photos (id INTEGER PRIMARY KEY)")}));
+        }
+    }
+
     static void bothStores()
     {
         QTest::addColumn<StoreKind>("kind");
@@ -251,6 +318,42 @@ private slots:
         QVERIFY(sunday.id != monday.id && sameTime.id != monday.id && sameTime.id != sunday.id);
         // Equal start times: the later addition first.
         QCOMPARE(store->entries(), (QList<JournalEntry>{sameTime, monday, sunday}));
+    }
+
+    // Pages, weekly minutes and the streak, as each store answers them, are what the whole list
+    // gives: the database's own queries agree with the rules over every entry.
+    void pagesAndTotalsAgreeWithTheEntries_data() { bothStores(); }
+    void pagesAndTotalsAgreeWithTheEntries()
+    {
+        QFETCH(StoreKind, kind);
+        auto store = makeStore(kind);
+        QVERIFY(store);
+        const QDate today(2026, 3, 1);
+        // Late evenings and early mornings, a day without practice, no seconds, one from the
+        // future, and weeks from before the chart.
+        const QList<std::pair<QDateTime, int>> practised = {
+            {QDateTime(today, QTime(0, 5)), 600},
+            {QDateTime(today.addDays(-1), QTime(23, 55)), 300},
+            {QDateTime(today.addDays(-2), QTime(6, 0)), 0},
+            {QDateTime(today.addDays(-2), QTime(18, 0)), 1200},
+            {QDateTime(today.addDays(-4), QTime(7, 0)), 900},
+            {QDateTime(today.addDays(-40), QTime(12, 0)), 1800},
+            {QDateTime(today.addDays(-83), QTime(23, 59)), 60},
+            {QDateTime(today.addDays(-85), QTime(9, 0)), 3600},
+            {QDateTime(today.addDays(2), QTime(9, 0)), 500}};
+        for (const auto& [started, seconds] : practised) {
+            JournalEntry e = entry(QStringLiteral("Practice"), started, seconds);
+            QVERIFY(store->addEntry(e));
+        }
+        const QList<JournalEntry> all = store->entries();
+        QCOMPARE(store->entryCount(), all.size());
+        QCOMPARE(store->entryPage(0, 4) + store->entryPage(4, 4) + store->entryPage(8, 4), all);
+        QCOMPARE(store->weeklyMinutes(today, 12), minutesPerWeek(all, today, 12));
+        QCOMPARE(store->streak(today), currentStreak(all, today));
+        QCOMPARE(store->streak(today), 3);
+        QCOMPARE(store->streak(today.addDays(1)), 3);
+        QCOMPARE(store->streak(today.addDays(-3)), 1);
+        QCOMPARE(store->streak(today.addDays(-3)), currentStreak(all, today.addDays(-3)));
     }
 
     void refusesEntriesWithoutTimeOrWithNegativeLength_data() { bothStores(); }
@@ -437,67 +540,10 @@ private slots:
     void damagedJournalIsMovedAside()
     {
         QFETCH(QString, damage);
-        QVERIFY(QDir().mkpath(folder()));
+        damageJournal(damage);
+        if (QTest::currentTestFailed())
+            return;
         const QString path = databasePath();
-        if (damage == QLatin1String("random") || damage == QLatin1String("wal")) {
-            QByteArray bytes(8192, '\0');
-            QRandomGenerator random(42);
-            for (char& b : bytes)
-                b = char(random.bounded(256));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-            if (damage == QLatin1String("wal")) {
-                QFile wal(path + QStringLiteral("-wal"));
-                QVERIFY(wal.open(QIODevice::WriteOnly));
-                wal.write("log");
-            }
-        } else if (damage == QLatin1String("truncated")) {
-            {
-                auto store = makeStore(StoreKind::Database);
-                for (int i = 0; i < 300; ++i) {
-                    JournalEntry e = entry(QStringLiteral("Entry %1").arg(i), kNow.addSecs(i));
-                    e.note = QString(200, QChar(u'a' + i % 26));
-                    QVERIFY(store->addEntry(e));
-                }
-            }
-            QFile file(path);
-            QVERIFY(file.size() > 40000);
-            QVERIFY(file.resize(file.size() / 2));
-        } else if (damage == QLatin1String("folder")) {
-            QVERIFY(QDir().mkpath(QDir(path).filePath(QStringLiteral("inside"))));
-        } else if (damage == QLatin1String("no entries")) {
-            writeJournal(folder(), someEntries(QStringLiteral("Lost")));
-            QVERIFY(runSql(path, {QStringLiteral("DROP TABLE entries")}));
-        } else if (damage == QLatin1String("pages")) {
-            writeJournal(folder(), {});
-            QVERIFY(runSql(
-                path,
-                {QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n"
-                                " WHERE i < 500) INSERT INTO entries (started, kind, title,"
-                                " seconds, completed, note) SELECT '2026-01-01T07:00:00.000Z',"
-                                " 'session', 'Entry ' || i, 60, 1, printf('%.900c', 'a')"
-                                " FROM n")}));
-            QByteArray bytes = contents(path);
-            QVERIFY(bytes.size() > 120 * 4096);
-            bytes.replace(2 * 4096, bytes.size() - 2 * 4096,
-                          QByteArray(bytes.size() - 2 * 4096, '\xab'));
-            QVERIFY(writeFile(path, bytes));
-        } else if (damage == QLatin1String("own log")) {
-            writeKilledJournal(folder(), someEntries(QStringLiteral("Logged")));
-            QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
-            // A page the log does not hold is overwritten.
-            const qint64 page =
-                firstValue(QDir(runningFolder()).filePath(QStringLiteral("practice.sqlite")),
-                           QStringLiteral("SELECT rootpage FROM sqlite_master"
-                                          " WHERE name = 'session_steps'"))
-                    .toLongLong();
-            QFile file(path);
-            QVERIFY(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
-            QCOMPARE(file.write(QByteArray(4096, '\xab')), 4096);
-        } else {
-            QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE photos (id INTEGER PRIMARY KEY)")}));
-        }
         const QByteArray before = contents(path);
         const QMap<QString, QByteArray> found = snapshot(folder());
 
@@ -529,6 +575,28 @@ private slots:
         QCOMPARE(again.outcome, PracticeStoreOpening::Outcome::Opened);
         QCOMPARE(again.store->entries(), QList<JournalEntry>{e});
         QVERIFY(QFileInfo::exists(aside));
+    }
+
+    // Between the weekly checks only the header and layout are judged, so a journal of years opens
+    // quickly; a log left behind by a program that did not close has it read whole all the same.
+    void layoutCheckLeavesTheWholeReadForLater_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<PracticeStoreOpening::Outcome>("outcome");
+        QTest::addRow("damaged pages") << "pages" << PracticeStoreOpening::Outcome::Opened;
+        QTest::addRow("damaged beside its own log")
+            << "own log" << PracticeStoreOpening::Outcome::MovedAside;
+        QTest::addRow("no entries table")
+            << "no entries" << PracticeStoreOpening::Outcome::MovedAside;
+    }
+    void layoutCheckLeavesTheWholeReadForLater()
+    {
+        QFETCH(QString, damage);
+        QFETCH(PracticeStoreOpening::Outcome, outcome);
+        damageJournal(damage);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(openPracticeStore(folder(), kNow, CheckDepth::Layout).outcome, outcome);
     }
 
     // Damaged twice in one second: the second file does not take the first one's name.
