@@ -72,8 +72,10 @@ void wait(int ms)
 void measureBreathingGuide(TimedApplication& app, int seconds, QTextStream& out)
 {
     ActionTimer timer(app);
-    const ProgramUnderTest program;
+    ProgramUnderTest program;
     MainWindow& window = program.window();
+    timer.settle();
+    timer.run([&] { program.afterFirstFrame(); });
     timer.run([&] {
         chooseCommand(&window, QStringLiteral("mnuPractice"), QStringLiteral("mnuBreathingGuide"));
     });

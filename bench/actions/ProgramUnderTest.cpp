@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "platform/DataFolder.h"
 #include "platform/Fonts.h"
+#include "practice/JournalCheck.h"
 #include "practice/PracticeStoreOpening.h"
 #include "shell/UpdateReminder.h"
 
@@ -52,15 +53,27 @@ ProgramUnderTest::ProgramUnderTest(const QString& savePath)
 {
     // A user reminded of updates today, so the Zodiac window asks nothing.
     m_settings.setValue(kLastReminderKey, m_clock.now().toString(Qt::ISODate));
-    practice::PracticeStoreOpening journal =
-        practice::openPracticeStore(programDataFolder(), m_clock.now());
-    if (!journal.notice.isEmpty())
-        noteMessage(journal.notice);
     m_window = std::make_unique<MainWindow>(m_context, programWindows());
-    m_window->setPracticeStore(std::move(journal.store));
+    m_window->openPracticeStoreLater([this] {
+        const QDate today = m_clock.now().toLocalTime().date();
+        const practice::CheckDepth depth = practice::journalCheckDue(m_settings, today);
+        practice::PracticeStoreOpening journal =
+            practice::openPracticeStore(programDataFolder(), m_clock.now(), depth);
+        const bool inMemory = journal.outcome == practice::PracticeStoreOpening::Outcome::InMemory;
+        if (depth == practice::CheckDepth::WholeFile && !inMemory)
+            practice::journalChecked(m_settings, today);
+        if (!journal.notice.isEmpty())
+            noteMessage(journal.notice);
+        return std::move(journal.store);
+    });
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         m_window->setGeometry(primary->availableGeometry());
     m_window->showMaximized();
+}
+
+void ProgramUnderTest::afterFirstFrame()
+{
+    m_window->openPracticeStoreNow();
 }
 
 ProgramUnderTest::~ProgramUnderTest() = default;

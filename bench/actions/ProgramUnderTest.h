@@ -49,8 +49,8 @@ private:
 // What the program sets on its application before any window.
 void setUpAsProgram(QApplication& app);
 
-// The main window as the program starts it: the same seams and the journal of the user's data
-// folder, opened before the window and handed to it; shown maximised.
+// The main window as the program starts it: the same seams, shown maximised, and the journal
+// of the user's data folder opened as the program opens it.
 class ProgramUnderTest final {
 public:
     explicit ProgramUnderTest(const QString& savePath = {});
@@ -58,6 +58,8 @@ public:
     Q_DISABLE_COPY_MOVE(ProgramUnderTest)
 
     MainWindow& window() const { return *m_window; }
+    // What the program does once the window's first frame is on screen.
+    void afterFirstFrame();
 
 private:
     AnsweringDesktop m_desktop;
