@@ -29,7 +29,7 @@ public:
     FrameTimes time(const std::function<void()>& action, const QString& window = {});
     // The same, untimed: for the steps that lead to the next timed action.
     void run(const std::function<void()>& action) { time(action); }
-    // Waits for a quiet moment and returns how long that took.
+    // Waits until nothing has painted for a while.
     void settle()
     {
         run([] {});
