@@ -4,7 +4,9 @@
 #include "asanas/PoseFacts.h"
 #include "platform/ReadingText.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace tarvo::practice {
@@ -21,12 +23,25 @@ const QColor kMarkedBar(0x3e, 0x7d, 0x6a);
 PoseStepsPanel::PoseStepsPanel(const ReadingZoom* zoom, QWidget* parent)
     : QWidget(parent)
     , m_zoom(zoom)
-    , m_column(new QVBoxLayout(this))
+    , m_area(new QScrollArea)
 {
     setObjectName(QStringLiteral("fraPoseSteps"));
     setAccessibleName(QStringLiteral("How to do the pose"));
+    // Steps keep their whole height at any zoom; the one said now is scrolled to.
+    auto* steps = new QWidget;
+    m_column = new QVBoxLayout(steps);
     m_column->setContentsMargins(0, 0, 0, 0);
     m_column->addStretch(1);
+    m_area->setWidget(steps);
+    m_area->setWidgetResizable(true);
+    m_area->setFrameShape(QFrame::NoFrame);
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_area->setFocusPolicy(Qt::NoFocus);
+    // A zoom or a new pose re-lays the steps out after the mark moved: scroll again then.
+    steps->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_area);
 }
 
 void PoseStepsPanel::showPose(const QString& asana)
@@ -86,6 +101,22 @@ void PoseStepsPanel::mark(Mark step)
                                           .arg(kMarkedBackground.name(), kMarkedBar.name())
                                     : QStringLiteral("border-left: 6px solid transparent;"));
     }
+    keepMarkedInView();
+}
+
+bool PoseStepsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Queued: the steps get their new places only after the filter has seen the resize.
+    if (event->type() == QEvent::Resize)
+        QMetaObject::invokeMethod(this, &PoseStepsPanel::keepMarkedInView, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
+
+void PoseStepsPanel::keepMarkedInView()
+{
+    const qsizetype i = m_numbers.indexOf(m_marked);
+    if (i >= 0)
+        m_area->ensureWidgetVisible(m_steps.at(i), 0, 0);
 }
 
 } // namespace tarvo::practice

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace tarvo {
@@ -29,8 +30,14 @@ public:
     // The number in its procedure of the step marked, or 0.
     int markedStep() const { return m_marked; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void keepMarkedInView();
+
     const ReadingZoom* m_zoom;
+    QScrollArea* m_area;
     QVBoxLayout* m_column;
     QString m_asana;
     QList<QLabel*> m_steps;
