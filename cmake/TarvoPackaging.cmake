@@ -21,6 +21,9 @@ chakras with a questionnaire and shows how to open those that are not open.")
 # the SQLite driver that Qt loads as a plugin for Find and the practice journal.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libqt6sql6-sqlite")
+# The voice speaks offline through Flite; speech-dispatcher's engine is used where it is set up.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-flite-plugin")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-speech-speechd-plugin")
 # tarvo-yoga_<version>_<arch>.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 

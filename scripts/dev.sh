@@ -11,7 +11,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libqt6sql6-sqlite fonts-dejavu-core poppler-utils desktop-file-utils appstream xvfb
-          x11-utils dpkg-dev file clang-format qt6-multimedia-dev sqlite3 dbus-daemon)
+          x11-utils dpkg-dev file clang-format qt6-multimedia-dev sqlite3 dbus-daemon
+          qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev pulseaudio pulseaudio-utils sox)
 
 install_missing() {
     local missing=()

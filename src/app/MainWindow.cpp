@@ -17,6 +17,8 @@
 #include "platform/ReadingZoom.h"
 #include "practice/Chime.h"
 #include "practice/PracticeFlow.h"
+#include "practice/ResumePoint.h"
+#include "practice/VoiceSoundDialog.h"
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "shell/HelpMenu.h"
@@ -140,6 +142,24 @@ void MainWindow::buildPracticeMenu()
     menu->addSeparator();
     item("mnuJournal", QStringLiteral("&Journal"), PracticeWindow::Journal);
     menu->addSeparator();
+    // A session stopped today, taken up from the pose it stopped at.
+    QAction* resume = menu->addAction(QStringLiteral("&Resume a Stopped Session"), this, [this] {
+        if (!m_practice->resumePoint())
+            return;
+        m_learn->leave();
+        m_practice->resume();
+    });
+    resume->setObjectName(QStringLiteral("mnuResume"));
+    connect(menu, &QMenu::aboutToShow, resume, [this, resume] {
+        const auto point = m_practice->resumePoint();
+        resume->setEnabled(point.has_value());
+        resume->setText(
+            point ? practice::resumeText(*point).replace(u'&', QStringLiteral("&&")).prepend(u'&')
+                  : QStringLiteral("&Resume a Stopped Session"));
+    });
+    QAction* sound = menu->addAction(QStringLiteral("&Voice and Sound\u2026"), this,
+                                     [this] { practice::showVoiceAndSound(m_context, this); });
+    sound->setObjectName(QStringLiteral("mnuVoiceAndSound"));
     // The same setting as the player's own box, so it can be set before a session starts.
     QAction* chime = menu->addAction(QStringLiteral("&Chime at Each Change"));
     chime->setObjectName(QStringLiteral("mnuChime"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace tarvo {
@@ -26,7 +27,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QPixmap track() const;
+
+    mutable QPixmap m_track;
     double m_fullness = 0.0;
+    int m_paintedPixels = -1;
     QString m_count;
 };
 

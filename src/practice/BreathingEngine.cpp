@@ -101,9 +101,11 @@ BreathingState BreathingEngine::state(qint64 now) const
     const qint64 at = state.done ? state.elapsedMilliseconds - 1 : state.elapsedMilliseconds;
     state.round = int(at / round) + 1;
     qint64 within = at % round;
-    for (const BreathPhase& phase : m_pattern.phases) {
-        if (within < phase.milliseconds || &phase == &m_pattern.phases.constLast()) {
+    for (qsizetype i = 0; i < m_pattern.phases.size(); ++i) {
+        const BreathPhase& phase = m_pattern.phases.at(i);
+        if (within < phase.milliseconds || i + 1 == m_pattern.phases.size()) {
             state.phase = phase;
+            state.phaseIndex = int(i);
             break;
         }
         within -= phase.milliseconds;

@@ -10,6 +10,8 @@ namespace tarvo::practice {
 // Where a practice stands at one moment.
 struct BreathingState {
     BreathPhase phase;
+    // Its place in the round.
+    int phaseIndex = 0;
     // The figure shown: the seconds of the phase counted up from 1, as a teacher counts
     // "in, two, three, four"; in quick bellows breathing the stroke.
     int count = 0;

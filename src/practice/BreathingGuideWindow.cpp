@@ -4,7 +4,10 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "practice/BreathingCircle.h"
+#include "practice/BreathingGuidance.h"
+#include "practice/PracticeSound.h"
 #include "practice/PracticeStore.h"
+#include "practice/VoiceSettings.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -79,6 +82,7 @@ BreathingGuideWindow::BreathingGuideWindow(const AppContext& context, PracticeSt
     : QWidget(parent)
     , m_context(context)
     , m_store(store)
+    , m_sound(std::make_unique<PracticeSound>(context))
 {
     setObjectName(QStringLiteral("frmBreathingGuide"));
     setWindowTitle(QStringLiteral("Breathing Guide"));
@@ -343,6 +347,13 @@ void BreathingGuideWindow::start()
     }
     const int rounds = roundsFor(pattern, chosenLength());
     m_engine.emplace(pattern, rounds);
+    const VoiceSettings voice = voiceSettings(m_context.settings);
+    m_sound->followSettings();
+    m_guidance.reset();
+    if (voice.voice || voice.tones)
+        m_guidance = std::make_unique<BreathingGuidance>(
+            *m_sound,
+            voice.voice ? BreathingGuidance::Mode::Voice : BreathingGuidance::Mode::Tones);
     m_engine->start(m_now(), m_context.clock.now());
     m_recorded = false;
     m_ticker->start();
@@ -390,6 +401,8 @@ void BreathingGuideWindow::refresh()
     m_phase->setText(word);
     m_nostril->setText(nostril);
     m_cue->setText(phase.cue);
+    if (m_guidance && !m_recorded)
+        m_guidance->follow(state);
     m_round->setText(
         QStringLiteral("Round %1 of %2, %3 left")
             .arg(state.round)
@@ -402,6 +415,8 @@ void BreathingGuideWindow::refresh()
 void BreathingGuideWindow::finish()
 {
     m_ticker->stop();
+    // Nothing is said after the practice ends.
+    m_sound->hush();
     if (m_recorded)
         return;
     const qint64 now = m_now();

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -17,8 +18,10 @@ class QVariantAnimation;
 namespace tarvo {
 
 namespace practice {
+class BreathingGuidance;
+class PracticeSound;
 class PracticeStore;
-}
+} // namespace practice
 
 class BreathingCircle;
 
@@ -70,6 +73,9 @@ private:
     QElapsedTimer m_steady;
     std::function<qint64()> m_now;
     std::optional<practice::BreathingEngine> m_engine;
+    std::unique_ptr<practice::PracticeSound> m_sound;
+    // Made for each practice, in the mode the settings give at its start.
+    std::unique_ptr<practice::BreathingGuidance> m_guidance;
     bool m_recorded = true;
     QVariantAnimation* m_ticker = nullptr;
 

@@ -1,9 +1,8 @@
 #include "practice/Chime.h"
 
 #include "platform/SettingsStore.h"
+#include "practice/Wave.h"
 
-#include <QDataStream>
-#include <QIODevice>
 #include <QString>
 #include <cmath>
 #include <numbers>
@@ -32,27 +31,13 @@ double envelope(double t)
 
 QByteArray chimeWave()
 {
-    const int samples = int(kSeconds * kChimeSampleRate);
-    const quint32 dataBytes = quint32(samples) * 2;
-    QByteArray wave;
-    QDataStream out(&wave, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(kChimeSampleRate)
-        << quint32(kChimeSampleRate * 2) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    for (int i = 0; i < samples; ++i) {
-        const double t = double(i) / kChimeSampleRate;
+    return synthesizedWave(kSeconds, [](double t) {
         // A bell's partials: the note, and a quieter one a fifth above that fades sooner.
         const double tone =
             0.75 * std::sin(2 * std::numbers::pi * 660.0 * t)
             + 0.25 * std::exp(-t / 0.15) * std::sin(2 * std::numbers::pi * 990.0 * t);
-        out << qint16(std::lround(32767.0 * kLoudness * envelope(t) * tone));
-    }
-    return wave;
+        return kLoudness * envelope(t) * tone;
+    });
 }
 
 bool chimeEnabled(const SettingsStore& settings)

@@ -8,8 +8,6 @@ class SettingsStore;
 
 namespace tarvo::practice {
 
-inline constexpr int kChimeSampleRate = 44100;
-
 // A soft bell as a complete WAV file (16-bit mono PCM): it swells in over a few hundredths of a
 // second and dies away, so it never clicks, and stays well below full scale.
 QByteArray chimeWave();

@@ -1,5 +1,6 @@
 #include "practice/PracticeFlow.h"
 
+#include "platform/Clock.h"
 #include "practice/BreathingGuideWindow.h"
 #include "practice/Chime.h"
 #include "practice/JournalWindow.h"
@@ -76,6 +77,21 @@ void PracticeFlow::practise(const QString& title, const QStringList& asanaNames)
     m_context.area->setWelcomeVisible(false);
     const ReadyMadeSession made = readyMadeSession(title, asanaNames);
     startSession(m_context, *m_store, made.session, made.notes);
+}
+
+std::optional<ResumePoint> PracticeFlow::resumePoint() const
+{
+    return practice::resumePoint(m_context.settings, m_context.clock.now().toLocalTime().date());
+}
+
+void PracticeFlow::resume()
+{
+    const auto point = resumePoint();
+    if (!point)
+        return;
+    clearResumePoint(m_context.settings);
+    m_context.area->setWelcomeVisible(false);
+    startSession(m_context, *m_store, remainingSession(*point));
 }
 
 void PracticeFlow::setChimeEnabled(bool enabled)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "practice/ResumePoint.h"
 #include "shell/AppContext.h"
 #include "shell/Location.h"
 
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -37,6 +39,9 @@ public:
     // asked for); the window in front.
     QWidget* open(const PracticeLocation& location);
     void practise(const QString& title, const QStringList& asanaNames);
+    // The session stopped today, if there is one, and taking it up from the pose it stopped at.
+    std::optional<ResumePoint> resumePoint() const;
+    void resume();
     // Practice > Chime at Each Change: the setting, followed at once by a player on screen.
     void setChimeEnabled(bool enabled);
 

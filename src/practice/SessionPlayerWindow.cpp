@@ -8,9 +8,12 @@
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
 #include "practice/Chime.h"
-#include "practice/ChimePlayer.h"
+#include "practice/PoseStepsPanel.h"
+#include "practice/PracticeSound.h"
 #include "practice/PracticeStore.h"
+#include "practice/ResumePoint.h"
 #include "practice/ScreenSaverInhibitor.h"
+#include "practice/SessionGuidance.h"
 #include "shell/ProgramWindow.h"
 
 #include <QCheckBox>
@@ -102,7 +105,8 @@ SessionPlayerWindow::SessionPlayerWindow(const AppContext& context, PracticeStor
     , m_elapsed([this] { return m_steady.elapsed(); })
     , m_player(std::move(session), context.clock.now(), 0)
     , m_timer(new QTimer(this))
-    , m_chime(std::make_unique<ChimePlayer>())
+    , m_sound(std::make_unique<PracticeSound>(context))
+    , m_guidance(std::make_unique<SessionGuidance>(*m_sound))
     , m_awake(new ScreenSaverInhibitor(this))
 {
     m_steady.start();
@@ -127,6 +131,8 @@ SessionPlayerWindow::SessionPlayerWindow(const AppContext& context, PracticeStor
     // The picture follows the window; its own size must not push the window.
     m_picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     body->addWidget(m_picture, 3);
+    m_steps = new PoseStepsPanel(context.readingZoom);
+    body->addWidget(m_steps, 3);
     body->addWidget(buildPosePanel(), 2);
 
     auto* layout = new QVBoxLayout(this);
@@ -144,6 +150,8 @@ SessionPlayerWindow::SessionPlayerWindow(const AppContext& context, PracticeStor
     showStep();
     if (m_player.isOver())
         finish();
+    else
+        guide();
 }
 
 SessionPlayerWindow::~SessionPlayerWindow() = default;
@@ -218,6 +226,12 @@ void SessionPlayerWindow::followChimeSetting()
 {
     const QSignalBlocker quiet(m_chimeBox);
     m_chimeBox->setChecked(chimeEnabled(m_context.settings));
+    m_sound->followSettings();
+}
+
+void SessionPlayerWindow::guide()
+{
+    m_guidance->follow(m_player);
 }
 
 void SessionPlayerWindow::addShortcuts()
@@ -287,12 +301,12 @@ void SessionPlayerWindow::afterMove(int before)
         return;
     }
     if (m_player.currentIndex() != before) {
-        if (chimeEnabled(m_context.settings))
-            m_chime->play();
+        m_sound->chime();
         showStep();
     } else {
         showClock();
     }
+    guide();
 }
 
 void SessionPlayerWindow::togglePause()
@@ -309,6 +323,7 @@ void SessionPlayerWindow::togglePause()
         m_awake->inhibit(QStringLiteral("A guided yoga session is playing"));
     }
     showClock();
+    guide();
 }
 
 void SessionPlayerWindow::showNext()
@@ -377,13 +392,19 @@ void SessionPlayerWindow::showStep()
         QStringLiteral("%1 for %2: %3")
             .arg(gettingReady ? QStringLiteral("Get ready") : QStringLiteral("Hold"),
                  withSide(step.asana, step.side), minutesAndSeconds(step.seconds)));
+    m_steps->showPose(step.asana);
+    m_steps->mark(gettingReady ? PoseStepsPanel::Mark::GetIn : PoseStepsPanel::Mark::Hold);
     showPicture();
     showClock();
 }
 
 void SessionPlayerWindow::showClock()
 {
-    m_countdown->setText(minutesAndSeconds(m_player.remainingSeconds()));
+    const int left = m_player.remainingSeconds();
+    // The way out is shown as the hold's last seconds sound.
+    if (!m_player.steps().isEmpty() && m_player.current().phase == StepPhase::Hold && left <= 3)
+        m_steps->mark(PoseStepsPanel::Mark::ComeOut);
+    m_countdown->setText(minutesAndSeconds(left));
     m_stepProgress->setValue(int(m_player.stepProgress() * 1000));
     m_sessionProgress->setValue(int(m_player.sessionProgress() * 1000));
 }
@@ -414,8 +435,15 @@ void SessionPlayerWindow::finish()
     m_awake->release();
     JournalEntry entry = m_player.journalEntry();
     const bool done = entry.completed;
-    if (done && chimeEnabled(m_context.settings))
-        m_chime->play();
+    // A session stopped part way can be taken up again today from the pose it stopped at.
+    if (m_player.state() == SessionPlayer::State::Stopped)
+        storeResumePoint(m_context.settings, {m_player.session(), m_player.current().pose,
+                                              m_context.clock.now().toLocalTime().date()});
+    else
+        clearResumePoint(m_context.settings);
+    if (done)
+        m_sound->chime();
+    guide();
     if (!m_store.addEntry(entry)) {
         m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok,
                                   QStringLiteral("Journal"),

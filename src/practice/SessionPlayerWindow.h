@@ -16,8 +16,10 @@ class QTimer;
 
 namespace tarvo::practice {
 
-class ChimePlayer;
+class PoseStepsPanel;
+class PracticeSound;
 class PracticeStore;
+class SessionGuidance;
 class ScreenSaverInhibitor;
 
 // Plays a session over the whole work area: the pose large, its hold counted down, what comes
@@ -43,7 +45,8 @@ public:
     void showPrevious();
     // Stops a session that is playing; closes the window once it is over.
     void stopOrClose();
-    // Shows the chime setting again after it was changed outside the window.
+    // Shows the chime setting again after it was changed outside the window, and takes up the
+    // voice settings.
     void followChimeSetting();
 
 protected:
@@ -60,6 +63,8 @@ private:
     void showStep();
     void showClock();
     void showPicture();
+    // Tells the guidance what the player did, so the voice follows it.
+    void guide();
     void finish();
 
     AppContext m_context;
@@ -70,10 +75,12 @@ private:
     bool m_recorded = false;
 
     QTimer* m_timer;
-    std::unique_ptr<ChimePlayer> m_chime;
+    std::unique_ptr<PracticeSound> m_sound;
+    std::unique_ptr<SessionGuidance> m_guidance;
     ScreenSaverInhibitor* m_awake;
     QLabel* m_stepCount = nullptr;
     QLabel* m_picture = nullptr;
+    PoseStepsPanel* m_steps = nullptr;
     QLabel* m_poseName = nullptr;
     QLabel* m_englishName = nullptr;
     QLabel* m_hold = nullptr;

@@ -1,5 +1,6 @@
 #include "audio/AudioLoader.h"
-#include "practice/ChimePlayer.h"
+#include "practice/PracticeSound.h"
+#include "support/TestContext.h"
 
 #include <QFile>
 #include <QtTest>
@@ -25,12 +26,16 @@ private slots:
     {
         QCOMPARE(audio::audioPluginPath(), QStringLiteral(TARVO_AUDIO_PLUGIN));
         QVERIFY(!mapped("libQt6Multimedia"));
-        practice::ChimePlayer chime;
+        test::TestContext seams;
+        practice::PracticeSound sound(seams.context());
         QVERIFY(!mapped("libQt6Multimedia"));
-        chime.play();
+        // Silence loads nothing.
+        sound.hush();
+        QVERIFY(!mapped("libQt6Multimedia"));
+        sound.chime();
         QVERIFY(mapped("libtarvo-audio"));
         QVERIFY(mapped("libQt6Multimedia"));
-        chime.play();
+        sound.chime();
     }
 };
 

@@ -150,6 +150,7 @@ private slots:
             items.append(item->text());
         QCOMPARE(items, (QStringList{"&New Session\u2026", "&Sessions\u2026", QString(),
                                      "&Breathing Guide\u2026", QString(), "&Journal", QString(),
+                                     "&Resume a Stopped Session", "&Voice and Sound\u2026",
                                      "&Chime at Each Change"}));
     }
 

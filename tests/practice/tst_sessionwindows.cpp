@@ -1,9 +1,11 @@
+#include "audio/AudioOutput.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "learn/ArticleViewer.h"
 #include "learn/LearnFlow.h"
 #include "practice/PracticeFlow.h"
 #include "practice/PracticeStore.h"
 #include "practice/SessionPlayerWindow.h"
+#include "practice/VoiceSoundDialog.h"
 #include "report/RichTextBox.h"
 #include "shell/WorkArea.h"
 #include "support/TestMain.h"
@@ -96,6 +98,21 @@ private slots:
         QVERIFY(text(player, "lblCue").startsWith(QStringLiteral("Lying on the back")));
         QVERIFY(text(player, "lblEasier")
                     .startsWith(QStringLiteral("Level: beginner. Make it easier: ")));
+        // How to get in, beside the picture, the step said now marked.
+        const auto marked = [player] {
+            QStringList now;
+            const QList<QLabel*> steps =
+                in(player, QStringLiteral("fraPoseSteps"))->findChildren<QLabel*>();
+            for (const QLabel* step : steps) {
+                if (step->accessibleDescription() == QStringLiteral("Now"))
+                    now.append(step->objectName());
+            }
+            return now;
+        };
+        QVERIFY(
+            text(player, "lblPoseStep_1").startsWith(QStringLiteral("1. Lie flat on your back")));
+        QVERIFY(text(player, "lblPoseStep_4").startsWith(QStringLiteral("To come out: 4. ")));
+        QCOMPARE(marked(), QStringList{"lblPoseStep_1"});
         QCOMPARE(text(player, "lblNext"), QStringLiteral("Next: Pavanamuktasana, left side"));
         QCOMPARE(text(player, "lblCountdown"), QStringLiteral("0:08"));
         QVERIFY(!in<QLabel>(player, QStringLiteral("picPose"))->pixmap().isNull());
@@ -109,6 +126,7 @@ private slots:
 
         press(Qt::Key_Right);
         QCOMPARE(text(player, "lblHold"), QStringLiteral("Hold: 10 seconds, right side"));
+        QCOMPARE(marked(), QStringList{"lblPoseStep_3"});
         QVERIFY(text(player, "lblCue").startsWith(QStringLiteral("To come out: ")));
         for (int i = 0; i < 3; ++i)
             press(Qt::Key_Right);
@@ -137,6 +155,84 @@ private slots:
         press(Qt::Key_Escape);
         QTRY_VERIFY(!child("frmSessionPlayer"));
         QCOMPARE(m_fixture->window->practice().store().entries().size(), 1);
+    }
+
+    // A session stopped part way is taken up from its pose, the same day only, by way of the
+    // page before a session.
+    void stoppedSessionResumesFromItsPose()
+    {
+        m_fixture->window->practise(QStringLiteral("Aries"),
+                                    {QStringLiteral("Sarvangasana"), QStringLiteral("Makarasana")});
+        SessionPlayerWindow* player = startFromCautions();
+        QVERIFY(player);
+        // Pavanamuktasana takes four steps, Tadasana two: the third pose is Makarasana.
+        for (int i = 0; i < 6; ++i)
+            press(Qt::Key_Right);
+        QCOMPARE(text(player, "lblPoseName"), QStringLiteral("Makarasana"));
+        // Stopped, then closed.
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!child("frmSessionPlayer"));
+        auto* menu = in<QMenu>(m_fixture->window->menuBar(), QStringLiteral("mnuPractice"));
+        QAction* resume = menu->findChild<QAction*>(QStringLiteral("mnuResume"));
+        emit menu->aboutToShow();
+        QVERIFY(resume->isEnabled());
+        QCOMPARE(resume->text(),
+                 QStringLiteral("&Resume \u201c\u2068Aries\u2069\u201d at Makarasana"));
+
+        m_fixture->seams.clock.time = m_fixture->seams.clock.time.addDays(1);
+        emit menu->aboutToShow();
+        QVERIFY(!resume->isEnabled());
+        m_fixture->seams.clock.time = m_fixture->seams.clock.time.addDays(-1);
+        emit menu->aboutToShow();
+        resume->trigger();
+        SessionPlayerWindow* resumed = startFromCautions();
+        QVERIFY(resumed);
+        QCOMPARE(resumed->player().session().steps.first().asana, QStringLiteral("Makarasana"));
+        emit menu->aboutToShow();
+        QVERIFY(!resume->isEnabled());
+    }
+
+    // Practice > Voice and Sound…: what it says the engine is, what Test sounds, what OK keeps.
+    void voiceAndSoundSettings()
+    {
+        struct FakeOutput final : audio::AudioOutput {
+            void playWave(const QString& key, const QByteArray&) override { log.append(key); }
+            QString speechEngine() const override { return QStringLiteral("flite"); }
+            QStringList voices() const override { return {QStringLiteral("slt")}; }
+            void setVoice(const audio::VoiceChoice& choice) override { voice = choice.voice; }
+            void say(const QString& text) override { log.append(text); }
+            void stopSpeaking() override { log.append(QStringLiteral("stop")); }
+            QString speechProblem() const override { return {}; }
+            QStringList& log;
+            QString voice;
+            explicit FakeOutput(QStringList& into)
+                : log(into)
+            {
+            }
+        };
+        QStringList heard;
+        practice::VoiceSoundDialog dialog(m_fixture->seams.context(),
+                                          std::make_unique<FakeOutput>(heard));
+        QCOMPARE(text(&dialog, "lblSpeechEngine"), QStringLiteral("Speech engine: flite."));
+        auto* voice = in<QComboBox>(&dialog, QStringLiteral("cboVoice"));
+        voice->setCurrentIndex(voice->findText(QStringLiteral("slt")));
+        dialog.test();
+        QCOMPARE(heard, (QStringList{"stop", "Tadasana, Mountain Pose. Hold for five breaths.",
+                                     "tone-rising"}));
+        in<QCheckBox>(&dialog, QStringLiteral("chkVoice"))->setChecked(false);
+        QVERIFY(!voice->isEnabled());
+        in<QCheckBox>(&dialog, QStringLiteral("chkChime"))->setChecked(false);
+        dialog.store();
+        const auto& values = m_fixture->seams.settings.values;
+        QCOMPARE(values.value(QStringLiteral("Practice/Voice")), QStringLiteral("off"));
+        QCOMPARE(values.value(QStringLiteral("Practice/VoiceName")), QStringLiteral("slt"));
+        QCOMPARE(values.value(QStringLiteral("Practice/Chime")), QStringLiteral("off"));
+
+        // Without sound the dialog says so, once, and the sessions still play.
+        practice::VoiceSoundDialog silent(m_fixture->seams.context(), nullptr);
+        QVERIFY(text(&silent, "lblSpeechEngine")
+                    .startsWith(QStringLiteral("Sound cannot be played on this computer.")));
     }
 
     // A screen reader hears each value, and the countdown once a step, not every second.
