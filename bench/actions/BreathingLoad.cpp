@@ -3,7 +3,7 @@
 #include "actions/ProgramUnderTest.h"
 #include "actions/Scenarios.h"
 #include "app/MainWindow.h"
-#include "practice/BreathingGuideWindow.h"
+#include "practice/breathing/BreathingGuideWindow.h"
 #include "shell/WorkArea.h"
 
 #include <QElapsedTimer>

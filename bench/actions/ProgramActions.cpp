@@ -10,7 +10,7 @@
 #include "common/Statistics.h"
 #include "learn/ArticleCatalogue.h"
 #include "practice/PracticeFlow.h"
-#include "practice/SessionCautionsWindow.h"
+#include "practice/sessions/SessionCautionsWindow.h"
 #include "search/FindWindow.h"
 #include "shell/WorkArea.h"
 #include "zodiac/ZodiacInputWindow.h"

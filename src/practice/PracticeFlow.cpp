@@ -1,15 +1,15 @@
 #include "practice/PracticeFlow.h"
 
 #include "platform/Clock.h"
-#include "practice/BreathingGuideWindow.h"
 #include "practice/Chime.h"
-#include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
-#include "practice/ReadyMadeSession.h"
-#include "practice/SessionCautionsWindow.h"
-#include "practice/SessionPlayerWindow.h"
-#include "practice/SessionsWindow.h"
+#include "practice/breathing/BreathingGuideWindow.h"
+#include "practice/journal/JournalWindow.h"
+#include "practice/sessions/ReadyMadeSession.h"
+#include "practice/sessions/SessionCautionsWindow.h"
+#include "practice/sessions/SessionPlayerWindow.h"
+#include "practice/sessions/SessionsWindow.h"
 #include "shell/WorkArea.h"
 
 namespace tarvo::practice {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/ResumePoint.h"
+#include "practice/sessions/ResumePoint.h"
 #include "shell/AppContext.h"
 #include "shell/Location.h"
 

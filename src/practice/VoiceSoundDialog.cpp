@@ -3,9 +3,9 @@
 #include "audio/AudioLoader.h"
 #include "audio/AudioOutput.h"
 #include "practice/Chime.h"
-#include "practice/SessionGuidance.h"
 #include "practice/Tones.h"
 #include "practice/VoiceSettings.h"
+#include "practice/sessions/SessionGuidance.h"
 
 #include <QCheckBox>
 #include <QComboBox>

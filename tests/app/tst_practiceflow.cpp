@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "practice/PracticeFlow.h"
 #include "practice/PracticeStoreOpening.h"
-#include "practice/SessionPlayerWindow.h"
+#include "practice/sessions/SessionPlayerWindow.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 

@@ -1,6 +1,6 @@
 #include "learn/ArticleCatalogue.h"
-#include "practice/BreathingEngine.h"
-#include "practice/BreathingPattern.h"
+#include "practice/breathing/BreathingEngine.h"
+#include "practice/breathing/BreathingPattern.h"
 #include "support/ConditionPatterns.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
 #include "learn/LearnFlow.h"
-#include "practice/BreathingCircle.h"
-#include "practice/BreathingGuideWindow.h"
 #include "practice/PracticeFlow.h"
 #include "practice/PracticeStore.h"
+#include "practice/breathing/BreathingCircle.h"
+#include "practice/breathing/BreathingGuideWindow.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 

@@ -1,8 +1,8 @@
 #include "asanas/PoseFacts.h"
-#include "practice/BreathingGuidance.h"
-#include "practice/ResumePoint.h"
-#include "practice/SessionGuidance.h"
 #include "practice/VoiceSettings.h"
+#include "practice/breathing/BreathingGuidance.h"
+#include "practice/sessions/ResumePoint.h"
+#include "practice/sessions/SessionGuidance.h"
 #include "support/TestContext.h"
 
 #include <QtTest>

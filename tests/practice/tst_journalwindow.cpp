@@ -1,9 +1,9 @@
-#include "practice/JournalModel.h"
-#include "practice/JournalWindow.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/PracticeDatabase.h"
 #include "practice/PracticeFlow.h"
-#include "practice/WeeklyMinutesChart.h"
+#include "practice/journal/JournalModel.h"
+#include "practice/journal/JournalWindow.h"
+#include "practice/journal/WeeklyMinutesChart.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 

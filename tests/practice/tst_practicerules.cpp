@@ -1,8 +1,8 @@
 #include "practice/JournalCheck.h"
-#include "practice/JournalCsv.h"
 #include "practice/MemoryPracticeStore.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/PracticeStats.h"
+#include "practice/journal/JournalCsv.h"
 #include "support/TestContext.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "practice/MemoryPracticeStore.h"
 #include "practice/ScreenSaverInhibitor.h"
-#include "practice/SessionPlayerWindow.h"
+#include "practice/sessions/SessionPlayerWindow.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 

@@ -1,6 +1,6 @@
-#include "practice/BreathingGuideWindow.h"
 #include "practice/MemoryPracticeStore.h"
-#include "practice/SessionPlayerWindow.h"
+#include "practice/breathing/BreathingGuideWindow.h"
+#include "practice/sessions/SessionPlayerWindow.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 

@@ -1,4 +1,4 @@
-#include "practice/SessionPlayer.h"
+#include "practice/sessions/SessionPlayer.h"
 
 #include "asanas/PoseFacts.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "practice/GuidanceOutput.h"
-#include "practice/SessionPlayer.h"
+#include "practice/sessions/SessionPlayer.h"
 
 namespace tarvo::practice {
 

@@ -1,4 +1,4 @@
-#include "practice/SessionGuidance.h"
+#include "practice/sessions/SessionGuidance.h"
 
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/PoseFacts.h"

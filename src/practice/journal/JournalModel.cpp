@@ -1,4 +1,4 @@
-#include "practice/JournalModel.h"
+#include "practice/journal/JournalModel.h"
 
 #include "platform/UserText.h"
 #include "practice/NotifyingPracticeStore.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/SessionPlayer.h"
+#include "practice/sessions/SessionPlayer.h"
 #include "shell/AppContext.h"
 
 #include <QElapsedTimer>

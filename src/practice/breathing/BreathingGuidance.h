@@ -1,7 +1,7 @@
 #pragma once
 
-#include "practice/BreathingEngine.h"
 #include "practice/GuidanceOutput.h"
+#include "practice/breathing/BreathingEngine.h"
 
 namespace tarvo::practice {
 

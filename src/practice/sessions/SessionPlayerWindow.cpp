@@ -1,4 +1,4 @@
-#include "practice/SessionPlayerWindow.h"
+#include "practice/sessions/SessionPlayerWindow.h"
 
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/AsanaCautions.h"
@@ -8,12 +8,12 @@
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
 #include "practice/Chime.h"
-#include "practice/PoseStepsPanel.h"
 #include "practice/PracticeSound.h"
 #include "practice/PracticeStore.h"
-#include "practice/ResumePoint.h"
 #include "practice/ScreenSaverInhibitor.h"
-#include "practice/SessionGuidance.h"
+#include "practice/sessions/PoseStepsPanel.h"
+#include "practice/sessions/ResumePoint.h"
+#include "practice/sessions/SessionGuidance.h"
 #include "shell/ProgramWindow.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
-#include "practice/SessionsWindow.h"
+#include "practice/sessions/SessionsWindow.h"
 
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
 #include "practice/NotifyingPracticeStore.h"
-#include "practice/SessionBuilderWindow.h"
-#include "practice/SessionCautionsWindow.h"
+#include "practice/sessions/SessionBuilderWindow.h"
+#include "practice/sessions/SessionCautionsWindow.h"
 #include "shell/ProgramWindow.h"
 
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "practice/ResumePoint.h"
+#include "practice/sessions/ResumePoint.h"
 
 #include "platform/SettingsStore.h"
 #include "platform/UserText.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "practice/BreathingPattern.h"
 #include "practice/PracticeTypes.h"
+#include "practice/breathing/BreathingPattern.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/BreathingEngine.h"
+#include "practice/breathing/BreathingEngine.h"
 #include "shell/AppContext.h"
 
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "practice/BreathingPattern.h"
+#include "practice/breathing/BreathingPattern.h"
 
 #include "platform/ContentFile.h"
 

@@ -1,13 +1,13 @@
-#include "practice/BreathingGuideWindow.h"
+#include "practice/breathing/BreathingGuideWindow.h"
 
 #include "asanas/AsanaCautions.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
-#include "practice/BreathingCircle.h"
-#include "practice/BreathingGuidance.h"
 #include "practice/PracticeSound.h"
 #include "practice/PracticeStore.h"
 #include "practice/VoiceSettings.h"
+#include "practice/breathing/BreathingCircle.h"
+#include "practice/breathing/BreathingGuidance.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "practice/BreathingEngine.h"
+#include "practice/breathing/BreathingEngine.h"
 
 #include <algorithm>
 

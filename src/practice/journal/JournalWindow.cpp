@@ -1,13 +1,13 @@
-#include "practice/JournalWindow.h"
+#include "practice/journal/JournalWindow.h"
 
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
-#include "practice/JournalCsv.h"
-#include "practice/JournalModel.h"
 #include "practice/NotifyingPracticeStore.h"
 #include "practice/PracticeStats.h"
-#include "practice/WeeklyMinutesChart.h"
+#include "practice/journal/JournalCsv.h"
+#include "practice/journal/JournalModel.h"
+#include "practice/journal/WeeklyMinutesChart.h"
 
 #include <QDir>
 #include <QHBoxLayout>

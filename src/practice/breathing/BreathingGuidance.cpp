@@ -1,4 +1,4 @@
-#include "practice/BreathingGuidance.h"
+#include "practice/breathing/BreathingGuidance.h"
 
 namespace tarvo::practice {
 

@@ -1,4 +1,4 @@
-#include "practice/JournalCsv.h"
+#include "practice/journal/JournalCsv.h"
 
 #include <QSaveFile>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "practice/WeeklyMinutesChart.h"
+#include "practice/journal/WeeklyMinutesChart.h"
 
 #include <QPainter>
 #include <algorithm>

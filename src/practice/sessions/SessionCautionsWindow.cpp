@@ -1,9 +1,9 @@
-#include "practice/SessionCautionsWindow.h"
+#include "practice/sessions/SessionCautionsWindow.h"
 
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
-#include "practice/SessionPlayerWindow.h"
-#include "practice/SessionSafety.h"
+#include "practice/sessions/SessionPlayerWindow.h"
+#include "practice/sessions/SessionSafety.h"
 #include "shell/ProgramWindow.h"
 #include "shell/WorkArea.h"
 

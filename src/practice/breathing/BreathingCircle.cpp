@@ -1,4 +1,4 @@
-#include "practice/BreathingCircle.h"
+#include "practice/breathing/BreathingCircle.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "practice/PoseStepsPanel.h"
+#include "practice/sessions/PoseStepsPanel.h"
 
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/PoseFacts.h"

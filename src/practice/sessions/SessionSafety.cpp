@@ -1,4 +1,4 @@
-#include "practice/SessionSafety.h"
+#include "practice/sessions/SessionSafety.h"
 
 #include "asanas/AsanaCautions.h"
 

@@ -1,4 +1,4 @@
-#include "practice/ReadyMadeSession.h"
+#include "practice/sessions/ReadyMadeSession.h"
 
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/PoseFacts.h"
