@@ -4,6 +4,11 @@
 
 namespace tarvo::practice {
 
+QString clockText(int seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString kindName(PracticeKind kind)
 {
     return kind == PracticeKind::Session ? QStringLiteral("session") : QStringLiteral("breathing");

@@ -49,6 +49,9 @@ struct JournalEntry {
 };
 
 // The names the journal stores and exports: "session" and "breathing".
+// A length of time as a clock shows it: "m:ss".
+QString clockText(int seconds);
+
 QString kindName(PracticeKind kind);
 std::optional<PracticeKind> kindFromName(const QString& name);
 

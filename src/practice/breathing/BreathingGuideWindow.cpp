@@ -3,6 +3,7 @@
 #include "asanas/AsanaCautions.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "practice/JournalRecording.h"
 #include "practice/PracticeSound.h"
 #include "practice/PracticeStore.h"
 #include "practice/VoiceSettings.h"
@@ -69,10 +70,10 @@ void showText(QLabel* label, const QString& text)
     label->setVisible(!text.isEmpty());
 }
 
-QString clockText(qint64 milliseconds)
+// A part second left counts as a whole one, so the clock reads 0:00 only at the end.
+int secondsLeft(qint64 milliseconds)
 {
-    const qint64 seconds = (milliseconds + 999) / 1000;
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return int((milliseconds + 999) / 1000);
 }
 
 } // namespace
@@ -403,11 +404,11 @@ void BreathingGuideWindow::refresh()
     m_cue->setText(phase.cue);
     if (m_guidance && !m_recorded)
         m_guidance->follow(state);
-    m_round->setText(
-        QStringLiteral("Round %1 of %2, %3 left")
-            .arg(state.round)
-            .arg(state.rounds)
-            .arg(clockText(m_engine->totalMilliseconds() - state.elapsedMilliseconds)));
+    m_round->setText(QStringLiteral("Round %1 of %2, %3 left")
+                         .arg(state.round)
+                         .arg(state.rounds)
+                         .arg(clockText(secondsLeft(m_engine->totalMilliseconds()
+                                                    - state.elapsedMilliseconds))));
     if (!m_recorded && m_engine->done(now))
         finish();
 }
@@ -422,12 +423,8 @@ void BreathingGuideWindow::finish()
     const qint64 now = m_now();
     m_recorded = true;
     JournalEntry entry = m_engine->entry(now);
-    if (!m_store.addEntry(entry)) {
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, windowTitle(),
-                                  QStringLiteral("The practice could not be written to the "
-                                                 "journal.\n\n%1")
-                                      .arg(m_store.error()));
-    }
+    recordInJournal(m_store, entry, m_context.desktop, this, windowTitle(),
+                    QStringLiteral("practice"));
     showIdle(entry.completed ? QStringLiteral("Well done") : QStringLiteral("Stopped"));
     m_round->setText(entry.summary);
     updateButtons();

@@ -8,6 +8,7 @@
 #include "platform/Desktop.h"
 #include "platform/UserText.h"
 #include "practice/Chime.h"
+#include "practice/JournalRecording.h"
 #include "practice/PracticeSound.h"
 #include "practice/PracticeStore.h"
 #include "practice/ScreenSaverInhibitor.h"
@@ -88,11 +89,6 @@ QString withSide(const QString& text, Side side)
 {
     const QString sideName = sideText(side);
     return sideName.isEmpty() ? text : QStringLiteral("%1, %2").arg(text, sideName);
-}
-
-QString minutesAndSeconds(int seconds)
-{
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -391,7 +387,7 @@ void SessionPlayerWindow::showStep()
     m_countdown->setAccessibleName(
         QStringLiteral("%1 for %2: %3")
             .arg(gettingReady ? QStringLiteral("Get ready") : QStringLiteral("Hold"),
-                 withSide(step.asana, step.side), minutesAndSeconds(step.seconds)));
+                 withSide(step.asana, step.side), clockText(step.seconds)));
     m_steps->showPose(step.asana);
     m_steps->mark(gettingReady ? PoseStepsPanel::Mark::GetIn : PoseStepsPanel::Mark::Hold);
     showPicture();
@@ -404,7 +400,7 @@ void SessionPlayerWindow::showClock()
     // The way out is shown as the hold's last seconds sound.
     if (!m_player.steps().isEmpty() && m_player.current().phase == StepPhase::Hold && left <= 3)
         m_steps->mark(PoseStepsPanel::Mark::ComeOut);
-    m_countdown->setText(minutesAndSeconds(left));
+    m_countdown->setText(clockText(left));
     m_stepProgress->setValue(int(m_player.stepProgress() * 1000));
     m_sessionProgress->setValue(int(m_player.sessionProgress() * 1000));
 }
@@ -444,23 +440,18 @@ void SessionPlayerWindow::finish()
     if (done)
         m_sound->chime();
     guide();
-    if (!m_store.addEntry(entry)) {
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok,
-                                  QStringLiteral("Journal"),
-                                  QStringLiteral("The session could not be written to the "
-                                                 "journal.\n\n%1")
-                                      .arg(m_store.error()));
-    }
+    recordInJournal(m_store, entry, m_context.desktop, this, QStringLiteral("Journal"),
+                    QStringLiteral("session"));
     m_poseName->setText(done ? QStringLiteral("Session complete")
                              : QStringLiteral("Session stopped"));
     m_englishName->setText(entry.summary);
-    m_hold->setText(QStringLiteral("%1 practised").arg(minutesAndSeconds(entry.seconds)));
+    m_hold->setText(QStringLiteral("%1 practised").arg(clockText(entry.seconds)));
     m_cue->clear();
     m_easier->clear();
     m_benefit->clear();
     m_caution->hide();
     m_next->clear();
-    m_countdown->setText(minutesAndSeconds(0));
+    m_countdown->setText(clockText(0));
     m_stepProgress->setValue(done ? 1000 : m_stepProgress->value());
     m_sessionProgress->setValue(done ? 1000 : m_sessionProgress->value());
     if (done)
