@@ -103,8 +103,10 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(buildBanner());
-    column->addWidget(buildProgramButtons());
+    QWidget* banner = buildBanner();
+    column->addWidget(banner);
+    QWidget* programStrip = buildProgramButtons();
+    column->addWidget(programStrip);
 
     m_welcome = new WelcomePanel;
     connect(m_welcome, &WelcomePanel::programChosen, this, &MainWindow::selectProgram);
@@ -132,9 +134,11 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     m_body->addWidget(m_welcome);
     m_body->addWidget(m_work);
     column->addWidget(m_body, 1);
-    column->addWidget(buildExitStrip());
+    QWidget* foot = buildExitStrip();
+    column->addWidget(foot);
     setCentralWidget(central);
-    setStyleSheet(mainWindowStyleSheet());
+    for (QWidget* part : {banner, programStrip, static_cast<QWidget*>(m_welcome), foot})
+        styleChrome(part);
     activateButtonsOnEnter(this);
     for (QAction* title : menuBar()->actions())
         m_altCaptions.append({title, title->text()});
@@ -440,6 +444,7 @@ void MainWindow::buildLearnYogaPanels()
         return;
     m_lookupStrip = new LookupStrip([this]() -> ArticleViewer& { return articleViewer(); });
     m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
+    styleChrome(m_lookupStrip);
     m_lookupStrip->setConditionSource([this] { return storedConditions(m_context.settings); });
     m_lookupStrip->hide();
     for (QLabel* caption : m_lookupStrip->captions())
@@ -448,6 +453,7 @@ void MainWindow::buildLearnYogaPanels()
 
     m_learnNavigation = new LearnNavigation;
     m_learnNavigation->setAttribute(Qt::WA_StyledBackground);
+    styleChrome(m_learnNavigation);
     m_learnNavigation->hide();
     connect(m_learnNavigation, &LearnNavigation::headerClicked, this, &MainWindow::toggleSection);
     connect(m_learnNavigation, &LearnNavigation::articleClicked, this, &MainWindow::showArticle);
