@@ -6,16 +6,15 @@
 #include "learn/ArticleCatalogue.h"
 #include "learn/ArticleViewer.h"
 #include "report/RichTextBox.h"
+#include "support/Journeys.h"
 #include "support/PdfTools.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
-#include "zodiac/ZodiacInputWindow.h"
 #include "zodiac/ZodiacReportDialog.h"
 #include "zodiac/ZodiacResultWindow.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -96,15 +95,10 @@ class tst_PrintViews final : public QObject {
     }
     AppContext context() const { return m_fixture->seams.context(m_fixture->window.get()); }
 
+    // The opening date, 1 January 1900, is a Capricorn's.
     ZodiacResultWindow* zodiacResult()
     {
-        window().selectProgram(Program::ZodiacYoga);
-        auto* input =
-            qobject_cast<ZodiacInputWindow*>(window().child(QStringLiteral("frmZodiacYogaMain")));
-        // The opening date, 1 January 1900, is a Capricorn's.
-        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
-        input->showReading();
-        return input->resultWindow();
+        return test::openZodiacResult(window(), QStringLiteral("ANU"));
     }
 
     void open(View view)
