@@ -3,7 +3,6 @@
 #include "app/AboutDialog.h"
 #include "app/AltLetters.h"
 #include "app/MainWindowStrips.h"
-#include "app/MainWindowStyle.h"
 #include "app/MatchHighlight.h"
 #include "app/PrintActions.h"
 #include "app/WelcomePanel.h"
@@ -22,6 +21,7 @@
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "shell/HelpMenu.h"
+#include "shell/MainWindowStyle.h"
 #include "shell/ViewMenu.h"
 #include "shell/WorkArea.h"
 #include "zodiac/ZodiacFlow.h"
@@ -49,9 +49,11 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(bannerStrip(m_context.desktop));
-    column->addWidget(
-        programStrip([this](Program program) { selectProgram(program); }, devicePixelRatio()));
+    QWidget* banner = bannerStrip(m_context.desktop);
+    column->addWidget(banner);
+    QWidget* switcher =
+        programStrip([this](Program program) { selectProgram(program); }, devicePixelRatio());
+    column->addWidget(switcher);
 
     auto* welcome = new WelcomePanel;
     connect(welcome, &WelcomePanel::programChosen, this, &MainWindow::selectProgram);
@@ -76,7 +78,8 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     m_practice = std::make_unique<practice::PracticeFlow>(m_context);
 
     setCentralWidget(central);
-    setStyleSheet(mainWindowStyleSheet());
+    for (QWidget* part : {banner, switcher, static_cast<QWidget*>(welcome), foot.strip})
+        styleChrome(part);
     activateButtonsOnEnter(this);
     for (QAction* title : menuBar()->actions())
         m_altCaptions.append({title, title->text()});

@@ -11,6 +11,7 @@
 #include "pictures/Pictures.h"
 #include "platform/ReadingText.h"
 #include "report/RichTextBox.h"
+#include "shell/MainWindowStyle.h"
 #include "shell/Navigator.h"
 #include "shell/WorkArea.h"
 
@@ -71,6 +72,7 @@ void LearnFlow::buildPanels()
         return;
     m_lookupStrip = new LookupStrip;
     m_lookupStrip->setAttribute(Qt::WA_StyledBackground);
+    styleChrome(m_lookupStrip);
     m_lookupStrip->setConditionSource([this] { return storedConditions(m_context.settings); });
     connect(m_lookupStrip, &LookupStrip::asanaPageWanted, this, &LearnFlow::showAsanaPage);
     for (QLabel* caption : m_lookupStrip->captions())
@@ -79,6 +81,7 @@ void LearnFlow::buildPanels()
 
     m_navigation = new LearnNavigation;
     m_navigation->setAttribute(Qt::WA_StyledBackground);
+    styleChrome(m_navigation);
     connect(m_navigation, &LearnNavigation::headerClicked, this, &LearnFlow::toggleSection);
     connect(m_navigation, &LearnNavigation::articleClicked, this, &LearnFlow::showArticle);
     m_area.addPanel(m_navigation, Qt::LeftEdge);

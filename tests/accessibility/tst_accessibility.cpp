@@ -2,12 +2,14 @@
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "chakra/ChakraAsanaWindow.h"
+#include "chakra/ChakraResultWindow.h"
 #include "learn/LearnFlow.h"
 #include "platform/LinkLabel.h"
 #include "practice/PracticeFlow.h"
 #include "practice/PracticeStore.h"
 #include "search/FindWindow.h"
 #include "search/SearchResultModel.h"
+#include "support/Journeys.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacInputWindow.h"
@@ -16,7 +18,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +27,8 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QTimer>
 #include <memory>
+#include <utility>
 
 using namespace tarvo;
 using test::click;
@@ -185,11 +186,8 @@ private slots:
         auto* input =
             qobject_cast<ZodiacInputWindow*>(m_fixture->child(QStringLiteral("frmZodiacYogaMain")));
         walk(input, QStringLiteral("Zodiac input"));
-        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
-        in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(6);
-        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(6);
-        click(input, QStringLiteral("cmdNext"));
-        QWidget* display = m_fixture->child(QStringLiteral("frmZodiacYogaDisplay"));
+        ZodiacResultWindow* display =
+            test::openZodiacResult(*m_fixture->window, QStringLiteral("ANU RAO"), {7, 7});
         QVERIFY(display);
         auto* pages = in<QTabWidget>(display, QStringLiteral("SSTab1"));
         auto* healthTabs = in<QTabWidget>(display, QStringLiteral("ssTab"));
@@ -205,17 +203,12 @@ private slots:
         walk(display, QStringLiteral("Zodiac asana detail"));
         click(display, QStringLiteral("cmdYogaBack"));
 
-        bool seen = false;
-        QTimer::singleShot(0, this, [this, &seen] {
-            QWidget* report = QApplication::activeModalWidget();
-            QVERIFY(report);
-            QCOMPARE(report->objectName(), QStringLiteral("frmZodiacYogaSave"));
-            seen = true;
+        QString seen;
+        QVERIFY(test::inZodiacReport(*display, [this, &seen](QWidget* report) {
+            seen = report->objectName();
             walk(report, QStringLiteral("Zodiac report"));
-            report->close();
-        });
-        click(display, QStringLiteral("cmdPrint"));
-        QVERIFY(seen);
+        }));
+        QCOMPARE(seen, QStringLiteral("frmZodiacYogaSave"));
         verifyNoOffenders();
     }
 
@@ -224,20 +217,18 @@ private slots:
         m_fixture->window->selectProgram(Program::ChakraYoga);
         QWidget* selection = m_fixture->child(QStringLiteral("frmChakraYogaMain"));
         walk(selection, QStringLiteral("Chakra selection"));
-        in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
-        click(selection, QStringLiteral("cmdTest"));
-        QWidget* questions = m_fixture->child(QStringLiteral("frmChakraYogaQuestions"));
-        walk(questions, QStringLiteral("Chakra questions"));
-        // "Question No. 1 of 8". Not sure every time leaves the chakra under-active, so it has
-        // asanas.
-        const int total =
-            in<QLabel>(questions, QStringLiteral("lblQNo"))->text().section(u' ', -1).toInt();
-        QVERIFY(total > 0);
-        for (int k = 0; k < total; ++k) {
-            click(questions, QStringLiteral("optAnswer_2"));
-            click(questions, QStringLiteral("cmdNext"));
-        }
-        QWidget* result = m_fixture->child(QStringLiteral("frmChakraYogaResult"));
+        // Not sure every time leaves the chakra under-active, so it has asanas.
+        bool asked = false;
+        QWidget* result = test::openChakraResult(
+            *m_fixture->window, {ChakraId::Sacral}, [this, &asked](const ChakraQuestion& question) {
+                if (!std::exchange(asked, true)) {
+                    walk(m_fixture->child(QStringLiteral("frmChakraYogaQuestions")),
+                         QStringLiteral("Chakra questions"));
+                }
+                return test::notSure(question);
+            });
+        QVERIFY(asked);
+        QVERIFY(result);
         walk(result, QStringLiteral("Chakra result"));
         click(result, QStringLiteral("cmdYogaChakra"));
         auto* asanas =
@@ -291,8 +282,7 @@ private slots:
 
     void breathingGuide()
     {
-        m_fixture->window->selectProgram(Program::LearnYoga);
-        m_fixture->window->learn().showArticle(ArticleId::NadiShodhana);
+        test::openLocation(*m_fixture->window, ArticleLocation{ArticleId::NadiShodhana});
         walk(m_fixture->window.get(), QStringLiteral("Nadi Shodhana article"));
         click(m_fixture->window.get(), QStringLiteral("cmdBreatheWithGuide"));
         QWidget* guide = m_fixture->child(QStringLiteral("frmBreathingGuide"));

@@ -5,6 +5,7 @@
 #include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraChart.h"
 #include "chakra/ChakraQuestions.h"
+#include "chakra/ChakraResultWindow.h"
 #include "learn/ArticleViewer.h"
 #include "learn/LearnFlow.h"
 #include "practice/PracticeFlow.h"
@@ -12,6 +13,7 @@
 #include "report/RichTextBox.h"
 #include "search/FindWindow.h"
 #include "shell/UpdateReminder.h"
+#include "support/Journeys.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
@@ -274,13 +276,15 @@ class tst_Keyboard final : public QObject {
 
     QWidget* enterZodiac(State state)
     {
-        m_fixture->window->selectProgram(Program::ZodiacYoga);
-        auto* input = qobject_cast<ZodiacInputWindow*>(child(QStringLiteral("frmZodiacYogaMain")));
-        if (state == State::ZodiacInput)
+        if (state == State::ZodiacInput) {
+            m_fixture->window->selectProgram(Program::ZodiacYoga);
             return m_fixture->window.get();
-        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("A"));
-        input->showReading(); // 1 January: Capricorn
-        auto* display = input->resultWindow();
+        }
+        // 1 January: Capricorn
+        ZodiacResultWindow* display =
+            test::openZodiacResult(*m_fixture->window, QStringLiteral("A"));
+        if (!display)
+            return nullptr;
         auto* tabs = in<QTabWidget>(display, QStringLiteral("SSTab1"));
         switch (state) {
         case State::ZodiacDiet:
@@ -307,24 +311,19 @@ class tst_Keyboard final : public QObject {
 
     QWidget* enterChakra(State state)
     {
-        m_fixture->window->selectProgram(Program::ChakraYoga);
-        QWidget* selection = child(QStringLiteral("frmChakraYogaMain"));
-        if (state == State::ChakraSelection)
+        if (state == State::ChakraSelection || state == State::ChakraQuestions) {
+            m_fixture->window->selectProgram(Program::ChakraYoga);
+            if (state == State::ChakraQuestions) {
+                QWidget* selection = child(QStringLiteral("frmChakraYogaMain"));
+                in<QCheckBox>(selection, QStringLiteral("chkChakras_0"))->setChecked(true);
+                click(selection, QStringLiteral("cmdTest"));
+            }
             return m_fixture->window.get();
-        in<QCheckBox>(selection, QStringLiteral("chkChakras_0"))->setChecked(true);
-        in<QPushButton>(selection, QStringLiteral("cmdTest"))->click();
-        if (state == State::ChakraQuestions)
-            return m_fixture->window.get();
-        QWidget* questions = child(QStringLiteral("frmChakraYogaQuestions"));
-        in<QRadioButton>(questions, QStringLiteral("optAnswer_2"))->setChecked(true);
-        for (int k = 0; k < 8; ++k)
-            in<QPushButton>(questions, QStringLiteral("cmdNext"))->click();
-        if (state == State::ChakraResult)
-            return m_fixture->window.get();
-        in<QPushButton>(child(QStringLiteral("frmChakraYogaResult")),
-                        QStringLiteral("cmdYogaChakra"))
-            ->click();
-        return m_fixture->window.get();
+        }
+        QWidget* result = test::openChakraResult(*m_fixture->window, {ChakraId::Root});
+        if (result && state == State::ChakraAsanas)
+            click(result, QStringLiteral("cmdYogaChakra"));
+        return result ? m_fixture->window.get() : nullptr;
     }
 
 private slots:

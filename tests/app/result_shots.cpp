@@ -3,6 +3,8 @@
 //   result_shots <folder> [width height [zoom percent]]
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
+#include "chakra/ChakraResultWindow.h"
+#include "support/Journeys.h"
 #include "support/TestContext.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -12,11 +14,6 @@
 #include "zodiac/ZodiacReportDialog.h"
 #include "zodiac/ZodiacResultWindow.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -36,12 +33,8 @@ void shoot(const QString& name)
 
 void zodiacReading(MainWindow& mdi)
 {
-    mdi.selectProgram(Program::ZodiacYoga);
-    auto* input = qobject_cast<ZodiacInputWindow*>(
-        test::openWindow(mdi, QStringLiteral("frmZodiacYogaMain")));
-    input->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
-    input->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(4);
-    input->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(9);
+    ZodiacInputWindow* input =
+        tarvo::test::fillZodiacInput(mdi, QStringLiteral("ANU RAO"), {10, 5});
     shoot(QStringLiteral("zodiac-input"));
     input->showReading();
     ZodiacResultWindow* display = input->resultWindow();
@@ -64,21 +57,13 @@ void zodiacReading(MainWindow& mdi)
 
 void chakraResult(MainWindow& mdi)
 {
-    mdi.selectProgram(Program::ChakraYoga);
-    QWidget* selection = test::openWindow(mdi, QStringLiteral("frmChakraYogaMain"));
-    for (int i = 0; i < 7; ++i)
-        selection->findChild<QCheckBox*>(QStringLiteral("chkChakras_%1").arg(i))->setChecked(true);
-    selection->findChild<QPushButton*>(QStringLiteral("cmdTest"))->click();
-    QWidget* questions = test::openWindow(mdi, QStringLiteral("frmChakraYogaQuestions"));
-    for (int k = 0; k < 56; ++k) {
-        questions->findChild<QRadioButton*>(QStringLiteral("optAnswer_%1").arg(k % 3))
-            ->setChecked(true);
-        questions->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
-    }
+    // Each answer in turn, so the bars come out of different lengths.
+    int asked = 0;
+    ChakraResultWindow* result = tarvo::test::openChakraResult(
+        mdi, tarvo::test::allChakras(),
+        [&asked](const ChakraQuestion&) { return ChakraAnswer(asked++ % 3); });
     shoot(QStringLiteral("chakra-result"));
-    test::openWindow(mdi, QStringLiteral("frmChakraYogaResult"))
-        ->findChild<QPushButton*>(QStringLiteral("cmdYogaChakra"))
-        ->click();
+    tarvo::test::click(result, QStringLiteral("cmdYogaChakra"));
     shoot(QStringLiteral("chakra-asanas"));
 }
 

@@ -174,6 +174,9 @@ private slots:
         const int viewport = find<QMdiArea>(QStringLiteral("mdiArea"))->viewport()->width();
         QVERIFY(qAbs(viewport - (2 * form->parentWidget()->x() + form->parentWidget()->width()))
                 <= 1);
+        // Only the chrome is styled: a sheet over the work area restyled every window it took in.
+        QVERIFY(find(QStringLiteral("picLeft"))->testAttribute(Qt::WA_StyleSheet));
+        QVERIFY(!form->testAttribute(Qt::WA_StyleSheet));
     }
 
     void sectionHeaderTwiceCollapsesAndShowsTheArticleOnce()

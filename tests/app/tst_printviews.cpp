@@ -1,5 +1,4 @@
 #include "app/MainWindow.h"
-#include "asanas/LookupStrip.h"
 #include "chakra/ChakraAsanaWindow.h"
 #include "chakra/ChakraResultWindow.h"
 #include "learn/ArticleCatalogue.h"
@@ -7,16 +6,15 @@
 #include "learn/LearnFlow.h"
 #include "report/RichTextBox.h"
 #include "shell/WorkArea.h"
+#include "support/Journeys.h"
 #include "support/PdfTools.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
-#include "zodiac/ZodiacInputWindow.h"
 #include "zodiac/ZodiacReportDialog.h"
 #include "zodiac/ZodiacResultWindow.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -85,32 +83,24 @@ class tst_PrintViews final : public QObject {
     }
     AppContext context() const { return m_fixture->window->context(); }
 
+    // The opening date, 1 January 1900, is a Capricorn's.
     ZodiacResultWindow* zodiacResult()
     {
-        window().selectProgram(Program::ZodiacYoga);
-        auto* input = qobject_cast<ZodiacInputWindow*>(
-            test::openWindow(window(), QStringLiteral("frmZodiacYogaMain")));
-        // The opening date, 1 January 1900, is a Capricorn's.
-        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU"));
-        input->showReading();
-        return input->resultWindow();
+        return test::openZodiacResult(window(), QStringLiteral("ANU"));
     }
 
     void open(View view)
     {
         switch (view) {
         case View::Article:
-            window().selectProgram(Program::LearnYoga);
-            window().learn().showArticle(ArticleId::WhatIsYoga);
+            test::openLocation(window(), ArticleLocation{ArticleId::WhatIsYoga});
             break;
         case View::LongArticle:
             window().selectProgram(Program::LearnYoga);
             window().learn().articleViewer().showArticle(longArticle());
             break;
         case View::AsanaPage:
-            window().selectProgram(Program::LearnYoga);
-            in<LookupStrip>(&window(), QStringLiteral("picTop1"))
-                ->showAsanaPage(QStringLiteral("Tadasana"));
+            test::openLocation(window(), AsanaLocation{QStringLiteral("Tadasana")});
             break;
         case View::ZodiacCharacteristics:
             zodiacResult();

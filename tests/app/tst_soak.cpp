@@ -1,21 +1,18 @@
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
-#include "chakra/ChakraQuestions.h"
+#include "chakra/ChakraResultWindow.h"
 #include "learn/ArticleCatalogue.h"
 #include "learn/LearnFlow.h"
 #include "platform/LinkLabel.h"
+#include "support/Journeys.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
-#include "zodiac/ZodiacInputWindow.h"
 #include "zodiac/ZodiacResultWindow.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <unistd.h>
@@ -120,15 +117,8 @@ class tst_Soak : public QObject {
 
     void zodiacYoga(int round)
     {
-        m_fixture->window->selectProgram(Program::ZodiacYoga);
-        auto* input = qobject_cast<ZodiacInputWindow*>(form(QStringLiteral("frmZodiacYogaMain")));
-        QVERIFY(input);
-        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
-        in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(round % 28);
-        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(round % 12);
-        input->showReading();
-        auto* display =
-            qobject_cast<ZodiacResultWindow*>(form(QStringLiteral("frmZodiacYogaDisplay")));
+        ZodiacResultWindow* display = test::openZodiacResult(
+            *m_fixture->window, QStringLiteral("ANU RAO"), {round % 28 + 1, round % 12 + 1});
         QVERIFY(display);
         const QList<LinkLabel*> asanas =
             in(display, QStringLiteral("fraSelectYoga"))->findChildren<LinkLabel*>();
@@ -139,34 +129,16 @@ class tst_Soak : public QObject {
                 break;
             }
         }
-        closeNextModal();
-        display->openReport();
+        QVERIFY(test::inZodiacReport(*display));
         display->backToInput();
         QTRY_VERIFY(!form(QStringLiteral("frmZodiacYogaDisplay")));
     }
 
     void chakraYoga()
     {
-        m_fixture->window->selectProgram(Program::ChakraYoga);
-        QWidget* selection = form(QStringLiteral("frmChakraYogaMain"));
-        QVERIFY(selection);
-        for (int c = 0; c < kChakraCount; ++c)
-            in<QCheckBox>(selection, QStringLiteral("chkChakras_%1").arg(c))->setChecked(true);
-        click(selection, QStringLiteral("cmdTest"));
-        QWidget* questions = form(QStringLiteral("frmChakraYogaQuestions"));
-        QVERIFY(questions);
         // Every counting answer: each chakra comes out over-active and has asanas to show.
-        auto* text = in<QPlainTextEdit>(questions, QStringLiteral("txtQuestions"));
-        for (int k = 0; k < kQuestionCount; ++k) {
-            ChakraAnswer answer = ChakraAnswer::NotSure;
-            for (int q = 0; q < kQuestionCount; ++q) {
-                if (chakraQuestion(q).text == text->toPlainText())
-                    answer = chakraQuestion(q).countingAnswer;
-            }
-            click(questions, QStringLiteral("optAnswer_%1").arg(int(answer)));
-            click(questions, QStringLiteral("cmdNext"));
-        }
-        QWidget* result = form(QStringLiteral("frmChakraYogaResult"));
+        QWidget* result =
+            test::openChakraResult(*m_fixture->window, test::allChakras(), test::countingAnswer);
         QVERIFY(result);
         click(result, QStringLiteral("cmdYogaChakra"));
         QWidget* asanas = form(QStringLiteral("frmYogaChakra"));

@@ -1,28 +1,24 @@
 #include "app/MainWindow.h"
+#include "chakra/ChakraResultWindow.h"
 #include "learn/ArticleViewer.h"
 #include "learn/LearnFlow.h"
 #include "platform/ReadingZoom.h"
 #include "report/RichTextBox.h"
+#include "support/Journeys.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 #include "zodiac/ZodiacAsanaTab.h"
 #include "zodiac/ZodiacAsanas.h"
-#include "zodiac/ZodiacInputWindow.h"
 #include "zodiac/ZodiacResultWindow.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTimer>
 
 using namespace tarvo;
 using test::click;
@@ -117,36 +113,14 @@ private:
         return in<QAction>(&main(), QString::fromLatin1(name));
     }
 
-    // Taurus, or with month 0 Capricorn, the sign with the most asanas.
-    ZodiacResultWindow* zodiacResult(int month = 4)
+    // Taurus, or with month 1 Capricorn, the sign with the most asanas.
+    ZodiacResultWindow* zodiacResult(int month = 5)
     {
-        main().selectProgram(Program::ZodiacYoga);
-        auto* input = qobject_cast<ZodiacInputWindow*>(child("frmZodiacYogaMain"));
-        if (!input)
-            return nullptr;
-        in<QLineEdit>(input, QStringLiteral("txtName"))->setText(QStringLiteral("ANU RAO"));
-        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(month);
-        in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(9);
-        input->showReading();
-        return input->resultWindow();
+        return test::openZodiacResult(main(), QStringLiteral("ANU RAO"), {10, month});
     }
 
-    QWidget* chakraResult()
-    {
-        main().selectProgram(Program::ChakraYoga);
-        QWidget* selection = child("frmChakraYogaMain");
-        in<QCheckBox>(selection, QStringLiteral("chkChakras_1"))->setChecked(true);
-        click(selection, QStringLiteral("cmdTest"));
-        QWidget* questions = child("frmChakraYogaQuestions");
-        // Not sure to every question leaves the chakra under-active, so it has asanas.
-        const int total =
-            in<QLabel>(questions, QStringLiteral("lblQNo"))->text().section(u' ', -1).toInt();
-        for (int k = 0; k < total; ++k) {
-            click(questions, QStringLiteral("optAnswer_2"));
-            click(questions, QStringLiteral("cmdNext"));
-        }
-        return child("frmChakraYogaResult");
-    }
+    // Not sure to every question leaves the chakra under-active, so it has asanas.
+    QWidget* chakraResult() { return test::openChakraResult(main(), {ChakraId::Sacral}); }
 
     // Opens the window of the reading and gives the text in it.
     QWidget* open(Reading reading)
@@ -156,10 +130,7 @@ private:
             main().selectProgram(Program::LearnYoga);
             return &main().learn().articleViewer().richTextBox();
         case Reading::AsanaPage: {
-            main().learn().toggleSection(Section::AsanasByName);
-            auto* names = in<QComboBox>(&main(), QStringLiteral("cboAsanasByName"));
-            names->setCurrentIndex(names->findText(QStringLiteral("Trikonasana")));
-            emit names->activated(names->currentIndex());
+            test::openLocation(main(), AsanaLocation{QStringLiteral("Trikonasana")});
             return &main().learn().articleViewer().richTextBox();
         }
         case Reading::ZodiacField:
@@ -188,14 +159,12 @@ private:
     // The size of the report's text, read while its modal window is open.
     double reportTextSize()
     {
-        ZodiacResultWindow* result = zodiacResult();
         double size = 0;
-        QTimer::singleShot(0, this, [&size] {
-            QWidget* report = QApplication::activeModalWidget();
-            size = textSize(in(report, QStringLiteral("RTB")), 40);
-            report->close();
-        });
-        result->openReport();
+        if (ZodiacResultWindow* result = zodiacResult()) {
+            test::inZodiacReport(*result, [&size](QWidget* report) {
+                size = textSize(in(report, QStringLiteral("RTB")), 40);
+            });
+        }
         return size;
     }
 
@@ -377,7 +346,7 @@ private slots:
         QFETCH(bool, zodiac);
         QFETCH(QStringList, commands);
         main().resize(1366, 768);
-        QWidget* window = zodiac ? zodiacResult(0) : chakraResult();
+        QWidget* window = zodiac ? zodiacResult(1) : chakraResult();
         QVERIFY(window);
         // Capricorn's seven asanas, the longest list.
         if (zodiac)

@@ -8,8 +8,10 @@
 #include "practice/sessions/SessionPlayerWindow.h"
 #include "report/RichTextBox.h"
 #include "shell/WorkArea.h"
+#include "support/Journeys.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
+#include "zodiac/ZodiacResultWindow.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -490,14 +492,8 @@ private slots:
                                                 QStringLiteral("off"));
         m_fixture->seams.settings.values.insert(QStringLiteral("Practice/Conditions"),
                                                 QStringLiteral("pregnancy"));
-        m_fixture->window->selectProgram(Program::ZodiacYoga);
-        QWidget* input = child("frmZodiacYogaMain");
-        QVERIFY(input);
-        QTest::keyClicks(in<QLineEdit>(input, QStringLiteral("txtName")), QStringLiteral("Anu"));
-        in<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(5);
-        in<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(5);
-        test::click(input, QStringLiteral("cmdNext"));
-        QWidget* display = child("frmZodiacYogaDisplay");
+        QWidget* display =
+            test::openZodiacResult(*m_fixture->window, QStringLiteral("ANU"), {6, 6});
         QVERIFY(display);
         auto* tabs = in<QTabWidget>(display, QStringLiteral("SSTab1"));
         tabs->setCurrentWidget(in(display, QStringLiteral("fraSelectYoga")));

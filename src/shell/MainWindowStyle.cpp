@@ -1,4 +1,6 @@
-#include "app/MainWindowStyle.h"
+#include "shell/MainWindowStyle.h"
+
+#include <QWidget>
 
 namespace tarvo {
 
@@ -29,6 +31,11 @@ QString mainWindowStyleSheet()
 [styleRole="footer"] { background: #dfeee9; border-top: 1px solid #b9d3ca; }
 [styleRole="promotion"] { color: #0000ff; }
 )");
+}
+
+void styleChrome(QWidget* part)
+{
+    part->setStyleSheet(mainWindowStyleSheet());
 }
 
 } // namespace tarvo
