@@ -90,4 +90,16 @@ bool AltLetterWatcher::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void shareAltLetters(const QList<std::pair<QObject*, QString>>& controls, const QWidget* active)
+{
+    const QSet<QChar> taken = active ? claimedAltLetters(active) : QSet<QChar>{};
+    for (const auto& [control, caption] : controls) {
+        QString shown = caption;
+        if (taken.contains(altLetter(caption)))
+            shown.remove(u'&');
+        if (control->property("text").toString() != shown)
+            control->setProperty("text", shown);
+    }
+}
+
 } // namespace tarvo

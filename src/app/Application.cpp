@@ -118,14 +118,13 @@ int runApplication(int argc, char** argv)
     case SingleInstance::Outcome::Acquired:
         break;
     case SingleInstance::Outcome::HeldByAnother:
-        desktop.message(nullptr, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
-                        QStringLiteral("Application is already running"));
+        inform(desktop, nullptr, kAppTitle, QStringLiteral("Application is already running"));
         return 0;
     case SingleInstance::Outcome::Failed:
-        desktop.message(nullptr, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                        QStringLiteral("Tarvo Yoga could not take its lock file\n%1\n\n%2")
-                            .arg(QDir::toNativeSeparators(SingleInstance::lockPath()),
-                                 instance.failureReason()));
+        warn(desktop, nullptr, kAppTitle,
+             QStringLiteral("Tarvo Yoga could not take its lock file\n%1\n\n%2")
+                 .arg(QDir::toNativeSeparators(SingleInstance::lockPath()),
+                      instance.failureReason()));
         return 1;
     }
 

@@ -84,9 +84,15 @@ MainWindow::MainWindow(const AppContext& context, ProgramWindows programs, QWidg
     for (QAction* title : menuBar()->actions())
         m_altCaptions.append({title, title->text()});
     m_altCaptions.append({m_exit, m_exit->property("text").toString()});
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { shareAltLettersWith(now); });
-    new AltLetterWatcher([this] { shareAltLettersWith(QApplication::focusWidget()); }, this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        shareAltLetters(m_altCaptions, m_area->activeWindowHolding(now));
+    });
+    new AltLetterWatcher(
+        [this] {
+            shareAltLetters(m_altCaptions,
+                            m_area->activeWindowHolding(QApplication::focusWidget()));
+        },
+        this);
     resize(1024, 720);
 }
 
@@ -274,23 +280,6 @@ QWidget* MainWindow::reveal(const Location& location)
         }
     };
     return std::visit(Reveal{*this}, location);
-}
-
-// Shortcuts of the main window stay live while a child has the focus, so where the child claims
-// the same Alt-letter as a menu title or the Exit button of the main window (its own "&File",
-// "&Help" and "&Exit"), pressing it would only move the focus between the two. The main window's
-// letter steps aside while that child has the focus; the others keep working.
-void MainWindow::shareAltLettersWith(QWidget* focus)
-{
-    const QWidget* active = m_area->activeWindowHolding(focus);
-    const QSet<QChar> taken = active ? claimedAltLetters(active) : QSet<QChar>{};
-    for (const auto& [control, caption] : std::as_const(m_altCaptions)) {
-        QString shown = caption;
-        if (taken.contains(altLetter(caption)))
-            shown.remove(u'&');
-        if (control->property("text").toString() != shown)
-            control->setProperty("text", shown);
-    }
 }
 
 void MainWindow::showAbout()

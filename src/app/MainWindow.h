@@ -64,7 +64,6 @@ private:
     void buildEditMenu();
     // Shows the place and gives the page that shows it, or nullptr.
     QWidget* reveal(const Location& location);
-    void shareAltLettersWith(QWidget* focus);
 
     AppContext m_context;
     ReadingZoom* m_zoom;

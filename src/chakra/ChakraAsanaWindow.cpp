@@ -37,7 +37,7 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     , m_navigator(list)
     , m_chakraName(new QLabel(QStringLiteral("Chakra Name"), this))
     , m_picture(new QLabel(this))
-    , m_rtb(new RichTextBox(context.desktop, this))
+    , m_text(new RichTextBox(context.desktop, this))
 {
     setObjectName(QStringLiteral("frmYogaChakra"));
     setWindowTitle(kChakraCaption);
@@ -61,14 +61,14 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     m_picture->setObjectName(QStringLiteral("picYoga"));
     m_picture->setFixedSize(kPictureSize);
     m_picture->setAlignment(Qt::AlignCenter);
-    m_rtb->setObjectName(QStringLiteral("RTB"));
-    m_rtb->setAccessibleName(QStringLiteral("Asana texts"));
+    m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setAccessibleName(QStringLiteral("Asana texts"));
     followReadingZoom(*m_chakraName, m_context.readingZoom);
-    followReadingZoom(*m_rtb, m_context.readingZoom);
+    followReadingZoom(*m_text, m_context.readingZoom);
 
     auto* record = new QHBoxLayout;
     record->addWidget(m_picture, 0, Qt::AlignTop);
-    record->addWidget(m_rtb, 1);
+    record->addWidget(m_text, 1);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_chakraName);
     frameLayout->addLayout(record, 1);
@@ -108,7 +108,7 @@ ChakraAsanaWindow::ChakraAsanaWindow(const AppContext& context, const Recommende
     layout->addLayout(buttons);
     layout->addWidget(chakraPromotionFrame(m_context, this));
 
-    Display_Yoga_Chakra();
+    showCurrentRecord();
 }
 
 QSize ChakraAsanaWindow::sizeHint() const
@@ -129,7 +129,7 @@ std::optional<PrintablePage> ChakraAsanaWindow::printablePage() const
         return std::nullopt;
     const ChakraYogaAsana& asana = chakraYogaAsanas()[entry->asana];
     PrintablePage page{
-        asana.name + QStringLiteral(" for the ") + entry->chakraName, m_rtb->report(), {}};
+        asana.name + QStringLiteral(" for the ") + entry->chakraName, m_text->report(), {}};
     const QString pose = pictures::chakraPoseName(asana.imageKey);
     if (!pose.isEmpty()) {
         page.picture = PagePicture{QSizeF(kPictureSize), PicturePlacement::Beside,
@@ -140,13 +140,13 @@ std::optional<PrintablePage> ChakraAsanaWindow::printablePage() const
     return page;
 }
 
-void ChakraAsanaWindow::Display_Yoga_Chakra()
+void ChakraAsanaWindow::showCurrentRecord()
 {
     const RecommendedAsana* entry = m_navigator.current();
     if (!entry)
         return;
     const ChakraYogaAsana& asana = chakraYogaAsanas()[entry->asana];
-    m_rtb->setReport(asanaRecordReport(asana));
+    m_text->setReport(asanaRecordReport(asana));
     m_picture->setPixmap(QPixmap::fromImage(pictures::chakraAsanaPicture(
         asana.imageKey, kPictureSize, m_picture->devicePixelRatioF())));
     m_picture->setAccessibleName(asana.name);
@@ -168,24 +168,23 @@ void ChakraAsanaWindow::practiseNow()
 void ChakraAsanaWindow::showNextRecord()
 {
     if (m_navigator.next() == AsanaRecordNavigator::Move::Shown)
-        Display_Yoga_Chakra();
+        showCurrentRecord();
 }
 
 void ChakraAsanaWindow::showAsana(int asana)
 {
     if (m_navigator.moveToAsana(asana))
-        Display_Yoga_Chakra();
+        showCurrentRecord();
 }
 
 void ChakraAsanaWindow::showPreviousRecord()
 {
     switch (m_navigator.previous()) {
     case AsanaRecordNavigator::Move::Shown:
-        Display_Yoga_Chakra();
+        showCurrentRecord();
         break;
     case AsanaRecordNavigator::Move::AtFirst:
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                                  QStringLiteral("You are at the first record"));
+        warn(m_context.desktop, this, kAppTitle, QStringLiteral("You are at the first record"));
         break;
     case AsanaRecordNavigator::Move::Unchanged:
         break;

@@ -26,12 +26,12 @@ public:
     std::optional<PrintablePage> printablePage() const override;
 
     std::optional<int> asanaPosition() const { return m_navigator.position(); }
-    void Display_Yoga_Chakra();
+    void showCurrentRecord();
     void showNextRecord();
     void showPreviousRecord();
     // Shows the first record of the list that holds the asana (a chakraYogaAsanas() index).
     void showAsana(int asana);
-    RichTextBox& richTextBox() const { return *m_rtb; }
+    RichTextBox& richTextBox() const { return *m_text; }
     void backToResult();
     // A ready-made session of every recommended asana, started through the main window.
     void practiseNow();
@@ -41,7 +41,7 @@ private:
     AsanaRecordNavigator m_navigator;
     QLabel* m_chakraName;
     QLabel* m_picture;
-    RichTextBox* m_rtb;
+    RichTextBox* m_text;
 };
 
 } // namespace tarvo

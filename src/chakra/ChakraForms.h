@@ -11,7 +11,8 @@ struct AppContext;
 
 inline const QString kChakraCaption = QStringLiteral("Tarvo Chakra Yoga");
 
-// fraFullBrand with Label61, lblCobrand and lblFullBrand, each opening its maker page.
+// The frame of the three promotion links (the home page, the co-branded and the fully branded
+// edition), each opening its maker page.
 QGroupBox* chakraPromotionFrame(const AppContext& context, QWidget* form);
 
 } // namespace tarvo

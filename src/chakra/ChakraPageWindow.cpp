@@ -18,7 +18,7 @@ ChakraPageWindow::ChakraPageWindow(const AppContext& context, const PrintablePag
                                    QWidget* parent)
     : ProgramWindow(context, parent)
     , m_title(page.title)
-    , m_rtb(new RichTextBox(context.desktop, this))
+    , m_text(new RichTextBox(context.desktop, this))
 {
     setObjectName(QStringLiteral("frmChakraPage"));
     setWindowTitle(kChakraCaption);
@@ -32,9 +32,9 @@ ChakraPageWindow::ChakraPageWindow(const AppContext& context, const PrintablePag
         ->setObjectName(QStringLiteral("mnuExit"));
     addHelpMenu(*bar, m_context);
 
-    m_rtb->setObjectName(QStringLiteral("RTB"));
-    m_rtb->setAccessibleName(QStringLiteral("Chakra text"));
-    m_rtb->setMinimumHeight(160);
+    m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setAccessibleName(QStringLiteral("Chakra text"));
+    m_text->setMinimumHeight(160);
 
     auto* back = new QPushButton(QStringLiteral("&Back"), this);
     back->setObjectName(QStringLiteral("cmdBack"));
@@ -51,12 +51,12 @@ ChakraPageWindow::ChakraPageWindow(const AppContext& context, const PrintablePag
     layout->setMenuBar(bar);
     layout->setContentsMargins(16, 8, 16, 10);
     layout->setSpacing(8);
-    layout->addWidget(m_rtb, 1);
+    layout->addWidget(m_text, 1);
     layout->addLayout(buttons);
     layout->addWidget(chakraPromotionFrame(m_context, this));
 
-    m_rtb->enableLinkDetection();
-    m_rtb->setReport(page.text);
+    m_text->enableLinkDetection();
+    m_text->setReport(page.text);
 }
 
 QSize ChakraPageWindow::sizeHint() const
@@ -66,7 +66,7 @@ QSize ChakraPageWindow::sizeHint() const
 
 std::optional<PrintablePage> ChakraPageWindow::printablePage() const
 {
-    return PrintablePage{m_title, m_rtb->report(), std::nullopt};
+    return PrintablePage{m_title, m_text->report(), std::nullopt};
 }
 
 void ChakraPageWindow::backToSelection()

@@ -21,12 +21,12 @@ public:
     QSize sizeHint() const override;
     std::optional<PrintablePage> printablePage() const override;
 
-    RichTextBox& richTextBox() const { return *m_rtb; }
+    RichTextBox& richTextBox() const { return *m_text; }
     void backToSelection();
 
 private:
     QString m_title;
-    RichTextBox* m_rtb;
+    RichTextBox* m_text;
 };
 
 } // namespace tarvo

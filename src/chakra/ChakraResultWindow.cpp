@@ -87,7 +87,7 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     , m_session(std::move(session))
     , m_chart(new ChakraChart(this))
     // Parented when laid out, after the buttons above it, so Tab reaches it after them.
-    , m_rtb(new RichTextBox(context.desktop))
+    , m_text(new RichTextBox(context.desktop))
 {
     setObjectName(QStringLiteral("frmChakraYogaResult"));
     setWindowTitle(kChakraCaption);
@@ -107,10 +107,10 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
-    m_rtb->setObjectName(QStringLiteral("RTB"));
-    m_rtb->setAccessibleName(QStringLiteral("Chakra test result"));
+    m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setAccessibleName(QStringLiteral("Chakra test result"));
     followReadingZoom(*intro, m_context.readingZoom);
-    followReadingZoom(*m_rtb, m_context.readingZoom);
+    followReadingZoom(*m_text, m_context.readingZoom);
 
     auto button = [this](const QString& name, const QString& caption) {
         auto* push = new QPushButton(caption, this);
@@ -147,7 +147,7 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
-    column->addWidget(m_rtb, 1);
+    column->addWidget(m_text, 1);
     column->addWidget(intro);
     auto* area = new QScrollArea;
     area->setFocusPolicy(Qt::NoFocus); // it follows the focus of the controls inside
@@ -155,14 +155,14 @@ ChakraResultWindow::ChakraResultWindow(const AppContext& context,
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(body);
-    new ResultFirst(area, m_rtb, intro, column->spacing());
+    new ResultFirst(area, m_text, intro, column->spacing());
     layout->addWidget(area, 1);
     layout->addWidget(chakraPromotionFrame(m_context, this));
 
-    // Form_Load: links in the text open in the browser.
-    m_rtb->enableLinkDetection();
+    // Links in the text open in the browser.
+    m_text->enableLinkDetection();
     m_chart->setScores(m_session->scores);
-    m_rtb->setReport(chakraResultReport(*m_session));
+    m_text->setReport(chakraResultReport(*m_session));
 }
 
 QSize ChakraResultWindow::sizeHint() const
@@ -183,7 +183,7 @@ std::optional<PrintablePage> ChakraResultWindow::printablePage() const
                       [bars, labels](QPainter& painter, const QRectF&) {
                           paintChakraChart(painter, bars, labels, Qt::black);
                       }};
-    return PrintablePage{QStringLiteral("Chakra Test Result"), m_rtb->report(), std::move(chart)};
+    return PrintablePage{QStringLiteral("Chakra Test Result"), m_text->report(), std::move(chart)};
 }
 
 void ChakraResultWindow::showRecommendedAsanas()
@@ -191,8 +191,8 @@ void ChakraResultWindow::showRecommendedAsanas()
     // The list is read before closing, which clears the flags it comes from.
     const RecommendedAsanas list = recommendedAsanas(m_session->needsYoga);
     if (!anyRecommended(list)) {
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                                  QStringLiteral("Chakra Yoga not applicable for Open Chakras"));
+        warn(m_context.desktop, this, kAppTitle,
+             QStringLiteral("Chakra Yoga not applicable for Open Chakras"));
         return;
     }
     openProgramWindow(m_context, new ChakraAsanaWindow(m_context, list));
@@ -209,7 +209,7 @@ void ChakraResultWindow::backToSelection()
 
 void ChakraResultWindow::closeEvent(QCloseEvent* event)
 {
-    m_rtb->disableLinkDetection();
+    m_text->disableLinkDetection();
     m_session->needsYoga.fill(false);
     ProgramWindow::closeEvent(event);
 }

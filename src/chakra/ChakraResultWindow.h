@@ -34,7 +34,7 @@ protected:
 private:
     std::shared_ptr<ChakraTestSession> m_session;
     ChakraChart* m_chart;
-    RichTextBox* m_rtb;
+    RichTextBox* m_text;
 };
 
 // The selection window as the user left it, or a fresh one when it is gone.

@@ -91,8 +91,8 @@ void ChakraSelectionWindow::startTest()
     std::optional<ChakraTestSession> session =
         startChakraTest(selected, m_context.random.freshSeed());
     if (!session) {
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                                  QStringLiteral("Please select at least one chakra"));
+        warn(m_context.desktop, this, kAppTitle,
+             QStringLiteral("Please select at least one chakra"));
         return;
     }
     auto* questions = new ChakraQuestionWindow(

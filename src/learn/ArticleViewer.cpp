@@ -11,23 +11,23 @@ namespace tarvo {
 
 ArticleViewer::ArticleViewer(Desktop& desktop, QWidget* parent)
     : QWidget(parent)
-    , m_rtb(new RichTextBox(desktop, this))
+    , m_text(new RichTextBox(desktop, this))
 {
     setObjectName(QStringLiteral("frmLearnYogaDisp"));
     setWindowTitle(QStringLiteral("Tarvo Learn Yoga"));
-    m_rtb->setObjectName(QStringLiteral("RTB"));
-    m_rtb->setFrameShape(QFrame::NoFrame);
-    m_rtb->setAccessibleName(QStringLiteral("Article text"));
-    QPalette white = m_rtb->palette();
+    m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setFrameShape(QFrame::NoFrame);
+    m_text->setAccessibleName(QStringLiteral("Article text"));
+    QPalette white = m_text->palette();
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Text, Qt::black);
-    m_rtb->setPalette(white);
-    m_rtb->document()->setDocumentMargin(16);
+    m_text->setPalette(white);
+    m_text->document()->setDocumentMargin(16);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_rtb);
+    layout->addWidget(m_text);
 
     m_guideBar = new QWidget(this);
     m_guideBar->setObjectName(QStringLiteral("fraBreatheWithGuide"));
@@ -64,16 +64,16 @@ void ArticleViewer::showPage(const RichReport& report, const QString& title,
 {
     m_title = title;
     m_picture = std::move(picture);
-    m_rtb->setReport(report);
+    m_text->setReport(report);
     m_breathingPattern.clear();
     m_guideBar->hide();
 }
 
 std::optional<PrintablePage> ArticleViewer::printablePage() const
 {
-    if (m_rtb->report().plainText().trimmed().isEmpty())
+    if (m_text->report().plainText().trimmed().isEmpty())
         return std::nullopt;
-    return PrintablePage{m_title, m_rtb->report(), m_picture};
+    return PrintablePage{m_title, m_text->report(), m_picture};
 }
 
 } // namespace tarvo

@@ -24,7 +24,7 @@ public:
     // A page of its own (an asana's), titled for printing, with the picture shown beside it.
     void showPage(const RichReport& report, const QString& title,
                   std::optional<PagePicture> picture = std::nullopt);
-    RichTextBox& richTextBox() const { return *m_rtb; }
+    RichTextBox& richTextBox() const { return *m_text; }
 
     std::optional<PrintablePage> printablePage() const override;
 
@@ -33,7 +33,7 @@ signals:
     void breathingGuideWanted(const QString& patternKey);
 
 private:
-    RichTextBox* m_rtb;
+    RichTextBox* m_text;
     QString m_title;
     std::optional<PagePicture> m_picture;
     QWidget* m_guideBar = nullptr;

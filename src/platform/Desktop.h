@@ -45,4 +45,19 @@ public:
     virtual void openUrl(const QUrl& url) = 0;
 };
 
+// The prompts as windows say them: a note, a failure, and a question answered Yes or No.
+inline void inform(Desktop& desktop, QWidget* parent, const QString& title, const QString& text)
+{
+    desktop.message(parent, MessageIcon::Information, MessageButtons::Ok, title, text);
+}
+inline void warn(Desktop& desktop, QWidget* parent, const QString& title, const QString& text)
+{
+    desktop.message(parent, MessageIcon::Critical, MessageButtons::Ok, title, text);
+}
+inline bool ask(Desktop& desktop, QWidget* parent, const QString& title, const QString& text)
+{
+    return desktop.message(parent, MessageIcon::Question, MessageButtons::YesNo, title, text)
+           == MessageAnswer::Yes;
+}
+
 } // namespace tarvo

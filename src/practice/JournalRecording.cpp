@@ -10,9 +10,9 @@ void recordInJournal(PracticeStore& store, JournalEntry& entry, Desktop& desktop
 {
     if (store.addEntry(entry))
         return;
-    desktop.message(parent, MessageIcon::Critical, MessageButtons::Ok, title,
-                    QStringLiteral("The %1 could not be written to the journal.\n\n%2")
-                        .arg(what, store.error()));
+    warn(desktop, parent, title,
+         QStringLiteral("The %1 could not be written to the journal.\n\n%2")
+             .arg(what, store.error()));
 }
 
 } // namespace tarvo::practice

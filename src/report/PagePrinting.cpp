@@ -33,8 +33,8 @@ void printPage(Desktop& desktop, QWidget* parent, const PrintablePage& page)
     if (!desktop.setUpPrinter(parent, printer, false))
         return;
     if (!renderPages(page, printer)) {
-        desktop.message(parent, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                        QStringLiteral("\"%1\" could not be printed.").arg(page.title));
+        warn(desktop, parent, kAppTitle,
+             QStringLiteral("\"%1\" could not be printed.").arg(page.title));
     }
 }
 
@@ -48,9 +48,9 @@ bool exportPageAsPdf(Desktop& desktop, QWidget* parent, const PrintablePage& pag
     QString reason;
     if (writePdf(page, path, defaultPageLayout(), &reason))
         return true;
-    desktop.message(parent, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                    QStringLiteral("The PDF could not be saved to\n")
-                        + QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason);
+    warn(desktop, parent, kAppTitle,
+         QStringLiteral("The PDF could not be saved to\n") + QDir::toNativeSeparators(path)
+             + QStringLiteral("\n\n") + reason);
     return false;
 }
 

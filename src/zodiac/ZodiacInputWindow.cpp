@@ -105,7 +105,8 @@ void ZodiacInputWindow::buildMenus()
          [this] { openSavedReading(); });
     item(file, QStringLiteral("mnuGetSuitableYogas"),
          QStringLiteral("Get Suitable &Yogas For My Zodiac"), [this] { showReading(); });
-    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { unload(); });
+    item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
+         [this] { closeProgramWindow(this); });
     addHelpMenu(*bar, m_context,
                 {.firstSeparator = QStringLiteral("mnuHelp1"),
                  .secondSeparator = QStringLiteral("mnuHelp2")});
@@ -197,7 +198,7 @@ QWidget* ZodiacInputWindow::buildPromotions()
                     1, 1);
     auto* exit = new QPushButton(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("cmdExit"));
-    connect(exit, &QPushButton::clicked, this, [this] { unload(); });
+    connect(exit, &QPushButton::clicked, this, [this] { closeProgramWindow(this); });
     grid->addWidget(exit, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -214,14 +215,9 @@ void ZodiacInputWindow::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, [this] { runUpdateReminder(m_context, this); });
 }
 
-void ZodiacInputWindow::unload()
-{
-    closeProgramWindow(this);
-}
-
 void ZodiacInputWindow::message(const QString& text)
 {
-    m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle, text);
+    inform(m_context.desktop, this, kAppTitle, text);
 }
 
 bool ZodiacInputWindow::validateInput()
@@ -288,8 +284,7 @@ void ZodiacInputWindow::openSavedReading()
         return;
     const std::optional<ZodiacRecordValues> values = readZodiacRecord(path);
     if (!values) {
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                                  kCheckTheFileMessage);
+        warn(m_context.desktop, this, kAppTitle, kCheckTheFileMessage);
         return;
     }
     m_name->setName(values->name);

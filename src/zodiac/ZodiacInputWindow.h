@@ -40,7 +40,6 @@ private:
     QWidget* buildCommands();
     QWidget* buildPromotions();
     void message(const QString& text);
-    void unload();
     void presentReading();
 
     ZodiacReading m_reading;

@@ -66,7 +66,7 @@ void ZodiacNameBox::reportDropped()
 
 void ZodiacNameBox::report(const QString& text)
 {
-    m_desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle, text);
+    inform(m_desktop, this, kAppTitle, text);
 }
 
 } // namespace tarvo

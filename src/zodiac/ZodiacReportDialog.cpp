@@ -26,23 +26,23 @@ ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacRe
     : QDialog(parent)
     , m_context(context)
     , m_reading(reading)
-    , m_rtb(new RichTextBox(context.desktop, this))
+    , m_text(new RichTextBox(context.desktop, this))
 {
     setObjectName(QStringLiteral("frmZodiacYogaSave"));
     setWindowTitle(kZodiacCaption);
     setModal(true);
-    m_rtb->setObjectName(QStringLiteral("RTB"));
-    m_rtb->setAccessibleName(QStringLiteral("Zodiac Yoga report"));
-    QPalette white = m_rtb->palette();
+    m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setAccessibleName(QStringLiteral("Zodiac Yoga report"));
+    QPalette white = m_text->palette();
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Text, Qt::black);
-    m_rtb->setPalette(white);
-    followReadingZoom(*m_rtb, context.readingZoom);
-    m_rtb->enableLinkDetection();
-    m_rtb->setReport(buildZodiacReport(reading, fields));
+    m_text->setPalette(white);
+    followReadingZoom(*m_text, context.readingZoom);
+    m_text->enableLinkDetection();
+    m_text->setReport(buildZodiacReport(reading, fields));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_rtb, 0, 0, 1, 5);
+    grid->addWidget(m_text, 0, 0, 1, 5);
     const auto promo = [&](const QString& name, const QString& text, MakerPage page, int row,
                            int column) {
         grid->addWidget(makerLink(m_context.desktop, name, text, page), row, column);
@@ -71,19 +71,19 @@ ZodiacReportDialog::ZodiacReportDialog(const AppContext& context, const ZodiacRe
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 1);
 
-    // Form_Unload: however the window closes, link detection goes off.
-    connect(this, &QDialog::finished, this, [this] { unload(); });
+    // However the window closes, link detection goes off.
+    connect(this, &QDialog::finished, this, [this] { stopLinkDetection(); });
     resize(820, 560);
 }
 
 ZodiacReportDialog::~ZodiacReportDialog()
 {
-    unload();
+    stopLinkDetection();
 }
 
-void ZodiacReportDialog::unload()
+void ZodiacReportDialog::stopLinkDetection()
 {
-    m_rtb->disableLinkDetection();
+    m_text->disableLinkDetection();
 }
 
 void ZodiacReportDialog::showEvent(QShowEvent* event)
@@ -108,13 +108,11 @@ void ZodiacReportDialog::showEvent(QShowEvent* event)
 void ZodiacReportDialog::saveReading()
 {
     if (m_reading.name.trimmed().isEmpty()) {
-        m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
-                                  kNamelessReadingMessage);
+        inform(m_context.desktop, this, kAppTitle, kNamelessReadingMessage);
         return;
     }
     if (const QString rejected = nameRejection(m_reading.name); !rejected.isEmpty()) {
-        m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, kAppTitle,
-                                  rejected);
+        inform(m_context.desktop, this, kAppTitle, rejected);
         return;
     }
     const QString path = m_context.desktop.saveFileName(
@@ -124,16 +122,15 @@ void ZodiacReportDialog::saveReading()
         return;
     QString reason;
     if (!writeZodiacRecord(path, m_reading, &reason)) {
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kAppTitle,
-                                  QStringLiteral("The reading could not be saved to\n")
-                                      + QDir::toNativeSeparators(path) + QStringLiteral("\n\n")
-                                      + reason);
+        warn(m_context.desktop, this, kAppTitle,
+             QStringLiteral("The reading could not be saved to\n") + QDir::toNativeSeparators(path)
+                 + QStringLiteral("\n\n") + reason);
     }
 }
 
 void ZodiacReportDialog::printReport()
 {
-    m_rtb->printReport();
+    m_text->printReport();
 }
 
 void ZodiacReportDialog::exportPdf()
@@ -141,7 +138,7 @@ void ZodiacReportDialog::exportPdf()
     const QString title = m_reading.name.isEmpty()
                               ? QStringLiteral("Zodiac Yoga Report")
                               : QStringLiteral("Zodiac Yoga Report for ") + m_reading.name;
-    exportPageAsPdf(m_context.desktop, this, {title, m_rtb->report(), std::nullopt});
+    exportPageAsPdf(m_context.desktop, this, {title, m_text->report(), std::nullopt});
 }
 
 } // namespace tarvo

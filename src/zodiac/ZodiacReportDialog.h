@@ -25,17 +25,17 @@ public:
     void printReport();
     // The report as a PDF file, laid out in pages like a print.
     void exportPdf();
-    RichTextBox& richTextBox() const { return *m_rtb; }
+    RichTextBox& richTextBox() const { return *m_text; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void unload();
+    void stopLinkDetection();
 
     AppContext m_context;
     ZodiacReading m_reading;
-    RichTextBox* m_rtb = nullptr;
+    RichTextBox* m_text = nullptr;
     bool m_placed = false;
 };
 

@@ -144,8 +144,8 @@ void JournalWindow::showTotals()
 
 void JournalWindow::noteRefused(const QString& why)
 {
-    m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kTitle,
-                              QStringLiteral("The note could not be saved.\n\n%1").arg(why));
+    warn(m_context.desktop, this, kTitle,
+         QStringLiteral("The note could not be saved.\n\n%1").arg(why));
 }
 
 void JournalWindow::exportCsv()
@@ -157,9 +157,9 @@ void JournalWindow::exportCsv()
         return;
     QString why;
     if (!writeJournalCsv(path, m_store.entries(), &why))
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, kTitle,
-                                  QStringLiteral("The journal could not be exported to\n%1\n\n%2")
-                                      .arg(QDir::toNativeSeparators(path), why));
+        warn(m_context.desktop, this, kTitle,
+             QStringLiteral("The journal could not be exported to\n%1\n\n%2")
+                 .arg(QDir::toNativeSeparators(path), why));
 }
 
 } // namespace tarvo::practice

@@ -342,8 +342,7 @@ bool SessionBuilderWindow::save()
 {
     const Session current = session();
     auto tell = [this](const QString& text) {
-        m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, windowTitle(),
-                                  text);
+        inform(m_context.desktop, this, windowTitle(), text);
         return false;
     };
     if (current.name.isEmpty())
@@ -353,16 +352,13 @@ bool SessionBuilderWindow::save()
     // Saving under a name another session has would replace that one.
     const bool other = current.name.compare(m_savedName, Qt::CaseInsensitive) != 0;
     if (other && m_store.session(current.name)
-        && m_context.desktop.message(
-               this, MessageIcon::Question, MessageButtons::YesNo, windowTitle(),
-               QStringLiteral("There is already a session \"%1\". Replace it?")
-                   .arg(isolated(current.name)))
-               != MessageAnswer::Yes)
+        && !ask(m_context.desktop, this, windowTitle(),
+                QStringLiteral("There is already a session \"%1\". Replace it?")
+                    .arg(isolated(current.name))))
         return false;
     if (!m_store.saveSession(current)) {
-        m_context.desktop.message(
-            this, MessageIcon::Critical, MessageButtons::Ok, windowTitle(),
-            QStringLiteral("The session could not be saved.\n\n%1").arg(m_store.error()));
+        warn(m_context.desktop, this, windowTitle(),
+             QStringLiteral("The session could not be saved.\n\n%1").arg(m_store.error()));
         return false;
     }
     m_savedName = current.name;
@@ -376,10 +372,8 @@ void SessionBuilderWindow::closeEvent(QCloseEvent* event)
 {
     const Session current = session();
     if (current != m_saved && !current.steps.isEmpty()
-        && m_context.desktop.message(this, MessageIcon::Question, MessageButtons::YesNo,
-                                     windowTitle(),
-                                     QStringLiteral("Save the session before closing it?"))
-               == MessageAnswer::Yes
+        && ask(m_context.desktop, this, windowTitle(),
+               QStringLiteral("Save the session before closing it?"))
         && !save()) {
         event->ignore();
         return;
@@ -390,8 +384,8 @@ void SessionBuilderWindow::closeEvent(QCloseEvent* event)
 void SessionBuilderWindow::start()
 {
     if (m_steps.isEmpty()) {
-        m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, windowTitle(),
-                                  QStringLiteral("Add at least one asana to practise."));
+        inform(m_context.desktop, this, windowTitle(),
+               QStringLiteral("Add at least one asana to practise."));
         return;
     }
     Session current = session();

@@ -212,9 +212,9 @@ void SessionCautionsWindow::startSession()
     storeConditions(m_context.settings, tickedConditions());
     const Session chosen = chosenSession();
     if (chosen.steps.isEmpty()) {
-        m_context.desktop.message(this, MessageIcon::Information, MessageButtons::Ok, windowTitle(),
-                                  QStringLiteral("Every pose is left out: there is "
-                                                 "nothing to practise."));
+        inform(m_context.desktop, this, windowTitle(),
+               QStringLiteral("Every pose is left out: there is "
+                              "nothing to practise."));
         return;
     }
     const Start start = m_start;

@@ -468,11 +468,9 @@ void SessionPlayerWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_player.isOver()) {
         // Switching program or leaving the program must not end a practice unasked.
-        if (m_context.desktop.message(this, MessageIcon::Question, MessageButtons::YesNo,
-                                      windowTitle(),
-                                      QStringLiteral("End the session?\n\nWhat you have practised "
-                                                     "so far is kept in the journal."))
-            != MessageAnswer::Yes) {
+        if (!ask(m_context.desktop, this, windowTitle(),
+                 QStringLiteral("End the session?\n\nWhat you have practised "
+                                "so far is kept in the journal."))) {
             event->ignore();
             return;
         }

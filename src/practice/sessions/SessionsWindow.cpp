@@ -109,8 +109,7 @@ QString SessionsWindow::selectedName() const
 bool SessionsWindow::report(bool done)
 {
     if (!done)
-        m_context.desktop.message(this, MessageIcon::Critical, MessageButtons::Ok, windowTitle(),
-                                  m_store.error());
+        warn(m_context.desktop, this, windowTitle(), m_store.error());
     return done;
 }
 
@@ -147,10 +146,8 @@ void SessionsWindow::deleteSelected()
 {
     const QString name = selectedName();
     if (name.isEmpty()
-        || m_context.desktop.message(
-               this, MessageIcon::Question, MessageButtons::YesNo, windowTitle(),
-               QStringLiteral("Delete the session \"%1\"?").arg(isolated(name)))
-               != MessageAnswer::Yes)
+        || !ask(m_context.desktop, this, windowTitle(),
+                QStringLiteral("Delete the session \"%1\"?").arg(isolated(name))))
         return;
     if (report(m_store.removeSession(name)))
         refresh();
