@@ -188,8 +188,7 @@ std::optional<PrintablePage> ChakraResultWindow::printablePage() const
 
 void ChakraResultWindow::showRecommendedAsanas()
 {
-    // The list is read before closing, which clears the flags it comes from.
-    const RecommendedAsanas list = recommendedAsanas(m_session->needsYoga);
+    const RecommendedAsanas list = recommendedAsanas(chakrasNeedingYoga(*m_session));
     if (!anyRecommended(list)) {
         warn(m_context.desktop, this, kAppTitle,
              QStringLiteral("Chakra Yoga not applicable for Open Chakras"));
@@ -210,7 +209,6 @@ void ChakraResultWindow::backToSelection()
 void ChakraResultWindow::closeEvent(QCloseEvent* event)
 {
     m_text->disableLinkDetection();
-    m_session->needsYoga.fill(false);
     ProgramWindow::closeEvent(event);
 }
 

@@ -59,7 +59,6 @@ ChakraState chakraStateForScore(int score)
 void computeChakraResult(ChakraTestSession& session)
 {
     session.scores.fill(0);
-    session.needsYoga.fill(false);
     const qsizetype n = std::min({session.questionOrder.size(), session.countingAnswers.size(),
                                   session.givenAnswers.size()});
     for (qsizetype i = 0; i < n; ++i) {
@@ -68,10 +67,15 @@ void computeChakraResult(ChakraTestSession& session)
         if (given && *given != ChakraAnswer::NotSure && *given == session.countingAnswers[i])
             ++session.scores[chakraIndex(chakraOfQuestion(session.questionOrder[i]))];
     }
-    for (std::size_t k = 0; k < session.selected.size(); ++k) {
-        if (session.selected[k])
-            session.needsYoga[k] = chakraStateForScore(session.scores[k]) != ChakraState::Open;
-    }
+}
+
+PerChakra<bool> chakrasNeedingYoga(const ChakraTestSession& session)
+{
+    PerChakra<bool> needing{};
+    for (std::size_t k = 0; k < session.selected.size(); ++k)
+        needing[k] =
+            session.selected[k] && chakraStateForScore(session.scores[k]) != ChakraState::Open;
+    return needing;
 }
 
 } // namespace tarvo

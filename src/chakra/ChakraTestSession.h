@@ -20,7 +20,6 @@ struct ChakraTestSession {
     QList<ChakraAnswer> countingAnswers;
     QList<std::optional<ChakraAnswer>> givenAnswers;
     PerChakra<int> scores{};
-    PerChakra<bool> needsYoga{};
 
     int questionCount() const { return int(questionOrder.size()); }
 };
@@ -38,7 +37,9 @@ void fillAskedLists(ChakraTestSession& session);
 
 ChakraState chakraStateForScore(int score);
 
-// Scores every chakra from the given answers and marks the chosen ones that are not open.
+// Scores every chakra from the given answers.
 void computeChakraResult(ChakraTestSession& session);
+// The chosen chakras whose score leaves them not open: those Chakra Yoga is for.
+PerChakra<bool> chakrasNeedingYoga(const ChakraTestSession& session);
 
 } // namespace tarvo
