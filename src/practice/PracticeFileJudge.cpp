@@ -24,6 +24,23 @@ constexpr int kSqliteNotADatabase = 26;
 // rollback journal of a write cut short.
 const QStringList kLogs = {QStringLiteral("-wal"), QStringLiteral("-journal")};
 
+// A rollback journal that restores nothing: its write committed (SQLite zeroes the header
+// before it deletes the file), or the file had no pages before the write it guarded.
+bool isRollbackOfNothing(const QString& path)
+{
+    if (QFileInfo(path + QStringLiteral("-wal")).size() > 0)
+        return false;
+    QFile rollback(path + QStringLiteral("-journal"));
+    if (!rollback.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = rollback.read(20);
+    static const QByteArray kMagic = QByteArray::fromHex("d9d505f920a163d7");
+    if (header.size() < 20)
+        return false;
+    return header.startsWith(QByteArray(8, '\0'))
+           || (header.startsWith(kMagic) && header.mid(16, 4) == QByteArray(4, '\0'));
+}
+
 bool hasLog(const QString& path)
 {
     for (const QString& suffix : kLogs) {
@@ -198,9 +215,12 @@ PracticeFileJudgement judgePracticeFile(const QString& path, CheckDepth depth)
     const bool logged = hasLog(path);
     const PracticeFileJudgement foreignLog{
         Verdict::ForeignLog, QStringLiteral("its write-ahead log belongs to another database"), {}};
-    // SQLite drops a log it finds beside an empty file: it cannot be that file's.
+    // SQLite drops a log it finds beside an empty file: it cannot be that file's. A start killed
+    // while it made the journal leaves the rollback journal of a file that had no pages, which
+    // holds nothing of any database.
     if (!info.exists() || info.size() == 0)
-        return logged ? foreignLog : PracticeFileJudgement{Verdict::Empty, {}, {}};
+        return logged && !isRollbackOfNothing(path) ? foreignLog
+                                                    : PracticeFileJudgement{Verdict::Empty, {}, {}};
     if (!hasDatabaseHeader(path))
         return {Verdict::Damaged, QStringLiteral("it is not a database"), {}};
     const Look alone = lookAtFileAlone(path, logged ? CheckDepth::WholeFile : depth);

@@ -180,15 +180,19 @@ PracticeStoreOpening openPracticeStore(const QString& folder, const QDateTime& n
                                          Moving::CompanionsOnly);
     if (logMovedTo.isEmpty())
         return inMemory(path,
-                        QStringLiteral("The practice journal\n%1\nhas a write-ahead log beside it "
+                        QStringLiteral("The practice journal\n%1\nhas a log beside it "
                                        "that belongs to another database, and Tarvo Yoga could "
                                        "not set the log aside.")
                             .arg(native(path)),
                         opened.details);
+    // A write-ahead log, or a rollback journal when that is all there was.
+    const QString log = QFileInfo::exists(logMovedTo + QStringLiteral("-wal"))
+                            ? QStringLiteral("-wal")
+                            : QStringLiteral("-journal");
     const QString logNotice =
-        QStringLiteral("The write-ahead log found beside the practice journal belongs to another "
+        QStringLiteral("The log found beside the practice journal belongs to another "
                        "database; it is kept, unchanged, as\n%1")
-            .arg(native(logMovedTo + QStringLiteral("-wal")));
+            .arg(native(logMovedTo + log));
     PracticeStoreOpening opening = useOpened(path, now, PracticeDatabase::open(path));
     if (opening.outcome == PracticeStoreOpening::Outcome::Opened) {
         opening.outcome = PracticeStoreOpening::Outcome::LogSetAside;

@@ -654,6 +654,50 @@ private slots:
         QCOMPARE(openPracticeStore(folder(), kNow).store->entries(), kept);
     }
 
+    // A start killed while it made the journal leaves an empty file and the rollback journal of
+    // its first write. When that journal restores nothing it is debris SQLite itself discards,
+    // not another database's log to be told about; one that holds pages is kept and set aside.
+    void rollbackJournalBesideAnEmptyFile_data()
+    {
+        QTest::addColumn<QByteArray>("magic");
+        QTest::addColumn<quint32>("pagesBefore");
+        QTest::addColumn<PracticeStoreOpening::Outcome>("outcome");
+        const QByteArray magic = QByteArray::fromHex("d9d505f920a163d7");
+        QTest::addRow("a start killed while making it")
+            << magic << 0u << PracticeStoreOpening::Outcome::Opened;
+        QTest::addRow("killed as its first write committed")
+            << QByteArray(8, '\0') << 0u << PracticeStoreOpening::Outcome::Opened;
+        QTest::addRow("another database's")
+            << magic << 3u << PracticeStoreOpening::Outcome::LogSetAside;
+    }
+    void rollbackJournalBesideAnEmptyFile()
+    {
+        QFETCH(QByteArray, magic);
+        QFETCH(quint32, pagesBefore);
+        QFETCH(PracticeStoreOpening::Outcome, outcome);
+        QVERIFY(QDir().mkpath(folder()));
+        QVERIFY(writeFile(databasePath(), {}));
+        // The header SQLite writes: magic (zeroed once the write has committed), no records yet,
+        // a nonce, the pages the file had, the sector and page sizes.
+        QByteArray header = magic + QByteArray::fromHex("000000001e89253d");
+        for (const quint32 field : {pagesBefore, 512u, 4096u})
+            header += QByteArray::fromHex(QByteArray::number(field, 16).rightJustified(8, '0'));
+        const QByteArray rollback = header.leftJustified(512, '\0');
+        QVERIFY(writeFile(databasePath() + QStringLiteral("-journal"), rollback));
+
+        PracticeStoreOpening opening = openPracticeStore(folder(), kNow);
+        QCOMPARE(opening.outcome, outcome);
+        if (outcome == PracticeStoreOpening::Outcome::Opened)
+            QVERIFY2(opening.notice.isEmpty(), qPrintable(opening.notice));
+        else
+            QVERIFY2(opening.notice.contains(opening.movedTo + QStringLiteral("-journal")),
+                     qPrintable(opening.notice));
+        JournalEntry e = entry(QStringLiteral("First practice"), kNow);
+        QVERIFY(opening.store->addEntry(e));
+        opening.store.reset();
+        QCOMPARE(openPracticeStore(folder(), kNow).store->entries(), QList<JournalEntry>{e});
+    }
+
     // A sound journal that cannot be used this time is neither moved nor changed: the user is told
     // why, practice is kept in memory, and once the cause is gone the journal is all there.
     void soundJournalIsLeftInPlace_data()
