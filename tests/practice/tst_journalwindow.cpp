@@ -90,11 +90,18 @@ class tst_JournalWindow final : public QObject {
     QTableView* table() const { return in<QTableView>(journal(), QStringLiteral("lstJournal")); }
     QAbstractItemModel* model() const { return table()->model(); }
     QString cell(int r, int c) const { return model()->index(r, c).data().toString(); }
-    void editNote(int r)
+    // Opens the journal from the menu and the first entry's note for editing, as F2 does; the
+    // editor, or null when none came up.
+    QLineEdit* editFirstNote()
     {
+        openFromMenu();
+        QApplication::setActiveWindow(m_fixture->window.get());
+        if (!QTest::qWaitForWindowActive(m_fixture->window.get()))
+            return nullptr;
         table()->setFocus();
-        table()->setCurrentIndex(model()->index(r, JournalModel::Note));
+        table()->setCurrentIndex(model()->index(0, JournalModel::Note));
         QTest::keyClick(table(), Qt::Key_F2);
+        return table()->viewport()->findChild<QLineEdit*>();
     }
 
     QWidget* openFromMenu()
@@ -255,11 +262,7 @@ private slots:
     void noteIsWrittenAndKept()
     {
         add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
-        openFromMenu();
-        QApplication::setActiveWindow(m_fixture->window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
-        editNote(0);
-        auto* editor = table()->viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = editFirstNote();
         QVERIFY(editor);
         QCOMPARE(QApplication::focusWidget(), editor);
         QTest::keyClicks(editor, QStringLiteral("hips open, \"easy\""));
@@ -286,11 +289,7 @@ private slots:
         MemoryPracticeStore memory;
         m_fixture->window->practice().setStore(std::make_unique<SharedStore>(memory));
         add(entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true));
-        openFromMenu();
-        QApplication::setActiveWindow(m_fixture->window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
-        editNote(0);
-        auto* editor = table()->viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = editFirstNote();
         QVERIFY(editor);
         QTest::keyClicks(editor, QStringLiteral("half done"));
         if (wholeProgram)
@@ -307,11 +306,7 @@ private slots:
             entry(QStringLiteral("Morning"), QDateTime(QDate(2026, 3, 1), QTime(7, 0)), 600, true);
         e.note = QString(40'000, u'a') + QStringLiteral("z");
         add(e);
-        openFromMenu();
-        QApplication::setActiveWindow(m_fixture->window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
-        editNote(0);
-        auto* editor = table()->viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = editFirstNote();
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_End);
         QTest::keyClicks(editor, QStringLiteral("!"));

@@ -1,6 +1,7 @@
 #include "asanas/AsanaCatalogue.h"
 #include "asanas/PoseFacts.h"
 #include "platform/ContentFile.h"
+#include "support/ConditionPatterns.h"
 #include "support/TestMain.h"
 #include "zodiac/SunSign.h"
 #include "zodiac/ZodiacAsanas.h"
@@ -48,20 +49,6 @@ int numberedItems(const QString& text)
             return -1;
     }
     return int(items.size());
-}
-
-// The sentences of a text, item numbers taken off, as the practice data quotes them.
-QStringList sentencesOf(const QString& text)
-{
-    static const QRegularExpression itemNumber(QStringLiteral("^\\d+\\.\\s+"));
-    static const QRegularExpression sentenceEnd(QStringLiteral("(?<=[.!?])\\s+(?=[A-Z])"));
-    QStringList sentences;
-    for (QString line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        line.remove(itemNumber);
-        for (const QString& sentence : line.split(sentenceEnd, Qt::SkipEmptyParts))
-            sentences.append(sentence.trimmed());
-    }
-    return sentences;
 }
 
 } // namespace
@@ -185,13 +172,13 @@ void tst_ZodiacContent::asanaTexts()
         loadAsanaCatalogue().cbegin(), loadAsanaCatalogue().cend(),
         [&](const AsanaRecord& record) { return record.englishName == r.englishName; });
     QVERIFY(library != loadAsanaCatalogue().cend());
-    const QStringList librarySteps = sentencesOf(library->procedure);
+    const QStringList librarySteps = test::sentencesOf(library->procedure);
     QStringList ruleOut;
     for (const ConditionNote& note : poseFacts(library->name)->notes) {
         if (note.advice == Advice::Avoid)
             ruleOut.append(note.sentence);
     }
-    for (const QString& sentence : sentencesOf(r.procedure)) {
+    for (const QString& sentence : test::sentencesOf(r.procedure)) {
         QVERIFY2(librarySteps.contains(sentence), qPrintable(sentence));
         if (r.contradictions != library->contradictions)
             QVERIFY2(!ruleOut.contains(sentence),
