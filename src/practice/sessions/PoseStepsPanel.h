@@ -27,8 +27,6 @@ public:
     // An asana without practice data shows no steps.
     void showPose(const QString& asana);
     void mark(Mark step);
-    // The number in its procedure of the step marked, or 0.
-    int markedStep() const { return m_marked; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -151,11 +151,6 @@ void SessionPlayer::stop(qint64 nowMs)
         m_state = State::Stopped;
 }
 
-const TimedStep* SessionPlayer::upcoming() const
-{
-    return m_index + 1 < m_steps.size() ? &m_steps.at(m_index + 1) : nullptr;
-}
-
 const TimedStep* SessionPlayer::followingHold() const
 {
     if (m_steps.isEmpty())

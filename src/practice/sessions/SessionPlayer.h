@@ -66,8 +66,6 @@ public:
     // The step on screen; the last one once the session is over.
     int currentIndex() const { return m_index; }
     const TimedStep& current() const { return m_steps.at(m_index); }
-    // The step after the current one, or nullptr.
-    const TimedStep* upcoming() const;
     // The hold of the next pose or side after the one on screen, or nullptr: while getting
     // ready, the one after the hold to come.
     const TimedStep* followingHold() const;
